@@ -7,3 +7,6 @@ int16_t FindKing(const BoardState &) { return NoSquare; }
 char PieceLetter(const BoardState &, int16_t) { return '.'; }
 std::array<std::string, 8> DumpBoard(const BoardState &) { return {}; }
 }
+namespace corvalen {
+bool IsUsableEnPassantSquare(const BoardState &) { return false; }
+}

@@ -23,6 +23,10 @@ bool CanCastle(const BoardState &board, int16_t to, int16_t from, int16_t &side)
 // True when the mover's king stands attacked after the move (tried on the board, then undone).
 bool LeavesKingInCheck(BoardState &board, int16_t to, int16_t from);
 
+// True when board.miEnPassant can be captured onto by the side to move: it lies on row 2 with
+// White to move (row 5 with Black), is empty, and an opponent pawn stands behind it.
+bool IsUsableEnPassantSquare(const BoardState &board);
+
 // The lowest square holding a king of board.giToMove, or NoSquare.
 int16_t FindKing(const BoardState &board);
 
