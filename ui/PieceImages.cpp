@@ -1,0 +1,65 @@
+#include "ui/PieceImages.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+namespace corvalen {
+
+QString ImagesFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/images");
+}
+
+QString PieceName(int16_t piece)
+{
+    static const char *const names[] = { "pawn", "rook", "knight", "bishop", "queen", "king" };
+    if (piece < Pawn || piece > King)
+        return {};
+    return QString::fromLatin1(names[piece]);
+}
+
+bool IsDarkSquare(int16_t square)
+{
+    return (square + RowOf(square)) % 2 == 1;
+}
+
+QString EmptySquareFile(int16_t square)
+{
+    return ImagesFolder() + QLatin1String(IsDarkSquare(square) ? "/blue.bmp" : "/white.bmp");
+}
+
+void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour, int16_t piece,
+    QString &pictureFile, QString &iconFile)
+{
+    pictureFile = ImagesFolder() + QLatin1String(IsDarkSquare(square) ? "/b" : "/w");
+    iconFile = ImagesFolder() + u'/';
+    if (colour != White) {
+        pictureFile += u'b';
+    } else {
+        pictureFile += u'g';
+        iconFile += u'w';
+    }
+    pictureFile += PieceName(piece);
+    iconFile += PieceName(piece);
+    if (colour == board.giToMove && piece == King && board.mbInCheck)
+        pictureFile += u'x';
+    pictureFile += QLatin1String(".bmp");
+    iconFile += QLatin1String(".ico");
+}
+
+QPixmap LoadPicture(const QString &file, bool &ok, QSize size)
+{
+    QPixmap picture;
+    ok = picture.load(file) && !picture.isNull();
+    if (ok)
+        return picture;
+    // A grey square with a thin frame: plainly a stand-in, never mistaken for a piece.
+    picture = QPixmap(size);
+    picture.fill(QColor(200, 200, 200));
+    QPainter painter(&picture);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    return picture;
+}
+
+} // namespace corvalen

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+#include "rules/BoardState.h"
+
+namespace corvalen {
+
+// The folder the program loads its pictures from: "images" beside the program file (the real
+// file, after following links).
+QString ImagesFolder();
+
+// "pawn", "rook", "knight", "bishop", "queen", "king"; empty for any other code.
+QString PieceName(int16_t piece);
+
+bool IsDarkSquare(int16_t square);
+
+// The empty-square picture of a square: blue.bmp (dark) or white.bmp (light), full path.
+QString EmptySquareFile(int16_t square);
+
+// Full paths of the picture and the drag icon of a piece of `colour` and `piece` on `square`.
+// The picture carries the check mark "x" for the king of the side to move while it is in check.
+void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour, int16_t piece,
+    QString &pictureFile, QString &iconFile);
+
+// Loads a picture file. A missing or unreadable file gives a plain fallback picture of `size`
+// and sets `ok` to false, so the caller can tell the player once.
+QPixmap LoadPicture(const QString &file, bool &ok, QSize size = QSize(32, 32));
+
+} // namespace corvalen
