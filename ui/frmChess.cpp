@@ -19,10 +19,13 @@
 #include "code/frmBoardCode.h"
 #include "rules/Attack.h"
 #include "rules/MateTest.h"
+#include "rules/MoveExecution.h"
+#include "rules/MoveLegality.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
 #include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
+#include "ui/frmPawnChange.h"
 
 namespace corvalen {
 
@@ -305,8 +308,45 @@ void frmChess::cmdAbout_Click()
 
 void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
 {
-    Q_UNUSED(target);
-    Q_UNUSED(source);
+    if (!IsOnBoard(target) || !IsOnBoard(source) || target == source)
+        return;
+    if (mBoard.Colour(source) != mBoard.giToMove) {
+        ShowMessage(this, QMessageBox::Information,
+            QStringLiteral("You cannot move your opponents pieces."));
+        return;
+    }
+    if (!IsValidMove(mBoard, source, target))
+        return;
+
+    int16_t promotionPiece = Queen;
+    if (IsPromotion(mBoard, source, target)) {
+        // The pawn stands on its last row while the player chooses what it becomes.
+        DrawSquare(source);
+        QString pictureFile;
+        QString iconFile;
+        GetPieceImageFiles(mBoard, target, mBoard.giToMove, Pawn, pictureFile, iconFile);
+        ShowPicture(imgCell[target], pictureFile);
+        frmPawnChange dialog(mBoard.giToMove, this);
+        dialog.exec();
+        promotionPiece = dialog.miCurrSel;
+    }
+
+    const MoveOutcome outcome = CarryOutMove(mBoard, source, target, promotionPiece);
+    for (int i = 0; i < outcome.changedCount; ++i) {
+        const int16_t square = outcome.changedSquares[static_cast<size_t>(i)];
+        if (mBoard.IsEmpty(square))
+            DrawSquare(square);
+        else
+            DrawPiece(square);
+    }
+    miLastTarget = outcome.miLastTarget;
+    miCastleTarget = outcome.miCastleTarget;
+
+    ClearCheck();
+    LockBoard();
+    cmdUndo->setEnabled(true);
+    cmdSend->setEnabled(true);
+    ReportMissingPicture();
 }
 
 void frmChess::keyPressEvent(QKeyEvent *event)
