@@ -12,6 +12,9 @@ constexpr std::string_view CodePrefix = "CHESS-CODE:";
 constexpr std::string_view StartingCode
     = "FG4GD0LGU16HDHL1SI42C2K2S343C3K3SC0C8CGCOD0D8DGDOE0U9EHUQF2V9VHFOG";
 
+// A code holds 1 to this many pieces (its count field has 5 bits).
+constexpr int MaxCodePieces = 32;
+
 enum class CodeDamage {
     None,
     TooShort, // fewer bits than the piece count needs
