@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+#include <functional>
+
 #include "rules/BoardState.h"
 #include "ui/PieceImages.h"
 
