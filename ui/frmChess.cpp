@@ -27,6 +27,13 @@
 #include "ui/PieceImages.h"
 #include "ui/frmPawnChange.h"
 
+// The window's own pictures are compiled into this library; a static library's resources must
+// be registered by name, outside any namespace.
+static void InitWindowPictures()
+{
+    Q_INIT_RESOURCE(corvalen);
+}
+
 namespace corvalen {
 
 namespace {
@@ -82,6 +89,7 @@ frmChess::frmChess(QWidget *parent)
           QStringLiteral("cmdExit"), QStringLiteral("&E&xit"), QRect(280, 272, 77, 25), this))
     , picBoard(new BoardFrame(this))
 {
+    InitWindowPictures();
     setObjectName(QStringLiteral("frmChess"));
     setWindowTitle(ProgramTitle);
     setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
