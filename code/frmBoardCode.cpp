@@ -20,6 +20,10 @@ frmBoardCode::frmBoardCode(QWidget *parent)
     setWindowTitle(QStringLiteral("Copy the Chess Code"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(309, 119);
+    // Laid out for the same small face as the main window: four lines fit the label.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     lblCaption->setObjectName(QStringLiteral("lblCaption"));
     lblCaption->setGeometry(12, 8, 285, 65);

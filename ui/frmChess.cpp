@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -26,6 +28,13 @@
 #include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
 #include "ui/frmPawnChange.h"
+
+// The window's own pictures are compiled into this library; a static library's resources must
+// be registered by name, outside any namespace.
+static void InitWindowPictures()
+{
+    Q_INIT_RESOURCE(corvalen);
+}
 
 namespace corvalen {
 
@@ -82,10 +91,15 @@ frmChess::frmChess(QWidget *parent)
           QStringLiteral("cmdExit"), QStringLiteral("&E&xit"), QRect(280, 272, 77, 25), this))
     , picBoard(new BoardFrame(this))
 {
+    InitWindowPictures();
     setObjectName(QStringLiteral("frmChess"));
     setWindowTitle(ProgramTitle);
     setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
     setFixedSize(366, 307);
+    // The controls are laid out for a small 8-point face; the turn label needs its full width.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(12, 4, 257, 33);
@@ -211,19 +225,31 @@ void frmChess::ShowCheckAndMate(int16_t kingSquare)
     if (IsSquareAttacked(kingSquare, mBoard)) {
         mBoard.mbInCheck = true;
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
-        lblCheck->setText(QStringLiteral("In Check"));
+        SetCheckCaption(QStringLiteral("In Check"));
         picCheck->show();
         DrawPiece(kingSquare);
         if (IsCheckmate(mBoard)) {
             ShowPicture(picCheck, ImagesFolder() + QStringLiteral("/mate.bmp"));
-            lblCheck->setText(QStringLiteral("Mate"));
+            SetCheckCaption(QStringLiteral("Mate"));
         }
     } else if (kingSquare != NoSquare && IsStalemate(mBoard)) {
         // Without this the player would face a board on which no drop is ever accepted.
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
-        lblCheck->setText(QStringLiteral("Stalemate"));
+        SetCheckCaption(QStringLiteral("Stalemate"));
         picCheck->show();
     }
+}
+
+void frmChess::SetCheckCaption(const QString &caption)
+{
+    // picCheck reaches past the window's right edge; a longer caption gets a smaller face so
+    // that it stays readable within the part that shows.
+    const int visible = std::min(lblCheck->width(), width() - lblCheck->mapTo(this, QPoint()).x());
+    QFont face = font();
+    while (face.pointSize() > 6 && QFontMetrics(face).horizontalAdvance(caption) > visible)
+        face.setPointSize(face.pointSize() - 1);
+    lblCheck->setFont(face);
+    lblCheck->setText(caption);
 }
 
 void frmChess::ClearCheck()

@@ -67,6 +67,7 @@ private:
     QString ReadCodeFromClipboard();
     void ShowDamagedCodeMessage();
     void ShowCheckAndMate(int16_t kingSquare);
+    void SetCheckCaption(const QString &caption);
     void ClearCheck();
     void LockBoard();
     void SetTurnLabel();

@@ -534,6 +534,7 @@ void FrmChessTest::realPictureFolderLoadsWithoutComplaint()
     QCOMPARE(modals.Seen(), QStringList());
     for (const BoardCell *cell : window.imgCell)
         QCOMPARE(cell->pixmap().size(), QSize(32, 32));
+    QVERIFY(!window.windowIcon().isNull());
     QVERIFY(!window.picCheck->pixmap().isNull());
     QCOMPARE(window.picCheck->pixmap().size(), QSize(30, 20));
 }
