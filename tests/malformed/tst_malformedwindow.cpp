@@ -61,9 +61,8 @@ QByteArray Describe(const BoardState &board)
     QByteArray text;
     for (const std::string &row : DumpBoard(board))
         text += QByteArray::fromStdString(row) + '/';
-    return text + (board.giToMove == White ? " w " : " b ") + QByteArray::number(board.miEnPassant)
-        + " spare " + QByteArray::number(board.Piece(64)) + ","
-        + QByteArray::number(board.Colour(64)) + (board.mbInCheck ? " check" : "");
+    return text + (board.giToMove == White ? " w ep " : " b ep ")
+        + QByteArray::number(board.miEnPassant) + (board.mbInCheck ? " check" : "");
 }
 
 QString PictureMessage(const QString &file, const QString &folder)
