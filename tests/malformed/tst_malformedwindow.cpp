@@ -72,6 +72,21 @@ QString PictureMessage(const QString &file, const QString &folder)
         .arg(file, QDir::toNativeSeparators(folder));
 }
 
+// The 54-byte header of a 24-bit BMP that claims 40000 x 40000 pixels and holds none of them.
+QByteArray HugeBitmapHeader()
+{
+    const auto le32 = [](quint32 value) {
+        QByteArray bytes(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = char((value >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    constexpr quint32 Side = 40000;
+    return QByteArray("BM") + le32(54 + Side * Side * 3) + le32(0) + le32(54) + le32(40)
+        + le32(Side) + le32(Side) + QByteArray("\x01\x00\x18\x00", 4) + le32(0)
+        + le32(Side * Side * 3) + le32(2835) + le32(2835) + le32(0) + le32(0);
+}
+
 // Makes the first legal move that is no promotion through the window's drop handler, then Send
 // Move; the clipboard must then hold the position after that move, the opponent to move.
 void PlayOneMoveAndSend(frmChess &window, ModalAnswers &modals)
@@ -272,6 +287,8 @@ void tst_MalformedWindow::damagedPictures_data()
                                           << "rook.ico" << QString();
     QTest::newRow("text file named .bmp") << "text:bgking.bmp"
                                           << "bgking.bmp" << QString();
+    QTest::newRow("BMP header claiming 40000 x 40000 pixels") << "huge:wbrook.bmp"
+                                                              << "wbrook.bmp" << QString();
 }
 
 void tst_MalformedWindow::damagedPictures()
@@ -290,6 +307,10 @@ void tst_MalformedWindow::damagedPictures()
     } else if (damage.startsWith(QLatin1String("zero:"))) {
         QFile file(QDir(folder).filePath(damage.mid(5)));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    } else if (damage.startsWith(QLatin1String("huge:"))) {
+        QFile file(QDir(folder).filePath(damage.mid(5)));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(HugeBitmapHeader());
     } else {
         pictures.Spoil(damage.mid(5));
     }
