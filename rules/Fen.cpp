@@ -1,10 +1,245 @@
 #include "rules/Fen.h"
+
+#include <vector>
+
+#include "rules/Attack.h"
+#include "rules/MoveLegality.h"
+
 namespace corvalen {
-std::optional<BoardState> BoardFromFen(std::string_view, std::string &error, std::string *)
+
+namespace {
+
+    // The most pieces a position code can carry.
+    constexpr int MaxPieces = 32;
+
+    std::vector<std::string_view> SplitFields(std::string_view text)
+    {
+        std::vector<std::string_view> fields;
+        size_t position = 0;
+        while (position < text.size()) {
+            while (position < text.size() && (text[position] == ' ' || text[position] == '\t'))
+                ++position;
+            size_t end = position;
+            while (end < text.size() && text[end] != ' ' && text[end] != '\t')
+                ++end;
+            if (end > position)
+                fields.push_back(text.substr(position, end - position));
+            position = end;
+        }
+        return fields;
+    }
+
+    int16_t PieceFromLetter(char letter)
+    {
+        switch (letter | 0x20) {
+        case 'p':
+            return Pawn;
+        case 'r':
+            return Rook;
+        case 'n':
+            return Knight;
+        case 'b':
+            return Bishop;
+        case 'q':
+            return Queen;
+        case 'k':
+            return King;
+        default:
+            return Empty;
+        }
+    }
+
+    std::string Quoted(std::string_view text)
+    {
+        return "'" + std::string(text) + "'";
+    }
+
+    bool ReadPlacement(std::string_view placement, BoardState &board, std::string &error)
+    {
+        int row = 0;
+        int column = 0;
+        int pieces = 0;
+        for (const char c : placement) {
+            const std::string rank = std::to_string(8 - row);
+            if (c == '/') {
+                if (column != 8) {
+                    error = "rank " + rank + " has " + std::to_string(column) + " squares";
+                    return false;
+                }
+                if (++row > 7) {
+                    error = "placement has more than 8 ranks";
+                    return false;
+                }
+                column = 0;
+            } else if (c >= '1' && c <= '8') {
+                column += c - '0';
+            } else {
+                const int16_t piece = PieceFromLetter(c);
+                if (piece == Empty) {
+                    error = "unknown piece letter " + Quoted(std::string_view(&c, 1));
+                    return false;
+                }
+                if (column < 8)
+                    board.PutPiece(SquareAt(row, column), piece, c >= 'a' ? Black : White);
+                ++column;
+                ++pieces;
+            }
+        }
+        if (column != 8) {
+            error
+                = "rank " + std::to_string(8 - row) + " has " + std::to_string(column) + " squares";
+            return false;
+        }
+        if (row != 7) {
+            error = "placement has " + std::to_string(row + 1) + " ranks, not 8";
+            return false;
+        }
+        if (pieces == 0) {
+            error = "no pieces";
+            return false;
+        }
+        if (pieces > MaxPieces) {
+            error = std::to_string(pieces) + " pieces, more than " + std::to_string(MaxPieces);
+            return false;
+        }
+        return true;
+    }
+
+    bool IsCastlingField(std::string_view field)
+    {
+        if (field == "-")
+            return true;
+        std::string seen;
+        for (const char c : field) {
+            if (std::string_view("KQkq").find(c) == std::string_view::npos
+                || seen.find(c) != std::string::npos)
+                return false;
+            seen += c;
+        }
+        return true;
+    }
+
+    bool IsCounter(std::string_view field)
+    {
+        if (field.empty() || field.size() > 9)
+            return false;
+        for (const char c : field)
+            if (c < '0' || c > '9')
+                return false;
+        return true;
+    }
+
+    std::string SquareName(int16_t square)
+    {
+        return { static_cast<char>('a' + ColumnOf(square)),
+            static_cast<char>('8' - RowOf(square)) };
+    }
+
+} // namespace
+
+std::optional<BoardState> BoardFromFen(
+    std::string_view fen, std::string &error, std::string *castlingField)
 {
-    error = "not implemented";
-    return std::nullopt;
+    const std::vector<std::string_view> fields = SplitFields(fen);
+    if (fields.empty()) {
+        error = "empty FEN";
+        return std::nullopt;
+    }
+    if (fields.size() > 6) {
+        error = "more than 6 fields";
+        return std::nullopt;
+    }
+    BoardState board;
+    if (!ReadPlacement(fields[0], board, error))
+        return std::nullopt;
+
+    if (fields.size() > 1) {
+        if (fields[1] != "w" && fields[1] != "b") {
+            error = "side to move must be w or b, not " + Quoted(fields[1]);
+            return std::nullopt;
+        }
+        board.giToMove = fields[1] == "w" ? White : Black;
+    }
+    std::string castling = "-";
+    if (fields.size() > 2) {
+        if (!IsCastlingField(fields[2])) {
+            error = "bad castling field " + Quoted(fields[2]);
+            return std::nullopt;
+        }
+        castling = std::string(fields[2]);
+    }
+    if (fields.size() > 3 && fields[3] != "-") {
+        const std::string_view square = fields[3];
+        if (square.size() != 2 || square[0] < 'a' || square[0] > 'h' || square[1] < '1'
+            || square[1] > '8') {
+            error = "bad en-passant square " + Quoted(square);
+            return std::nullopt;
+        }
+        board.miEnPassant = SquareAt('8' - square[1], square[0] - 'a');
+    }
+    if (fields.size() > 4 && !IsCounter(fields[4])) {
+        error = "bad halfmove clock " + Quoted(fields[4]);
+        return std::nullopt;
+    }
+    if (fields.size() > 5 && !IsCounter(fields[5])) {
+        error = "bad move number " + Quoted(fields[5]);
+        return std::nullopt;
+    }
+
+    board.mbInCheck = IsSquareAttacked(FindKing(board), board);
+    if (castlingField)
+        *castlingField = castling;
+    error.clear();
+    return board;
 }
-std::string CastlingFromPlacement(const BoardState &) { return "-"; }
-std::string FenFromBoard(const BoardState &) { return {}; }
+
+std::string CastlingFromPlacement(const BoardState &board)
+{
+    auto holds = [&board](int16_t square, int16_t piece, int16_t colour) {
+        return board.Piece(square) == piece && board.Colour(square) == colour;
+    };
+    std::string field;
+    if (holds(60, King, White) && holds(63, Rook, White))
+        field += 'K';
+    if (holds(60, King, White) && holds(56, Rook, White))
+        field += 'Q';
+    if (holds(4, King, Black) && holds(7, Rook, Black))
+        field += 'k';
+    if (holds(4, King, Black) && holds(0, Rook, Black))
+        field += 'q';
+    return field.empty() ? "-" : field;
 }
+
+std::string FenFromBoard(const BoardState &board)
+{
+    static constexpr char Letters[] = "prnbqk";
+    std::string fen;
+    for (int16_t row = 0; row < 8; ++row) {
+        int emptyRun = 0;
+        for (int16_t column = 0; column < 8; ++column) {
+            const int16_t square = SquareAt(row, column);
+            const int16_t piece = board.Piece(square);
+            if (piece < Pawn || piece > King) {
+                ++emptyRun;
+                continue;
+            }
+            if (emptyRun > 0)
+                fen += static_cast<char>('0' + emptyRun);
+            emptyRun = 0;
+            const char letter = Letters[piece];
+            fen += board.Colour(square) == White ? static_cast<char>(letter - 'a' + 'A') : letter;
+        }
+        if (emptyRun > 0)
+            fen += static_cast<char>('0' + emptyRun);
+        if (row < 7)
+            fen += '/';
+    }
+    fen += board.giToMove == White ? " w " : " b ";
+    fen += CastlingFromPlacement(board);
+    fen += ' ';
+    fen += IsUsableEnPassantSquare(board) ? SquareName(board.miEnPassant) : "-";
+    fen += " 0 1";
+    return fen;
+}
+
+} // namespace corvalen
