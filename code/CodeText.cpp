@@ -1,5 +1,41 @@
 #include "code/CodeText.h"
+
+#include "code/PositionCode.h"
+
 namespace corvalen {
-std::string FilterCodeCharacters(std::string_view) { return {}; }
-std::optional<std::string> ExtractCodeCharacters(std::string_view) { return std::nullopt; }
+
+namespace {
+
+    bool IsCodeCharacter(char c)
+    {
+        return c == '-' || (c >= '0' && c <= ':') || (c >= 'A' && c <= 'V');
+    }
+
+    char UpperCase(char c)
+    {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+
+} // namespace
+
+std::string FilterCodeCharacters(std::string_view text)
+{
+    std::string kept;
+    for (char c : text)
+        if (IsCodeCharacter(c))
+            kept += c;
+    return kept;
 }
+
+std::optional<std::string> ExtractCodeCharacters(std::string_view text)
+{
+    std::string upper(text);
+    for (char &c : upper)
+        c = UpperCase(c);
+    std::string kept = FilterCodeCharacters(upper);
+    if (!kept.starts_with(CodePrefix))
+        return std::nullopt;
+    return kept.substr(CodePrefix.size());
+}
+
+} // namespace corvalen

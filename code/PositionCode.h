@@ -12,6 +12,9 @@ constexpr std::string_view CodePrefix = "CHESS-CODE:";
 constexpr std::string_view StartingCode
     = "FG4GD0LGU16HDHL1SI42C2K2S343C3K3SC0C8CGCOD0D8DGDOE0U9EHUQF2V9VHFOG";
 
+// A code holds 1 to this many pieces (its count field has 5 bits).
+constexpr int MaxCodePieces = 32;
+
 enum class CodeDamage {
     None,
     TooShort, // fewer bits than the piece count needs
@@ -20,7 +23,8 @@ enum class CodeDamage {
 
 struct DecodedCode {
     BoardState board; // giToMove and miEnPassant from the code, mbInCheck false
-    // The square of the king of the side to move named last by the records, NoSquare if none.
+    // The square of the king of the side to move named last by the records whose square still
+    // holds that king once every record is in place; NoSquare if none.
     int16_t kingSquare = NoSquare;
     CodeDamage damage = CodeDamage::None;
     std::string reason; // for a damaged code: what is wrong, in a short English phrase
