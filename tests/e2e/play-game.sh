@@ -113,14 +113,14 @@ geometry() {
 
 wait_for_window() { # title -> window id of this run's visible window
     local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --pid "$program_pid" --name "^$1\$" \
+    id=$(timeout 15 xdotool search --all --sync --onlyvisible --pid "$program_pid" --name "^$1\$" \
         2>/dev/null | head -1) || true
     [ -n "$id" ] || fail "no window '$1' appeared"
     echo "$id"
 }
 
 visible_windows() { # title -> ids of this run's visible windows with that title
-    xdotool search --onlyvisible --pid "$program_pid" --name "^$1\$" 2>/dev/null || true
+    xdotool search --all --onlyvisible --pid "$program_pid" --name "^$1\$" 2>/dev/null || true
 }
 
 drag() { # window from-square to-square

@@ -120,6 +120,9 @@ void tst_frmPawnChange::opensWithoutChoice()
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Change Pawn"));
     QCOMPARE(dialog.Label1->text(), QStringLiteral("Select the piece you would like:"));
+    QVERIFY2(QFontMetrics(dialog.Label1->font()).horizontalAdvance(dialog.Label1->text())
+            <= dialog.Label1->contentsRect().width(),
+        "the label's text is cut off");
     QCOMPARE(dialog.cmdOK->text(), QStringLiteral("OK"));
     QCOMPARE(dialog.miCurrSel, 0);
     QVERIFY(!dialog.cmdOK->isEnabled());
