@@ -5,9 +5,24 @@
 
 namespace corvalen {
 
+namespace {
+    QString &ImagesFolderOverride()
+    {
+        static QString folder;
+        return folder;
+    }
+} // namespace
+
 QString ImagesFolder()
 {
+    if (!ImagesFolderOverride().isEmpty())
+        return ImagesFolderOverride();
     return QCoreApplication::applicationDirPath() + QStringLiteral("/images");
+}
+
+void SetImagesFolder(const QString &folder)
+{
+    ImagesFolderOverride() = folder;
 }
 
 QString PieceName(int16_t piece)

@@ -10,6 +10,9 @@ namespace corvalen {
 // The folder the program loads its pictures from: "images" beside the program file (the real
 // file, after following links).
 QString ImagesFolder();
+// Loads the pictures from another folder from now on; an empty name restores the default.
+// Lets tests point the program at the source tree or at a folder with files missing.
+void SetImagesFolder(const QString &folder);
 
 // "pawn", "rook", "knight", "bishop", "queen", "king"; empty for any other code.
 QString PieceName(int16_t piece);

@@ -1,7 +1,31 @@
 #include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <cstdlib>
+
+#include "code/clsDecoder.h"
+#include "ui/frmChess.h"
+
+namespace {
+
+void EndOnImpossibleRequest(const char *message)
+{
+    QMessageBox::critical(nullptr, QStringLiteral("Chess"), QString::fromUtf8(message));
+    std::exit(EXIT_FAILURE);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("corvalen"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
+    corvalen::SetImpossibleRequestHandler(EndOnImpossibleRequest);
+
+    corvalen::frmChess window;
+    // No code at start-up ends the program at once, without a message.
+    if (!window.Form_Load())
+        return EXIT_SUCCESS;
+    return app.exec();
 }

@@ -1,5 +1,3 @@
-#include "tst_code.h"
-
 #include <QtTest>
 
 #include <cstdio>
@@ -41,6 +39,24 @@ void RecordRequest(const char *message)
 }
 
 } // namespace
+
+class TestClsDecoder : public QObject {
+    Q_OBJECT
+private slots:
+    void addBits_data();
+    void addBits();
+    void getBits_data();
+    void getBits();
+    void impossibleRequest();
+    void impossibleRequestEndsByDefault();
+    void getBase32_data();
+    void getBase32();
+    void setBase32_data();
+    void setBase32();
+    void base32RoundTrip_data();
+    void base32RoundTrip();
+    void capacity();
+};
 
 void TestClsDecoder::addBits_data()
 {
@@ -238,3 +254,6 @@ void TestClsDecoder::capacity()
     QCOMPARE(grown.BitCount(), 0);
     QCOMPARE(QString::fromStdString(grown.GetBase32()), QString());
 }
+
+QTEST_APPLESS_MAIN(TestClsDecoder)
+#include "tst_clsDecoder.moc"

@@ -1,0 +1,66 @@
+#include "code/frmBoardCode.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include "code/PositionCode.h"
+
+namespace corvalen {
+
+frmBoardCode::frmBoardCode(QWidget *parent)
+    : QDialog(parent)
+    , lblCaption(new QLabel(this))
+    , cmdOK(new QPushButton(QStringLiteral("&OK"), this))
+    , cmdNew(new QPushButton(QStringLiteral("&New Game"), this))
+    , cmdCancel(new QPushButton(QStringLiteral("&Cancel"), this))
+{
+    setObjectName(QStringLiteral("frmBoardCode"));
+    setWindowTitle(QStringLiteral("Copy the Chess Code"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(309, 119);
+
+    lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    lblCaption->setGeometry(12, 8, 285, 65);
+    lblCaption->setWordWrap(true);
+    lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCaption->setText(
+        QStringLiteral("Unable to find the CHESS-CODE in the Windows Clipboard.\n\n"
+                       "Please COPY the CHESS-CODE into the Clipboard and press OK."));
+
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(24, 84, 81, 25);
+    cmdNew->setObjectName(QStringLiteral("cmdNew"));
+    cmdNew->setGeometry(112, 84, 81, 25);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setGeometry(200, 84, 81, 25);
+    setTabOrder(cmdOK, cmdNew);
+    setTabOrder(cmdNew, cmdCancel);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmBoardCode::cmdOK_Click);
+    connect(cmdNew, &QPushButton::clicked, this, &frmBoardCode::cmdNew_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmBoardCode::cmdCancel_Click);
+}
+
+void frmBoardCode::cmdOK_Click()
+{
+    sBoardCode = QGuiApplication::clipboard()->text();
+    accept();
+}
+
+void frmBoardCode::cmdNew_Click()
+{
+    sBoardCode = QString::fromLatin1(CodePrefix.data(), qsizetype(CodePrefix.size()))
+        + QString::fromLatin1(StartingCode.data(), qsizetype(StartingCode.size()));
+    accept();
+}
+
+void frmBoardCode::cmdCancel_Click()
+{
+    sBoardCode.clear();
+    reject();
+}
+
+} // namespace corvalen

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QClipboard>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "code/PositionCode.h"
+#include "code/clsDecoder.h"
+#include "rules/RulesTestSupport.h"
+#include "ui/BoardCell.h"
+#include "ui/PieceImages.h"
+
+namespace corvalen::testing {
+
+// The 43 picture and icon files the program loads, by name.
+inline QStringList PictureFileNames()
+{
+    QStringList names { QStringLiteral("blue.bmp"), QStringLiteral("white.bmp"),
+        QStringLiteral("mate.bmp") };
+    for (int16_t piece = Pawn; piece <= King; ++piece) {
+        for (const char *square : { "b", "w" })
+            for (const char *colour : { "b", "g" })
+                names << QLatin1String(square) + QLatin1String(colour) + PieceName(piece)
+                        + QStringLiteral(".bmp");
+        names << PieceName(piece) + QStringLiteral(".ico")
+              << QStringLiteral("w") + PieceName(piece) + QStringLiteral(".ico");
+    }
+    for (const char *name : { "bbkingx", "bgkingx", "wbkingx", "wgkingx" })
+        names << QLatin1String(name) + QStringLiteral(".bmp");
+    return names;
+}
+
+// A private images folder of plain 32 x 32 pictures, one colour per file, that a test may spoil.
+// The window loads from it while the folder lives.
+class PictureFolder {
+public:
+    PictureFolder()
+    {
+        int shade = 0;
+        for (const QString &name : PictureFileNames()) {
+            QImage picture(32, 32, QImage::Format_ARGB32);
+            picture.fill(QColor::fromHsv((shade++ * 37) % 360, 200, 200));
+            picture.save(mDir.filePath(name));
+        }
+        SetImagesFolder(mDir.path());
+    }
+    ~PictureFolder() { SetImagesFolder(QString()); }
+    PictureFolder(const PictureFolder &) = delete;
+    PictureFolder &operator=(const PictureFolder &) = delete;
+
+    QString Path() const { return mDir.path(); }
+    void Remove(const QString &name) { QFile::remove(mDir.filePath(name)); }
+    void Spoil(const QString &name)
+    {
+        QFile file(mDir.filePath(name));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write("not a picture");
+    }
+
+private:
+    QTemporaryDir mDir;
+};
+
+// The position code of a FEN record, with the FEN's side to move as the code's.
+inline QString Code(const QString &fen)
+{
+    const BoardState board = Position(fen);
+    return QString::fromStdString(EncodePositionCode(board, board.giToMove));
+}
+
+// A code written field by field: side to move, then (square, colour, piece) records and no
+// en-passant field. Lets a test write records no board can hold.
+inline QString RawCode(int16_t side, std::initializer_list<std::array<int16_t, 3>> records)
+{
+    clsDecoder bits;
+    bits.AddBits(side, 1);
+    bits.AddBits(int32_t(records.size()) - 1, 5);
+    for (const auto &record : records) {
+        bits.AddBits(record[0], 6);
+        bits.AddBits(record[1], 1);
+        bits.AddBits(record[2], 3);
+    }
+    return QStringLiteral("CHESS-CODE:") + QString::fromStdString(bits.GetBase32()).toLower();
+}
+
+inline void SetClipboard(const QString &text)
+{
+    if (text.isEmpty())
+        QGuiApplication::clipboard()->clear();
+    else
+        QGuiApplication::clipboard()->setText(text);
+}
+
+// The file name of the picture a cell shows ("wbrook.bmp", "empty-dark.png").
+inline QString Shown(const PictureBox *box)
+{
+    return QFileInfo(box->PictureFile()).fileName();
+}
+
+// "a8=wbrook.bmp e1=bgkingx.bmp" as square -> file name pairs.
+inline QList<QPair<int16_t, QString>> CellTable(const QString &text)
+{
+    QList<QPair<int16_t, QString>> cells;
+    for (const QString &entry : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = entry.split(u'=');
+        cells.append({ Sq(parts.value(0)), parts.value(1) });
+    }
+    return cells;
+}
+
+} // namespace corvalen::testing

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ui/PictureBox.h"
+
+namespace corvalen {
+
+// One of the 64 board cells; its index is the square it shows. A cell can be dragged only while
+// its drag mode is on, and then the cursor shows its drag icon.
+class BoardCell : public PictureBox {
+    Q_OBJECT
+public:
+    explicit BoardCell(int16_t index, QWidget *parent = nullptr);
+
+    int16_t Index() const { return miIndex; }
+
+    bool DragMode() const { return mbDragMode; }
+    void SetDragMode(bool on) { mbDragMode = on; }
+
+    const QPixmap &DragIcon() const { return mDragIcon; }
+    QString DragIconFile() const { return msDragIconFile; }
+    void SetDragIcon(const QPixmap &icon, const QString &file);
+    void ClearDragIcon();
+
+protected:
+    // Mouse input is left to the board, which tracks a drag across its cells.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int16_t miIndex;
+    bool mbDragMode = false;
+    QPixmap mDragIcon;
+    QString msDragIconFile;
+};
+
+} // namespace corvalen

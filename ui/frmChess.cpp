@@ -1,0 +1,419 @@
+#include "ui/frmChess.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <optional>
+#include <string>
+
+#include "code/CodeText.h"
+#include "code/PositionCode.h"
+#include "code/frmBoardCode.h"
+#include "rules/Attack.h"
+#include "rules/MateTest.h"
+#include "rules/MoveExecution.h"
+#include "rules/MoveLegality.h"
+#include "ui/BoardCell.h"
+#include "ui/BoardFrame.h"
+#include "ui/PictureBox.h"
+#include "ui/PieceImages.h"
+#include "ui/frmPawnChange.h"
+
+namespace corvalen {
+
+namespace {
+
+    const QString ProgramTitle = QStringLiteral("Chess");
+    const QString CheckPicture = QStringLiteral(":/check.png");
+    constexpr int CellSize = 32;
+
+    void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+    {
+        QMessageBox box(icon, ProgramTitle, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    QPushButton *MakeButton(
+        const QString &name, const QString &text, const QRect &geometry, QWidget *parent)
+    {
+        auto *button = new QPushButton(text, parent);
+        button->setObjectName(name);
+        button->setGeometry(geometry);
+        // Enter presses the button that has the focus, as in a dialog.
+        button->setAutoDefault(true);
+        return button;
+    }
+
+    QString FromView(std::string_view text)
+    {
+        return QString::fromLatin1(text.data(), qsizetype(text.size()));
+    }
+
+    // A code the decoder reads without complaint; the prefix alone counts as damaged.
+    bool IsSoundCode(const std::string &code)
+    {
+        return !code.empty() && !DecodePositionCode(code).IsDamaged();
+    }
+
+} // namespace
+
+frmChess::frmChess(QWidget *parent)
+    : QWidget(parent)
+    , lblTitle(new QLabel(this))
+    , picCheck(new PictureBox(this))
+    , lblCheck(new QLabel(QStringLiteral("In Check"), picCheck))
+    , cmdUndo(MakeButton(
+          QStringLiteral("cmdUndo"), QStringLiteral("&Undo Move"), QRect(280, 36, 77, 25), this))
+    , cmdSend(MakeButton(
+          QStringLiteral("cmdSend"), QStringLiteral("&Send Move"), QRect(280, 68, 77, 25), this))
+    , cmdNew(MakeButton(
+          QStringLiteral("cmdNew"), QStringLiteral("&New Game"), QRect(280, 208, 77, 25), this))
+    , cmdAbout(MakeButton(
+          QStringLiteral("cmdAbout"), QStringLiteral("&About..."), QRect(280, 240, 77, 25), this))
+    , cmdExit(MakeButton(
+          QStringLiteral("cmdExit"), QStringLiteral("&E&xit"), QRect(280, 272, 77, 25), this))
+    , picBoard(new BoardFrame(this))
+{
+    setObjectName(QStringLiteral("frmChess"));
+    setWindowTitle(ProgramTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
+    setFixedSize(366, 307);
+
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setGeometry(12, 4, 257, 33);
+    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    picCheck->setObjectName(QStringLiteral("picCheck"));
+    picCheck->setGeometry(280, 8, 92, 21);
+    picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
+    picCheck->hide();
+    lblCheck->setObjectName(QStringLiteral("lblCheck"));
+    lblCheck->setGeometry(36, 4, 53, 13);
+    QPalette red = lblCheck->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    lblCheck->setPalette(red);
+
+    picBoard->setObjectName(QStringLiteral("picBoard"));
+    picBoard->setGeometry(12, 36, 259, 260);
+    picBoard->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picBoard->setLineWidth(1);
+    picBoard->setFocusPolicy(Qt::TabFocus);
+    const int inset = picBoard->frameWidth();
+    for (int16_t square = 0; square < 64; ++square) {
+        auto *cell = new BoardCell(square, picBoard);
+        cell->setGeometry(inset + ColumnOf(square) * CellSize, inset + RowOf(square) * CellSize,
+            CellSize, CellSize);
+        // The window's own empty squares, shown until the first picture file is read.
+        const QString empty
+            = QLatin1String(IsDarkSquare(square) ? ":/empty-dark.png" : ":/empty-light.png");
+        cell->ShowPicture(QPixmap(empty), empty);
+        imgCell[square] = cell;
+    }
+
+    cmdExit->setDefault(true);
+    // Alt+X as well as Alt+E: the caption underlines both letters.
+    auto *exitKey = new QAction(this);
+    exitKey->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    addAction(exitKey);
+    connect(exitKey, &QAction::triggered, cmdExit, &QPushButton::animateClick);
+
+    setTabOrder(cmdExit, cmdUndo);
+    setTabOrder(cmdUndo, cmdSend);
+    setTabOrder(cmdSend, cmdNew);
+    setTabOrder(cmdNew, cmdAbout);
+    setTabOrder(cmdAbout, picBoard);
+    cmdExit->setFocus();
+
+    connect(cmdNew, &QPushButton::clicked, this, &frmChess::cmdNew_Click);
+    connect(cmdUndo, &QPushButton::clicked, this, &frmChess::cmdUndo_Click);
+    connect(cmdSend, &QPushButton::clicked, this, &frmChess::cmdSend_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmChess::cmdExit_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmChess::cmdAbout_Click);
+    connect(picBoard, &BoardFrame::CellDropped, this, &frmChess::imgCell_DragDrop);
+}
+
+bool frmChess::Form_Load()
+{
+    cmdUndo->setEnabled(false);
+    cmdSend->setEnabled(false);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    show();
+    activateWindow();
+    cmdExit->setFocus();
+    if (!LoadPosition(QString())) {
+        close();
+        return false;
+    }
+    SetTurnLabel();
+    ReportMissingPicture();
+    return true;
+}
+
+bool frmChess::LoadPosition(const QString &code)
+{
+    mBoard.Clear();
+    miCastleTarget = NoSquare;
+    msBoardCode = code.isEmpty() ? ReadCodeFromClipboard() : code.toUpper();
+    if (msBoardCode.isEmpty())
+        return false;
+
+    const DecodedCode decoded = DecodePositionCode(msBoardCode.toStdString());
+    mBoard = decoded.board;
+    mBoard.mbInCheck = false;
+    for (int16_t square = 0; square < 64; ++square) {
+        if (!mBoard.IsEmpty(square)) {
+            DrawPiece(square);
+            MakeDraggable(square);
+        }
+    }
+    ShowCheckAndMate(decoded.kingSquare);
+    return true;
+}
+
+QString frmChess::ReadCodeFromClipboard()
+{
+    std::optional<std::string> code
+        = ExtractCodeCharacters(QGuiApplication::clipboard()->text().toStdString());
+    if (code && !IsSoundCode(*code)) {
+        ShowDamagedCodeMessage();
+        code.reset();
+    }
+    if (!code) {
+        frmBoardCode dialog(this);
+        dialog.exec();
+        code = ExtractCodeCharacters(dialog.sBoardCode.toStdString());
+        if (code && !IsSoundCode(*code)) {
+            ShowDamagedCodeMessage();
+            return QString();
+        }
+    }
+    return code ? QString::fromStdString(*code) : QString();
+}
+
+void frmChess::ShowDamagedCodeMessage()
+{
+    ShowMessage(this, QMessageBox::Warning,
+        QStringLiteral("The CHESS-CODE on the Clipboard is incomplete or damaged.\n\n"
+                       "Please copy the whole CHESS-CODE from the e-mail again."));
+}
+
+void frmChess::ShowCheckAndMate(int16_t kingSquare)
+{
+    if (IsSquareAttacked(kingSquare, mBoard)) {
+        mBoard.mbInCheck = true;
+        picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
+        lblCheck->setText(QStringLiteral("In Check"));
+        picCheck->show();
+        DrawPiece(kingSquare);
+        if (IsCheckmate(mBoard)) {
+            ShowPicture(picCheck, ImagesFolder() + QStringLiteral("/mate.bmp"));
+            lblCheck->setText(QStringLiteral("Mate"));
+        }
+    } else if (kingSquare != NoSquare && IsStalemate(mBoard)) {
+        // Without this the player would face a board on which no drop is ever accepted.
+        picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
+        lblCheck->setText(QStringLiteral("Stalemate"));
+        picCheck->show();
+    }
+}
+
+void frmChess::ClearCheck()
+{
+    if (!mBoard.mbInCheck)
+        return;
+    mBoard.mbInCheck = false;
+    int16_t king = NoSquare;
+    for (int16_t square = 0; square < 64; ++square) {
+        if (mBoard.Colour(square) == mBoard.giToMove && mBoard.Piece(square) == King)
+            king = square;
+    }
+    picCheck->hide();
+    if (king != NoSquare)
+        DrawPiece(king);
+}
+
+void frmChess::LockBoard()
+{
+    for (BoardCell *cell : imgCell) {
+        cell->SetDragMode(false);
+        cell->ClearDragIcon();
+    }
+}
+
+void frmChess::SetTurnLabel()
+{
+    lblTitle->setText(QLatin1String(mBoard.giToMove != White ? "BLACK to move." : "WHITE to move.")
+        + QStringLiteral("\nUse the mouse to drag and drop your move."));
+}
+
+void frmChess::cmdNew_Click()
+{
+    if (cmdUndo->isEnabled()) {
+        cmdUndo_Click();
+        cmdUndo->setEnabled(false);
+        cmdSend->setEnabled(false);
+    }
+    picCheck->hide();
+    mBoard.mbInCheck = false;
+    mBoard.giToMove = White;
+    SetTurnLabel();
+    // Cells that held a piece before must not stay draggable once they are empty.
+    LockBoard();
+    DrawBoard();
+    LoadPosition(FromView(StartingCode));
+    ReportMissingPicture();
+}
+
+void frmChess::cmdUndo_Click()
+{
+    DrawSquare(miLastTarget);
+    if (miCastleTarget > NoSquare)
+        DrawSquare(miCastleTarget);
+    cmdUndo->setEnabled(false);
+    cmdSend->setEnabled(false);
+    LoadPosition(msBoardCode);
+    ReportMissingPicture();
+}
+
+void frmChess::cmdSend_Click()
+{
+    const QString code
+        = QString::fromStdString(EncodePositionCode(mBoard, Opponent(mBoard.giToMove)));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(code);
+    ShowMessage(this, QMessageBox::Information,
+        QStringLiteral("Your CHESS-CODE has been copied to the Windows Clipboard.\n\n"
+                       "Now PASTE this CHESS-CODE into an email message and send it."));
+}
+
+void frmChess::cmdExit_Click()
+{
+    close();
+}
+
+void frmChess::cmdAbout_Click()
+{
+    // The about box is opened here, modally.
+}
+
+void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
+{
+    if (!IsOnBoard(target) || !IsOnBoard(source) || target == source)
+        return;
+    if (mBoard.Colour(source) != mBoard.giToMove) {
+        ShowMessage(this, QMessageBox::Information,
+            QStringLiteral("You cannot move your opponents pieces."));
+        return;
+    }
+    if (!IsValidMove(mBoard, source, target))
+        return;
+
+    int16_t promotionPiece = Queen;
+    if (IsPromotion(mBoard, source, target)) {
+        // The pawn stands on its last row while the player chooses what it becomes.
+        DrawSquare(source);
+        QString pictureFile;
+        QString iconFile;
+        GetPieceImageFiles(mBoard, target, mBoard.giToMove, Pawn, pictureFile, iconFile);
+        ShowPicture(imgCell[target], pictureFile);
+        frmPawnChange dialog(mBoard.giToMove, this);
+        dialog.exec();
+        promotionPiece = dialog.miCurrSel;
+    }
+
+    const MoveOutcome outcome = CarryOutMove(mBoard, source, target, promotionPiece);
+    for (int i = 0; i < outcome.changedCount; ++i) {
+        const int16_t square = outcome.changedSquares[static_cast<size_t>(i)];
+        if (mBoard.IsEmpty(square))
+            DrawSquare(square);
+        else
+            DrawPiece(square);
+    }
+    miLastTarget = outcome.miLastTarget;
+    miCastleTarget = outcome.miCastleTarget;
+
+    ClearCheck();
+    LockBoard();
+    cmdUndo->setEnabled(true);
+    cmdSend->setEnabled(true);
+    ReportMissingPicture();
+}
+
+void frmChess::keyPressEvent(QKeyEvent *event)
+{
+    // Exit is the default button: Enter presses it when no button has the focus.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && event->modifiers() == Qt::NoModifier && cmdExit->isEnabled()) {
+        cmdExit->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmChess::DrawBoard()
+{
+    for (int16_t square = 0; square < 64; ++square)
+        DrawSquare(square);
+}
+
+void frmChess::DrawSquare(int16_t square)
+{
+    if (IsOnBoard(square))
+        ShowPicture(imgCell[square], EmptySquareFile(square));
+}
+
+void frmChess::DrawPiece(int16_t square)
+{
+    QString pictureFile;
+    QString iconFile;
+    GetPieceImageFiles(
+        mBoard, square, mBoard.Colour(square), mBoard.Piece(square), pictureFile, iconFile);
+    ShowPicture(imgCell[square], pictureFile);
+}
+
+void frmChess::MakeDraggable(int16_t square)
+{
+    QString pictureFile;
+    QString iconFile;
+    GetPieceImageFiles(
+        mBoard, square, mBoard.Colour(square), mBoard.Piece(square), pictureFile, iconFile);
+    bool ok = false;
+    BoardCell *cell = imgCell[square];
+    cell->SetDragIcon(LoadPicture(iconFile, ok), iconFile);
+    if (!ok && msMissingPicture.isEmpty())
+        msMissingPicture = iconFile;
+    cell->SetDragMode(true);
+}
+
+void frmChess::ShowPicture(PictureBox *box, const QString &file)
+{
+    bool ok = false;
+    box->ShowPicture(LoadPicture(file, ok), file);
+    if (!ok && msMissingPicture.isEmpty())
+        msMissingPicture = file;
+}
+
+void frmChess::ReportMissingPicture()
+{
+    if (msMissingPicture.isEmpty())
+        return;
+    const QFileInfo file(msMissingPicture);
+    msMissingPicture.clear();
+    ShowMessage(this, QMessageBox::Warning,
+        QStringLiteral("The picture file \"%1\" is missing or cannot be read.\n\n"
+                       "It was looked for in the folder:\n%2\n\n"
+                       "A plain square is shown in its place.")
+            .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+}
+
+} // namespace corvalen
