@@ -157,6 +157,7 @@ choose_promotion() { # piece letter r n b q
     read -r x y w h < <(geometry "$dialog")
     click_at $((x + choice_box_left + choice_left[index] + choice_size / 2)) \
         $((y + choice_box_top + choice_top + choice_size / 2))
+    import -window "$dialog" "$out/promotion-dialog.png"
     click_at $((x + ok_centre[0])) $((y + ok_centre[1]))
     for _ in $(seq 50); do
         [ -z "$(visible_windows "Change Pawn")" ] && return
@@ -174,7 +175,8 @@ indicator_shown() {
 }
 
 start_program() { # code -> sets program_pid and window
-    printf '%s' "$1" | xclip -selection clipboard -i
+    # xclip stays in the background as the clipboard's owner until the program takes it over.
+    printf '%s' "$1" | xclip -selection clipboard -i 2>/dev/null
     "$program" >>"$out/program.log" 2>&1 &
     program_pid=$!
     window=$(wait_for_window Chess)
