@@ -96,7 +96,7 @@ frmAbout::frmAbout(QWidget *parent)
         this, "cmdSysInfo", QStringLiteral("&System Info..."), TwipRect(4800, 3855, 1245, 345));
 
     lblDescription = MakeLabel(this, "lblDescription",
-        QStringLiteral("Chess by e-mail for two players, one turn per run. Paste your "
+        QStringLiteral("Chess by e-mail for two players, one turn per run. Copy your "
                        "opponent's code, make one move and mail back the new code."),
         TwipRect(1290, 840, 3405, 870), Qt::black);
     lblDescription->setWordWrap(true);

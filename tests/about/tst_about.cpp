@@ -113,6 +113,13 @@ void tst_About::IsWindowAsDesigned()
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+
+#ifdef CORVALEN_TEST_ICON_RESOURCE
+    // The icon comes from a resource compiled into a static library, which the linker drops
+    // unless something asks for it.
+    const QPixmap icon = dialog.findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap();
+    QCOMPARE(icon.size(), QSize(32, 32));
+#endif
 }
 
 void tst_About::IsControlAsDesigned_data()
