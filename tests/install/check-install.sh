@@ -114,6 +114,27 @@ else
     fail "the program ended with status $status: $(cat "$work/run.log")"
 fi
 
+# On a real X server with the starting code on the clipboard the program draws the board from
+# its pictures without complaint; with the pictures taken away it complains, which shows that
+# the check can tell the two apart.
+if [ "$mode" = install ] && command -v xvfb-run >/dev/null && command -v xclip >/dev/null \
+    && command -v xdotool >/dev/null && [ -d "$folder/images" ]; then
+    desktop() {
+        QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+            bash "$(dirname "$0")/desktop-start.sh" "$link" 2>/dev/null || echo failed
+    }
+    windows=$(desktop)
+    [ "$windows" = 1 ] && pass "started through the link, the program finds its pictures" \
+        || fail "started through the link, the program showed $windows windows titled Chess"
+    mv "$folder/images" "$folder/images.away"
+    windows=$(desktop)
+    mv "$folder/images.away" "$folder/images"
+    [ "$windows" = 2 ] && pass "without its pictures the program says so" \
+        || fail "without its pictures the program showed $windows windows titled Chess, not 2"
+else
+    skip "no X server tools or no pictures: the program was not started on a desktop"
+fi
+
 if [ "$has_code_tool" = 1 ]; then
     tool=$prefix/bin/corvalen-code
     start=CHESS-CODE:FG4GD0LGU16HDHL1SI42C2K2S343C3K3SC0C8CGCOD0D8DGDOE0U9EHUQF2V9VHFOG
