@@ -4,7 +4,7 @@
 # was installed runs from the desktop menu: the bin link, the program with its pictures and
 # guide beside its real file, the desktop entry, the icon, the documents, corvalen-code.
 # Exit 77 (skipped) when everything present passed but a part not yet in the source tree
-# (the pictures, the icon, corvalen-code) could not be checked.
+# (the pictures, the icon, the main window, corvalen-code) could not be checked.
 set -euo pipefail
 
 mode=$1 build=$2 source=$3 has_code_tool=$4
@@ -118,7 +118,8 @@ fi
 # its pictures without complaint; with the pictures taken away it complains, which shows that
 # the check can tell the two apart.
 if [ "$mode" = install ] && command -v xvfb-run >/dev/null && command -v xclip >/dev/null \
-    && command -v xdotool >/dev/null && [ -d "$folder/images" ]; then
+    && command -v xdotool >/dev/null && [ -d "$folder/images" ] \
+    && [ -f "$source/ui/frmChess.cpp" ]; then
     desktop() {
         QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
             bash "$(dirname "$0")/desktop-start.sh" "$link" 2>/dev/null || echo failed
@@ -132,7 +133,7 @@ if [ "$mode" = install ] && command -v xvfb-run >/dev/null && command -v xclip >
     [ "$windows" = 2 ] && pass "without its pictures the program says so" \
         || fail "without its pictures the program showed $windows windows titled Chess, not 2"
 else
-    skip "no X server tools or no pictures: the program was not started on a desktop"
+    skip "no X server tools, pictures or main window yet: the program was not started on a desktop"
 fi
 
 if [ "$has_code_tool" = 1 ]; then
