@@ -23,7 +23,8 @@ enum class CodeDamage {
 
 struct DecodedCode {
     BoardState board; // giToMove and miEnPassant from the code, mbInCheck false
-    // The square of the king of the side to move named last by the records, NoSquare if none.
+    // The square of the king of the side to move named last by the records whose square still
+    // holds that king once every record is in place; NoSquare if none.
     int16_t kingSquare = NoSquare;
     CodeDamage damage = CodeDamage::None;
     std::string reason; // for a damaged code: what is wrong, in a short English phrase

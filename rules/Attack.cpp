@@ -120,7 +120,7 @@ namespace {
 
 bool IsSquareAttacked(int16_t square, const BoardState &board)
 {
-    if (square == NoSquare)
+    if (!IsOnBoard(square))
         return false;
     for (const Ray &ray : Rays) {
         if (EntersRay(square, ray) && RayHasAttacker(square, ray, board))

@@ -39,7 +39,7 @@ namespace {
             auto rookRuns = [&] {
                 for (int k = -7; k <= 7; ++k) {
                     const int t = i + k;
-                    if (t / 8 == i / 8 && offer(t))
+                    if (IsOnBoard(t) && t / 8 == i / 8 && offer(t))
                         return true;
                 }
                 return run(f, -7, 7, always);

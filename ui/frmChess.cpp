@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "about/frmAbout.h"
 #include "code/CodeText.h"
 #include "code/PositionCode.h"
 #include "code/frmBoardCode.h"
@@ -329,7 +330,7 @@ void frmChess::cmdExit_Click()
 
 void frmChess::cmdAbout_Click()
 {
-    // The about box is opened here, modally.
+    frmAbout::ShowModal(this);
 }
 
 void frmChess::imgCell_DragDrop(int16_t target, int16_t source)

@@ -1,6 +1,7 @@
 #include "ui/frmPawnChange.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,6 +39,17 @@ namespace {
         return picture;
     }
 
+    // The label keeps its designed width; with a wider system font its text gets a smaller size
+    // rather than losing its last words.
+    void FitTextToWidth(QLabel &label)
+    {
+        QFont fitted = label.font();
+        while (fitted.pointSizeF() > 6.0
+            && QFontMetrics(fitted).horizontalAdvance(label.text()) > label.contentsRect().width())
+            fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+        label.setFont(fitted);
+    }
+
 } // namespace
 
 frmPawnChange::frmPawnChange(int16_t toMove, QWidget *parent)
@@ -51,9 +63,13 @@ frmPawnChange::frmPawnChange(int16_t toMove, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(2880), Px(1890));
+    QFont dialogFont = font();
+    dialogFont.setPointSizeF(8.25);
+    setFont(dialogFont);
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(TwipsRect(120, 120, 2595, 255));
+    FitTextToWidth(*Label1);
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(120, 420, 2595, 795));

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QTest>
 #include <string>
 #include <string_view>
 
 #include "rules/BoardState.h"
+#include "rules/Fen.h"
 
-// Readable board literals for the code tests: FEN placement ("4k3/8/8/8/8/8/8/4K3", knights as
-// n or h) and square names ("e4").
+// Readable board literals for the code tests: FEN placements ("4k3/8/8/8/8/8/8/4K3") and square
+// names ("e4").
 namespace corvalen::testing {
 
 inline int16_t SquareFromName(std::string_view name)
@@ -16,78 +18,35 @@ inline int16_t SquareFromName(std::string_view name)
     return SquareAt('8' - name[1], name[0] - 'a');
 }
 
+// The piece code of a FEN letter of either case, Empty for any other letter.
 inline int16_t PieceFromLetter(char letter)
 {
-    switch (letter | 0x20) {
-    case 'p':
-        return Pawn;
-    case 'r':
-        return Rook;
-    case 'n':
-    case 'h':
-        return Knight;
-    case 'b':
-        return Bishop;
-    case 'q':
-        return Queen;
-    case 'k':
-        return King;
-    default:
-        return Empty;
-    }
+    const auto at = std::string_view("prnbqk").find(static_cast<char>(letter | 0x20));
+    return at == std::string_view::npos ? Empty : static_cast<int16_t>(at);
 }
 
+// A board as the decoder leaves it: the placement, the side to move and the en-passant square,
+// with the check flag clear.
 inline BoardState BoardFromPlacement(
     std::string_view placement, int16_t toMove = White, int16_t enPassant = NoSquare)
 {
-    BoardState board;
-    int row = 0;
-    int column = 0;
-    for (char c : placement) {
-        if (c == '/') {
-            ++row;
-            column = 0;
-        } else if (c >= '1' && c <= '8') {
-            column += c - '0';
-        } else if (row < 8 && column < 8) {
-            const int16_t piece = PieceFromLetter(c);
-            if (piece != Empty)
-                board.PutPiece(SquareAt(row, column), piece, c >= 'a' ? Black : White);
-            ++column;
-        }
+    std::string error;
+    std::optional<BoardState> board = BoardFromFen(std::string(placement) + " w", error);
+    if (!board) {
+        QTest::qFail(("bad placement in test: " + error).c_str(), __FILE__, __LINE__);
+        return {};
     }
-    board.giToMove = toMove;
-    board.miEnPassant = enPassant;
-    return board;
+    board->giToMove = toMove;
+    board->miEnPassant = enPassant;
+    board->mbInCheck = false;
+    return *board;
 }
 
 // The placement of a board in FEN letters, for readable failure messages.
 inline std::string PlacementOf(const BoardState &board)
 {
-    std::string text;
-    for (int16_t row = 0; row < 8; ++row) {
-        int gap = 0;
-        for (int16_t column = 0; column < 8; ++column) {
-            const int16_t square = SquareAt(row, column);
-            if (board.IsEmpty(square)) {
-                ++gap;
-                continue;
-            }
-            if (gap > 0)
-                text += static_cast<char>('0' + gap);
-            gap = 0;
-            const int16_t piece = board.Piece(square);
-            char letter = piece >= 0 && piece <= King ? "prnbqk"[piece] : '?';
-            if (board.Colour(square) == White)
-                letter = static_cast<char>(letter - 'a' + 'A');
-            text += letter;
-        }
-        if (gap > 0)
-            text += static_cast<char>('0' + gap);
-        if (row < 7)
-            text += '/';
-    }
-    return text;
+    const std::string fen = FenFromBoard(board);
+    return fen.substr(0, fen.find(' '));
 }
 
 } // namespace corvalen::testing

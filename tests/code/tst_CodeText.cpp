@@ -1,5 +1,3 @@
-#include "tst_code.h"
-
 #include <QtTest>
 
 #include "code/CodeText.h"
@@ -15,6 +13,16 @@ std::string_view View(const QByteArray &bytes)
 }
 
 } // namespace
+
+class TestCodeText : public QObject {
+    Q_OBJECT
+private slots:
+    void filter_data();
+    void filter();
+    void extract_data();
+    void extract();
+    void extractThenDecode();
+};
 
 void TestCodeText::filter_data()
 {
@@ -100,3 +108,6 @@ void TestCodeText::extractThenDecode()
     QCOMPARE(decoded.board.Piece(36), Pawn);
     QCOMPARE(decoded.kingSquare, int16_t { 4 });
 }
+
+QTEST_APPLESS_MAIN(TestCodeText)
+#include "tst_CodeText.moc"

@@ -1,5 +1,3 @@
-#include "tst_code.h"
-
 #include <QtTest>
 
 #include <algorithm>
@@ -118,6 +116,27 @@ int16_t LastKingOf(const BoardState &board)
 }
 
 } // namespace
+
+class TestPositionCode : public QObject {
+    Q_OBJECT
+private slots:
+    void golden_data();
+    void golden();
+    void startingCode();
+    void enPassantField_data();
+    void enPassantField();
+    void randomRoundTrip();
+    void shortForm();
+    void recordOrder_data();
+    void recordOrder();
+    void duplicates_data();
+    void duplicates();
+    void truncation();
+    void unknownPiece_data();
+    void unknownPiece();
+    void dirtyText_data();
+    void dirtyText();
+};
 
 void TestPositionCode::golden_data()
 {
@@ -271,6 +290,12 @@ void TestPositionCode::duplicates_data()
     QTest::newRow("king replaced on its square, an earlier king stays")
         << std::string("ke8 kd8 Pd8 Ke1") << int { Black } << "3Pk3/8/8/8/8/8/8/4K3"
         << "e8";
+    QTest::newRow("king replaced by its own rook leaves no king")
+        << std::string("ke8 Ke1 re8") << int { Black } << "4r3/8/8/8/8/8/8/4K3"
+        << "";
+    QTest::newRow("king replaced by its own queen, an earlier king stays")
+        << std::string("ke8 kd8 qd8 Ke1") << int { Black } << "3qk3/8/8/8/8/8/8/4K3"
+        << "e8";
     QTest::newRow("two kings of the side, the later named counts")
         << std::string("kd8 ke8 Ke1") << int { Black } << "3kk3/8/8/8/8/8/8/4K3"
         << "e8";
@@ -399,3 +424,6 @@ void TestPositionCode::dirtyText()
     QVERIFY(dirty.board == expected.board);
     QCOMPARE(dirty.kingSquare, expected.kingSquare);
 }
+
+QTEST_APPLESS_MAIN(TestPositionCode)
+#include "tst_PositionCode.moc"

@@ -38,8 +38,10 @@ choice_box_top=28
 choice_top=8
 choice_size=34
 ok_centre=(96 104)
-# Where the check indicator stands (red text "In Check" or "Mate" when shown).
+# Where the check indicator stands (red text "In Check" or "Mate" when shown), and the turn
+# label, which gets its text once the position is loaded.
 indicator_crop=92x21+280+8
+title_crop=257x33+12+4
 
 starting_code=CHESS-CODE:FG4GD0LGU16HDHL1SI42C2K2S343C3K3SC0C8CGCOD0D8DGDOE0U9EHUQF2V9VHFOG
 
@@ -67,7 +69,7 @@ game=(
 
 fail() {
     echo "FAIL: $*" >&2
-    if [ -n "${DISPLAY:-}" ]; then
+    if [ -n "$x_ready" ]; then
         import -window root "$out/failure.png" 2>/dev/null && echo "screen at failure: $out/failure.png" >&2
     fi
     exit 1
@@ -75,6 +77,7 @@ fail() {
 
 xvfb_pid=
 program_pid=
+x_ready=
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
@@ -93,6 +96,7 @@ for _ in $(seq 100); do
 done
 [ -s "$display_file" ] || fail "Xvfb did not start (see $out/xvfb.log)"
 export DISPLAY=:$(head -1 "$display_file")
+x_ready=1
 rm -f "$display_file"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$build/xdg-runtime
@@ -106,21 +110,21 @@ square() { # a1 .. h8 -> 0 .. 63
 
 # Window position and size as shell variables X Y WIDTH HEIGHT.
 geometry() {
-    local WINDOW SCREEN
+    local WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$1")"
     echo "$X $Y $WIDTH $HEIGHT"
 }
 
 wait_for_window() { # title -> window id of this run's visible window
     local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --pid "$program_pid" --name "^$1\$" \
+    id=$(timeout 15 xdotool search --all --sync --onlyvisible --pid "$program_pid" --name "^$1\$" \
         2>/dev/null | head -1) || true
     [ -n "$id" ] || fail "no window '$1' appeared"
     echo "$id"
 }
 
 visible_windows() { # title -> ids of this run's visible windows with that title
-    xdotool search --onlyvisible --pid "$program_pid" --name "^$1\$" 2>/dev/null || true
+    xdotool search --all --onlyvisible --pid "$program_pid" --name "^$1\$" 2>/dev/null || true
 }
 
 drag() { # window from-square to-square
@@ -157,6 +161,7 @@ choose_promotion() { # piece letter r n b q
     read -r x y w h < <(geometry "$dialog")
     click_at $((x + choice_box_left + choice_left[index] + choice_size / 2)) \
         $((y + choice_box_top + choice_top + choice_size / 2))
+    import -window "$dialog" "$out/promotion-dialog.png"
     click_at $((x + ok_centre[0])) $((y + ok_centre[1]))
     for _ in $(seq 50); do
         [ -z "$(visible_windows "Change Pawn")" ] && return
@@ -174,11 +179,21 @@ indicator_shown() {
 }
 
 start_program() { # code -> sets program_pid and window
-    printf '%s' "$1" | xclip -selection clipboard -i
+    # xclip stays in the background as the clipboard's owner until the program takes it over.
+    printf '%s' "$1" | xclip -selection clipboard -i 2>/dev/null
     "$program" >>"$out/program.log" 2>&1 &
     program_pid=$!
     window=$(wait_for_window Chess)
-    sleep 0.3
+    # The turn label is written after the position has been drawn: only then is the board ready.
+    local loaded=
+    for _ in $(seq 100); do
+        loaded=$(import -window "$window" png:- 2>/dev/null | convert - -crop "$title_crop" +repage \
+            -fx '(r < 0.3 && g < 0.3 && b < 0.3) ? 1 : 0' -format '%[fx:maxima]' info: 2>/dev/null)
+        [ "$loaded" = 1 ] && break
+        sleep 0.1
+    done
+    [ "$loaded" = 1 ] || fail "the turn label stayed empty: the position did not load"
+    sleep 0.1
 }
 
 exit_program() {

@@ -51,6 +51,7 @@ private slots:
     void enterAtStartExits();
     void exitButtonClosesTheWindow_data();
     void exitButtonClosesTheWindow();
+    void aboutButtonOpensTheAboutBox();
     void newGameLoadsTheStartAndLocksStaleCells();
     void sendMovePutsTheOpponentsCodeOnTheClipboard_data();
     void sendMovePutsTheOpponentsCodeOnTheClipboard();
@@ -380,6 +381,23 @@ void FrmChessTest::exitButtonClosesTheWindow()
     QTest::keyClick(&window, Qt::Key(key), Qt::AltModifier);
     QTRY_VERIFY(!window.isVisible());
     QCOMPARE(modals.Seen(), QStringList());
+}
+
+void FrmChessTest::aboutButtonOpensTheAboutBox()
+{
+    PictureFolder pictures;
+    SetClipboard(Code(StartFen));
+    ModalAnswers modals;
+    modals.Then(ModalAnswers::PressOk());
+    frmChess window;
+    QVERIFY(window.Form_Load());
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The access key clicks the button a moment later, as a real key press would.
+    QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(modals.Pending(), 0);
+    QCOMPARE(modals.Seen().size(), 1);
+    QVERIFY(modals.Seen().first().startsWith(QStringLiteral("About Chess|")));
+    QVERIFY(window.isVisible());
 }
 
 void FrmChessTest::newGameLoadsTheStartAndLocksStaleCells()

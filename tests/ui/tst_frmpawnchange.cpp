@@ -1,6 +1,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -100,6 +102,7 @@ private slots:
     void closingIsRefusedUntilChosen_data();
     void closingIsRefusedUntilChosen();
     void freshDialogForgetsEarlierChoice();
+    void missingPicturesLeaveTheChoicesDistinct();
 };
 
 void tst_frmPawnChange::opensWithoutChoice_data()
@@ -120,6 +123,9 @@ void tst_frmPawnChange::opensWithoutChoice()
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Change Pawn"));
     QCOMPARE(dialog.Label1->text(), QStringLiteral("Select the piece you would like:"));
+    QVERIFY2(QFontMetrics(dialog.Label1->font()).horizontalAdvance(dialog.Label1->text())
+            <= dialog.Label1->contentsRect().width(),
+        "the label's text is cut off");
     QCOMPARE(dialog.cmdOK->text(), QStringLiteral("OK"));
     QCOMPARE(dialog.miCurrSel, 0);
     QVERIFY(!dialog.cmdOK->isEnabled());
@@ -302,6 +308,32 @@ void tst_frmPawnChange::freshDialogForgetsEarlierChoice()
     QVERIFY(!second.cmdOK->isEnabled());
     const QString wrong = ChoicesDiffer(second, 'g', -1);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
+void tst_frmPawnChange::missingPicturesLeaveTheChoicesDistinct()
+{
+    QTemporaryDir emptyFolder;
+    QVERIFY(emptyFolder.isValid());
+    SetImagesFolder(emptyFolder.path());
+    const auto restore = qScopeGuard([] { SetImagesFolder(QString()); });
+
+    frmPawnChange dialog(Black);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QImage knightUnmarked = dialog.imgCell[1]->pixmap().toImage();
+    ClickChoice(dialog, 1);
+
+    QList<QImage> shown;
+    for (const QLabel *cell : dialog.imgCell)
+        shown.append(cell->pixmap().toImage());
+    QVERIFY(!shown[1].isNull());
+    QVERIFY2(shown[1] != knightUnmarked, "the chosen piece looks as before");
+    for (int i = 0; i < 4; ++i) {
+        for (int j = i + 1; j < 4; ++j)
+            QVERIFY2(shown[i] != shown[j],
+                qPrintable(QStringLiteral("choices %1 and %2 look alike").arg(i).arg(j)));
+    }
+    QCOMPARE(dialog.miCurrSel, Knight);
 }
 
 QTEST_MAIN(tst_frmPawnChange)
