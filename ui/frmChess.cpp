@@ -436,6 +436,10 @@ void frmChess::ReportMissingPicture()
         return;
     const QFileInfo file(msMissingPicture);
     msMissingPicture.clear();
+    // One message per run: a broken picture folder stays broken, and the player has been told.
+    if (mbMissingPictureReported)
+        return;
+    mbMissingPictureReported = true;
     ShowMessage(this, QMessageBox::Warning,
         QStringLiteral("The picture file \"%1\" is missing or cannot be read.\n\n"
                        "It was looked for in the folder:\n%2\n\n"

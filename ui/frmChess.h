@@ -79,7 +79,7 @@ private:
     // Gives the cell of an occupied square its drag icon and lets it be dragged.
     void MakeDraggable(int16_t square);
     void ShowPicture(PictureBox *box, const QString &file);
-    // Tells the player about the first picture file that failed since the last report.
+    // Tells the player, once per run, about the first picture file that failed to load.
     void ReportMissingPicture();
 
     BoardState mBoard;
@@ -87,6 +87,7 @@ private:
     int16_t miCastleTarget = NoSquare;
     QString msBoardCode;
     QString msMissingPicture;
+    bool mbMissingPictureReported = false;
 };
 
 } // namespace corvalen

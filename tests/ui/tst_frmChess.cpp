@@ -55,8 +55,8 @@ private slots:
     void newGameLoadsTheStartAndLocksStaleCells();
     void sendMovePutsTheOpponentsCodeOnTheClipboard_data();
     void sendMovePutsTheOpponentsCodeOnTheClipboard();
-    void missingPictureIsNamedOncePerLoad_data();
-    void missingPictureIsNamedOncePerLoad();
+    void missingPictureIsNamedOncePerRun_data();
+    void missingPictureIsNamedOncePerRun();
     void realPictureFolderLoadsWithoutComplaint();
 };
 
@@ -472,41 +472,39 @@ void FrmChessTest::sendMovePutsTheOpponentsCodeOnTheClipboard()
     QCOMPARE(window.Board(), before);
 }
 
-void FrmChessTest::missingPictureIsNamedOncePerLoad_data()
+void FrmChessTest::missingPictureIsNamedOncePerRun_data()
 {
     QTest::addColumn<QString>("fen");
     QTest::addColumn<QStringList>("removed");
     QTest::addColumn<QStringList>("spoiled");
     QTest::addColumn<QString>("named");
     QTest::addColumn<QString>("fallbackCell");
-    QTest::addColumn<bool>("startNeedsIt"); // New Game meets the file again
 
     QTest::newRow("one piece picture")
         << StartFen << QStringList { "bgking.bmp" } << QStringList() << "bgking.bmp"
-        << "e1" << true;
+        << "e1";
     QTest::newRow("several files, the first named")
         << StartFen << QStringList { "bgrook.bmp", "wbrook.bmp", "wking.ico" } << QStringList()
         << "wbrook.bmp"
-        << "a8" << true;
+        << "a8";
     QTest::newRow("unreadable picture")
         << StartFen << QStringList() << QStringList { "wbpawn.bmp" } << "wbpawn.bmp"
-        << "b7" << true;
+        << "b7";
     QTest::newRow("drag icon") << StartFen << QStringList { "pawn.ico" } << QStringList()
-                               << "pawn.ico" << QString() << true;
+                               << "pawn.ico" << QString();
     QTest::newRow("mate picture") << QStringLiteral(
         "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w")
                                   << QStringList { "mate.bmp" } << QStringList() << "mate.bmp"
-                                  << QString() << false;
+                                  << QString();
 }
 
-void FrmChessTest::missingPictureIsNamedOncePerLoad()
+void FrmChessTest::missingPictureIsNamedOncePerRun()
 {
     QFETCH(QString, fen);
     QFETCH(QStringList, removed);
     QFETCH(QStringList, spoiled);
     QFETCH(QString, named);
     QFETCH(QString, fallbackCell);
-    QFETCH(bool, startNeedsIt);
 
     PictureFolder pictures;
     for (const QString &name : removed)
@@ -529,11 +527,9 @@ void FrmChessTest::missingPictureIsNamedOncePerLoad()
         const QImage fallback = LoadPicture(QString(), ok).toImage();
         QCOMPARE(window.imgCell[Sq(fallbackCell)]->pixmap().toImage(), fallback);
     }
-    // The game goes on, and a later load that meets the file tells once more.
-    if (startNeedsIt)
-        modals.Then(ModalAnswers::PressOk());
+    // The game goes on, and a later load that meets the file again says nothing more.
     QTest::mouseClick(window.cmdNew, Qt::LeftButton);
-    QCOMPARE(modals.Seen().size(), startNeedsIt ? 2 : 1);
+    QCOMPARE(modals.Seen().size(), 1);
     QCOMPARE(modals.Pending(), 0);
     QCOMPARE(window.Board(), Position(StartFen));
 }
