@@ -15,7 +15,7 @@ private slots:
         QTest::addColumn<QString>("file");
         const QDir corpus(QStringLiteral(CORVALEN_FUZZ_CORPUS));
         const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
-        QVERIFY2(names.size() >= 20, "the seed corpus is missing");
+        QVERIFY2(names.size() >= 20, "the fuzz corpus is missing");
         for (const QString &name : names)
             QTest::newRow(qPrintable(name)) << corpus.filePath(name);
     }
