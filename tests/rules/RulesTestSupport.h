@@ -29,6 +29,12 @@ inline int16_t Sq(const QString &name)
     return SquareAt('8' - name[1].toLatin1(), name[0].toLatin1() - 'a');
 }
 
+// One named row of the current data table: Row("name", column values in order).
+template <typename... Values> void Row(const char *name, const Values &...values)
+{
+    (QTest::newRow(name) << ... << values);
+}
+
 inline QString SquareName(int16_t square)
 {
     if (!IsOnBoard(square))

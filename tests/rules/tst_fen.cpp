@@ -14,28 +14,18 @@ private slots:
         QTest::addColumn<QString>("fen");
         QTest::addColumn<QString>("written");
 
-        QTest::newRow("start position")
-            << "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1"
-            << "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
-        QTest::newRow("counters and castling rights are not kept")
-            << "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R b Kq - 12 40"
-            << "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R b KQkq - 0 1";
-        QTest::newRow("placement alone") << "4k3/8/8/8/8/8/8/4K3"
-                                         << "4k3/8/8/8/8/8/8/4K3 w - - 0 1";
-        QTest::newRow("usable en-passant square") << "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1"
-                                                  << "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1";
-        QTest::newRow("black en-passant square") << "4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 1"
-                                                 << "4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 1";
-        QTest::newRow("en-passant square no capture can count on")
-            << "4k3/8/8/8/3p4/8/8/4K3 w - d3 0 1"
-            << "4k3/8/8/8/3p4/8/8/4K3 w - - 0 1";
-        QTest::newRow("extra spaces") << "  4k3/8/8/8/8/8/8/4K3   b  -  -  3  9 "
-                                      << "4k3/8/8/8/8/8/8/4K3 b - - 0 1";
-        QTest::newRow("queen-side rooks only") << "r3k3/8/8/8/8/8/8/R3K3 w"
-                                               << "r3k3/8/8/8/8/8/8/R3K3 w Qq - 0 1";
-        QTest::newRow("32 pieces, all kinds") << "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR b"
-                                              << "rnbqkbnr/pppppppp/8/8/8/8/"
-                                                 "PPPPPPPP/RNBQKBNR b KQkq - 0 1";
+        const QString start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+        Row("start position", start, start);
+        Row("counters and castling rights are not kept",
+            "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R b Kq - 12 40",
+            "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R b KQkq - 0 1");
+        Row("placement alone", "4k3/8/8/8/8/8/8/4K3", "4k3/8/8/8/8/8/8/4K3 w - - 0 1");
+        Row("usable en-passant square", "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1",
+            "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
+        Row("en-passant square no capture can use", "4k3/8/8/8/3p4/8/8/4K3 w - d3 0 1",
+            "4k3/8/8/8/3p4/8/8/4K3 w - - 0 1");
+        Row("extra spaces", "  4k3/8/8/8/8/8/8/4K3   b  -  -  3  9 ",
+            "4k3/8/8/8/8/8/8/4K3 b - - 0 1");
     }
 
     void writesWhatItReads()
@@ -47,9 +37,7 @@ private slots:
         QVERIFY2(board.has_value(), error.c_str());
         QVERIFY(error.empty());
         QCOMPARE(QString::fromStdString(FenFromBoard(*board)), written);
-        std::string again;
-        QCOMPARE(QString::fromStdString(FenFromBoard(*BoardFromFen(written.toStdString(), again))),
-            written);
+        QCOMPARE(QString::fromStdString(FenFromBoard(Position(written))), written);
     }
 
     void readsTheBoard()
@@ -68,7 +56,7 @@ private slots:
         QCOMPARE(board->miEnPassant, Sq("e3"));
         QCOMPARE(castling, std::string("Kq"));
         QVERIFY(!board->mbInCheck);
-        QVERIFY(BoardFromFen("4k3/8/8/8/8/8/8/4K2r w", error)->mbInCheck);
+        QVERIFY(Position("4k3/8/8/8/8/8/8/4K2r w").mbInCheck);
     }
 
     void namesWhatIsWrong_data()
@@ -76,46 +64,28 @@ private slots:
         QTest::addColumn<QString>("fen");
         QTest::addColumn<QString>("error");
 
-        QTest::newRow("empty") << "   "
-                               << "empty FEN";
-        QTest::newRow("rank too long") << "8/8/8/8/8/p8/8/8 w"
-                                       << "rank 3 has 9 squares";
-        QTest::newRow("rank too short") << "4k3/8/8/8/8/8/8/4K2 w"
-                                        << "rank 1 has 7 squares";
-        QTest::newRow("rank that overflows by a digit") << "4k3/8/8/8/44p/8/8/4K3 w"
-                                                        << "rank 4 has 9 squares";
-        QTest::newRow("seven ranks") << "4k3/8/8/8/8/8/4K3 w"
-                                     << "placement has 7 ranks, not 8";
-        QTest::newRow("nine ranks") << "4k3/8/8/8/8/8/8/8/4K3 w"
-                                    << "placement has more than 8 ranks";
-        QTest::newRow("unknown piece letter") << "4k3/8/8/8/8/8/8/3xK3 w"
-                                              << "unknown piece letter 'x'";
-        QTest::newRow("knight as h") << "4k3/8/8/8/8/8/8/3hK3 w"
-                                     << "unknown piece letter 'h'";
-        QTest::newRow("digit zero") << "4k3/8/8/8/08/8/8/4K3 w"
-                                    << "unknown piece letter '0'";
-        QTest::newRow("side to move") << "4k3/8/8/8/8/8/8/4K3 x"
-                                      << "side to move must be w or b, not 'x'";
-        QTest::newRow("upper-case side to move") << "4k3/8/8/8/8/8/8/4K3 W"
-                                                 << "side to move must be w or b, not 'W'";
-        QTest::newRow("castling field letters") << "4k3/8/8/8/8/8/8/4K3 w KX"
-                                                << "bad castling field 'KX'";
-        QTest::newRow("castling field twice") << "4k3/8/8/8/8/8/8/4K3 w KK"
-                                              << "bad castling field 'KK'";
-        QTest::newRow("en-passant rank 9") << "4k3/8/8/8/8/8/8/4K3 w - e9"
-                                           << "bad en-passant square 'e9'";
-        QTest::newRow("en-passant file i") << "4k3/8/8/8/8/8/8/4K3 w - i3"
-                                           << "bad en-passant square 'i3'";
-        QTest::newRow("halfmove clock") << "4k3/8/8/8/8/8/8/4K3 w - - x 1"
-                                        << "bad halfmove clock 'x'";
-        QTest::newRow("move number") << "4k3/8/8/8/8/8/8/4K3 w - - 0 -1"
-                                     << "bad move number '-1'";
-        QTest::newRow("seven fields") << "4k3/8/8/8/8/8/8/4K3 w - - 0 1 x"
-                                      << "more than 6 fields";
-        QTest::newRow("no pieces") << "8/8/8/8/8/8/8/8 w"
-                                   << "no pieces";
-        QTest::newRow("33 pieces") << "rnbqkbnr/pppppppp/8/8/8/7P/PPPPPPPP/RNBQKBNR w"
-                                   << "33 pieces, more than 32";
+        const QString kings = "4k3/8/8/8/8/8/8/4K3 ";
+        Row("empty", "   ", "empty FEN");
+        Row("rank too long", "8/8/8/8/8/p8/8/8 w", "rank 3 has 9 squares");
+        Row("rank too short", "4k3/8/8/8/8/8/8/4K2 w", "rank 1 has 7 squares");
+        Row("rank that overflows by a digit", "4k3/8/8/8/44p/8/8/4K3 w", "rank 4 has 9 squares");
+        Row("seven ranks", "4k3/8/8/8/8/8/4K3 w", "placement has 7 ranks, not 8");
+        Row("nine ranks", "4k3/8/8/8/8/8/8/8/4K3 w", "placement has more than 8 ranks");
+        Row("unknown piece letter", "4k3/8/8/8/8/8/8/3xK3 w", "unknown piece letter 'x'");
+        Row("knight as h", "4k3/8/8/8/8/8/8/3hK3 w", "unknown piece letter 'h'");
+        Row("digit zero", "4k3/8/8/8/08/8/8/4K3 w", "unknown piece letter '0'");
+        Row("side to move", kings + "x", "side to move must be w or b, not 'x'");
+        Row("upper-case side to move", kings + "W", "side to move must be w or b, not 'W'");
+        Row("castling field letters", kings + "w KX", "bad castling field 'KX'");
+        Row("castling field twice", kings + "w KK", "bad castling field 'KK'");
+        Row("en-passant rank 9", kings + "w - e9", "bad en-passant square 'e9'");
+        Row("en-passant file i", kings + "w - i3", "bad en-passant square 'i3'");
+        Row("halfmove clock", kings + "w - - x 1", "bad halfmove clock 'x'");
+        Row("move number", kings + "w - - 0 -1", "bad move number '-1'");
+        Row("seven fields", kings + "w - - 0 1 x", "more than 6 fields");
+        Row("no pieces", "8/8/8/8/8/8/8/8 w", "no pieces");
+        Row("33 pieces", "rnbqkbnr/pppppppp/8/8/8/7P/PPPPPPPP/RNBQKBNR w",
+            "33 pieces, more than 32");
     }
 
     void namesWhatIsWrong()
@@ -131,14 +101,10 @@ private slots:
     {
         QTest::addColumn<QString>("fen");
         QTest::addColumn<QString>("castling");
-        QTest::newRow("all four") << "r3k2r/8/8/8/8/8/8/R3K2R w"
-                                  << "KQkq";
-        QTest::newRow("king off its square") << "r3k2r/8/8/8/8/8/8/R2K3R w"
-                                             << "kq";
-        QTest::newRow("rook of the other colour in the corner") << "r3k2R/8/8/8/8/8/8/R3K2r w"
-                                                                << "Qq";
-        QTest::newRow("none") << "4k3/8/8/8/8/8/8/4K3 w"
-                              << "-";
+        Row("all four", "r3k2r/8/8/8/8/8/8/R3K2R w", "KQkq");
+        Row("king off its square", "r3k2r/8/8/8/8/8/8/R2K3R w", "kq");
+        Row("rook of the other colour in the corner", "r3k2R/8/8/8/8/8/8/R3K2r w", "Qq");
+        Row("none", "4k3/8/8/8/8/8/8/4K3 w", "-");
     }
 
     void castlingFromPlacement()
