@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
-#include <utility>
 #include <vector>
 
 // Answers the modal windows a test provokes, in order, and records each one it met as
@@ -22,34 +19,20 @@ public:
 
     ModalAnswers()
     {
-        mTimer.setInterval(10);
         QObject::connect(&mTimer, &QTimer::timeout, this, [this] { Poll(); });
-        mTimer.start();
+        mTimer.start(10);
     }
 
     void Then(Answer answer) { mAnswers.push_back(std::move(answer)); }
-
     QStringList Seen() const { return mSeen; }
     int Pending() const { return int(mAnswers.size()); }
-
-    static QString Describe(QWidget *window)
-    {
-        QString text;
-        if (auto *box = qobject_cast<QMessageBox *>(window))
-            text = box->text();
-        else if (auto *label = window->findChild<QLabel *>())
-            text = label->text();
-        return window->windowTitle() + u'|' + text;
-    }
 
     // Presses the button of a modal window whose text (without '&') is `text`.
     static void Press(QWidget *window, const QString &text)
     {
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-            if (button->text().remove(u'&') == text) {
-                button->click();
-                return;
-            }
+            if (button->text().remove(u'&') == text)
+                return button->click();
         }
         window->close();
     }
@@ -65,14 +48,19 @@ private:
         QWidget *window = QApplication::activeModalWidget();
         if (!window || !window->isVisible())
             return;
-        if (window != mLast)
-            mSeen << Describe(window);
+        if (window != mLast) {
+            auto *box = qobject_cast<QMessageBox *>(window);
+            auto *label = window->findChild<QLabel *>();
+            mSeen << window->windowTitle() + u'|'
+                    + (box          ? box->text()
+                            : label ? label->text()
+                                    : "");
+        }
         mLast = window;
         if (mAnswers.empty()) {
             mSeen << QStringLiteral("unexpected");
             window->close();
-            if (window->isVisible())
-                window->hide();
+            window->hide();
             return;
         }
         Answer answer = std::move(mAnswers.front());

@@ -7,10 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "code/PositionCode.h"
 #include "code/clsDecoder.h"
@@ -20,32 +17,22 @@
 
 namespace corvalen::testing {
 
-// The 43 picture and icon files the program loads, by name.
-inline QStringList PictureFileNames()
-{
-    QStringList names { QStringLiteral("blue.bmp"), QStringLiteral("white.bmp"),
-        QStringLiteral("mate.bmp") };
-    for (int16_t piece = Pawn; piece <= King; ++piece) {
-        for (const char *square : { "b", "w" })
-            for (const char *colour : { "b", "g" })
-                names << QLatin1String(square) + QLatin1String(colour) + PieceName(piece)
-                        + QStringLiteral(".bmp");
-        names << PieceName(piece) + QStringLiteral(".ico")
-              << QStringLiteral("w") + PieceName(piece) + QStringLiteral(".ico");
-    }
-    for (const char *name : { "bbkingx", "bgkingx", "wbkingx", "wgkingx" })
-        names << QLatin1String(name) + QStringLiteral(".bmp");
-    return names;
-}
-
-// A private images folder of plain 32 x 32 pictures, one colour per file, that a test may spoil.
-// The window loads from it while the folder lives.
+// A private folder of the 43 picture and icon files, plain 32 x 32 pictures of one colour each,
+// that a test may spoil. The window loads from it while the folder lives.
 class PictureFolder {
 public:
     PictureFolder()
     {
+        QStringList names { "blue.bmp", "white.bmp", "mate.bmp", "bbkingx.bmp", "bgkingx.bmp",
+            "wbkingx.bmp", "wgkingx.bmp" };
+        for (int16_t piece = Pawn; piece <= King; ++piece) {
+            for (const char *prefix : { "bb", "bg", "wb", "wg" })
+                names << QLatin1String(prefix) + PieceName(piece) + QStringLiteral(".bmp");
+            names << PieceName(piece) + QStringLiteral(".ico")
+                  << QStringLiteral("w") + PieceName(piece) + QStringLiteral(".ico");
+        }
         int shade = 0;
-        for (const QString &name : PictureFileNames()) {
+        for (const QString &name : names) {
             QImage picture(32, 32, QImage::Format_ARGB32);
             picture.fill(QColor::fromHsv((shade++ * 37) % 360, 200, 200));
             picture.save(mDir.filePath(name));
@@ -53,8 +40,6 @@ public:
         SetImagesFolder(mDir.path());
     }
     ~PictureFolder() { SetImagesFolder(QString()); }
-    PictureFolder(const PictureFolder &) = delete;
-    PictureFolder &operator=(const PictureFolder &) = delete;
 
     QString Path() const { return mDir.path(); }
     void Remove(const QString &name) { QFile::remove(mDir.filePath(name)); }
@@ -76,8 +61,7 @@ inline QString Code(const QString &fen)
     return QString::fromStdString(EncodePositionCode(board, board.giToMove));
 }
 
-// A code written field by field: side to move, then (square, colour, piece) records and no
-// en-passant field. Lets a test write records no board can hold.
+// A code of (square, colour, piece) records and no en-passant field, even ones no board holds.
 inline QString RawCode(int16_t side, std::initializer_list<std::array<int16_t, 3>> records)
 {
     clsDecoder bits;
