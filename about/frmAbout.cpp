@@ -13,6 +13,8 @@
 
 #include <cstring>
 
+#include "ui/Twips.h"
+
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #endif
@@ -24,16 +26,6 @@
 namespace corvalen {
 
 namespace {
-
-    // Positions are given in twips; 15 twips are one pixel at 96 dots per inch.
-    constexpr int Px(int twips)
-    {
-        return twips / 15;
-    }
-    QRect TwipRect(int left, int top, int width, int height)
-    {
-        return QRect(Px(left), Px(top), Px(width), Px(height));
-    }
 
     void SetTextColour(QLabel *label, const QColor &colour)
     {
@@ -84,31 +76,31 @@ frmAbout::frmAbout(QWidget *parent)
     setFont(dialogFont);
 
     // Created in tab order, so that focus moves from OK to System Info.
-    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("OK"), TwipRect(4800, 3405, 1260, 345));
+    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("OK"), TwipsRect(4800, 3405, 1260, 345));
     cmdOK->setDefault(true);
 
-    picIcon = MakeLabel(this, "picIcon", QString(), TwipRect(480, 240, 540, 540), Qt::black);
+    picIcon = MakeLabel(this, "picIcon", QString(), TwipsRect(480, 240, 540, 540), Qt::black);
     const QPixmap icon(QStringLiteral(":/corvalen.png"));
     if (!icon.isNull())
         picIcon->setPixmap(icon);
 
     cmdSysInfo = MakeButton(
-        this, "cmdSysInfo", QStringLiteral("&System Info..."), TwipRect(4800, 3855, 1245, 345));
+        this, "cmdSysInfo", QStringLiteral("&System Info..."), TwipsRect(4800, 3855, 1245, 345));
 
     lblDescription = MakeLabel(this, "lblDescription",
         QStringLiteral("Chess by e-mail for two players, one turn per run. Copy your "
                        "opponent's code, make one move and mail back the new code."),
-        TwipRect(1290, 840, 3405, 870), Qt::black);
+        TwipsRect(1290, 840, 3405, 870), Qt::black);
     lblDescription->setWordWrap(true);
 
     lblTitle = MakeLabel(
-        this, "lblTitle", QStringLiteral("Corvalen"), TwipRect(1290, 240, 3435, 240), Qt::red);
+        this, "lblTitle", QStringLiteral("Corvalen"), TwipsRect(1290, 240, 3435, 240), Qt::red);
 
     lblVersion = MakeLabel(this, "lblVersion", QStringLiteral("Version " CORVALEN_VERSION),
-        TwipRect(1290, 540, 3405, 225), Qt::darkBlue);
+        TwipsRect(1290, 540, 3405, 225), Qt::darkBlue);
 
     lblWeb = MakeLabel(this, "lblWeb", QStringLiteral("Corvalen documentation"),
-        TwipRect(180, 4080, 3405, 225), Qt::darkBlue);
+        TwipsRect(180, 4080, 3405, 225), Qt::darkBlue);
     QFont webFont = dialogFont;
     webFont.setStyleHint(QFont::SansSerif);
     webFont.setBold(true);

@@ -10,21 +10,11 @@
 
 #include "rules/BoardState.h"
 #include "ui/PieceImages.h"
+#include "ui/Twips.h"
 
 namespace corvalen {
 
 namespace {
-
-    // Twips to pixels at 96 dots per inch.
-    constexpr int Px(int twips)
-    {
-        return twips / 15;
-    }
-
-    QRect TwipsRect(int left, int top, int width, int height)
-    {
-        return QRect(Px(left), Px(top), Px(width), Px(height));
-    }
 
     // Stands in for a missing picture: the piece's letter on a light or dark square, so that the
     // four choices and the chosen one can still be told apart.

@@ -22,17 +22,7 @@ using namespace corvalen::testing;
 
 namespace {
 
-const QString StartFen = QStringLiteral("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w");
 const QString KingsFen = QStringLiteral("4k3/8/8/8/8/8/8/4K3 b");
-const QString Damaged = QStringLiteral("Chess|The CHESS-CODE on the Clipboard is incomplete or "
-                                       "damaged.\n\nPlease copy the whole CHESS-CODE from the "
-                                       "e-mail again.");
-const QString Dialog = QStringLiteral("Copy the Chess Code|Unable to find the CHESS-CODE in the "
-                                      "Windows Clipboard.\n\nPlease COPY the CHESS-CODE into the "
-                                      "Clipboard and press OK.");
-const QString Sent = QStringLiteral("Chess|Your CHESS-CODE has been copied to the Windows "
-                                    "Clipboard.\n\nNow PASTE this CHESS-CODE into an email "
-                                    "message and send it.");
 constexpr qsizetype TenMegabytes = 10 * 1024 * 1024;
 
 // The code of `fen` with an en-passant field pointing at `square` (the field holds square + 1).

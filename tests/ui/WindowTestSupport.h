@@ -17,6 +17,18 @@
 
 namespace corvalen::testing {
 
+// What the player sees, as ModalAnswers records it ("title|text").
+inline const QString StartFen = QStringLiteral("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w");
+inline const QString Damaged = QStringLiteral("Chess|The CHESS-CODE on the Clipboard is "
+                                              "incomplete or damaged.\n\nPlease copy the whole "
+                                              "CHESS-CODE from the e-mail again.");
+inline const QString Dialog = QStringLiteral("Copy the Chess Code|Unable to find the CHESS-CODE in "
+                                             "the Windows Clipboard.\n\nPlease COPY the "
+                                             "CHESS-CODE into the Clipboard and press OK.");
+inline const QString Sent = QStringLiteral("Chess|Your CHESS-CODE has been copied to the Windows "
+                                           "Clipboard.\n\nNow PASTE this CHESS-CODE into an "
+                                           "email message and send it.");
+
 // A private folder of the 43 picture and icon files, plain 32 x 32 pictures of one colour each,
 // that a test may spoil. The window loads from it while the folder lives.
 class PictureFolder {

@@ -12,7 +12,6 @@ using namespace corvalen::testing;
 
 namespace {
 
-const QString StartFen = QStringLiteral("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w");
 const QPoint Middle(16, 16);
 
 // A real drag: press on the origin cell, move, release over the destination cell, or over the
