@@ -4,6 +4,7 @@
 
 #include "rules/Attack.h"
 #include "rules/MoveLegality.h"
+#include "rules/San.h"
 
 namespace corvalen {
 
@@ -127,12 +128,6 @@ namespace {
             if (c < '0' || c > '9')
                 return false;
         return true;
-    }
-
-    std::string SquareName(int16_t square)
-    {
-        return { static_cast<char>('a' + ColumnOf(square)),
-            static_cast<char>('8' - RowOf(square)) };
     }
 
 } // namespace

@@ -20,10 +20,6 @@
 #include "code/CodeText.h"
 #include "code/PositionCode.h"
 #include "code/frmBoardCode.h"
-#include "rules/Attack.h"
-#include "rules/MateTest.h"
-#include "rules/MoveExecution.h"
-#include "rules/MoveLegality.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
 #include "ui/PictureBox.h"
@@ -168,30 +164,36 @@ bool frmChess::Form_Load()
         close();
         return false;
     }
-    SetTurnLabel();
+    SetTurnLabel(mTurn.Board().giToMove);
     ReportMissingPicture();
     return true;
 }
 
 bool frmChess::LoadPosition(const QString &code)
 {
-    mBoard.Clear();
-    miCastleTarget = NoSquare;
+    mTurn.Load(DecodedCode {});
     msBoardCode = code.isEmpty() ? ReadCodeFromClipboard() : code.toUpper();
     if (msBoardCode.isEmpty())
         return false;
 
-    const DecodedCode decoded = DecodePositionCode(msBoardCode.toStdString());
-    mBoard = decoded.board;
-    mBoard.mbInCheck = false;
+    mTurn.Load(DecodePositionCode(msBoardCode.toStdString()));
+    ShowLoadedPosition();
+    return true;
+}
+
+void frmChess::ShowLoadedPosition()
+{
+    // The pieces are drawn first without the check mark; the check display then redraws the
+    // one king the code named.
+    BoardState plain = mTurn.Board();
+    plain.mbInCheck = false;
     for (int16_t square = 0; square < 64; ++square) {
-        if (!mBoard.IsEmpty(square)) {
-            DrawPiece(square);
+        if (!plain.IsEmpty(square)) {
+            DrawPieceOf(plain, square);
             MakeDraggable(square);
         }
     }
-    ShowCheckAndMate(decoded.kingSquare);
-    return true;
+    ShowCheckAndMate();
 }
 
 QString frmChess::ReadCodeFromClipboard()
@@ -221,19 +223,19 @@ void frmChess::ShowDamagedCodeMessage()
                        "Please copy the whole CHESS-CODE from the e-mail again."));
 }
 
-void frmChess::ShowCheckAndMate(int16_t kingSquare)
+void frmChess::ShowCheckAndMate()
 {
-    if (IsSquareAttacked(kingSquare, mBoard)) {
-        mBoard.mbInCheck = true;
+    const GameStatus status = mTurn.Status();
+    if (status == GameStatus::Check || status == GameStatus::Mate) {
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
         SetCheckCaption(QStringLiteral("In Check"));
         picCheck->show();
-        DrawPiece(kingSquare);
-        if (IsCheckmate(mBoard)) {
+        DrawPiece(mTurn.KingSquare());
+        if (status == GameStatus::Mate) {
             ShowPicture(picCheck, ImagesFolder() + QStringLiteral("/mate.bmp"));
             SetCheckCaption(QStringLiteral("Mate"));
         }
-    } else if (kingSquare != NoSquare && IsStalemate(mBoard)) {
+    } else if (status == GameStatus::Stalemate) {
         // Without this the player would face a board on which no drop is ever accepted.
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
         SetCheckCaption(QStringLiteral("Stalemate"));
@@ -255,12 +257,10 @@ void frmChess::SetCheckCaption(const QString &caption)
 
 void frmChess::ClearCheck()
 {
-    if (!mBoard.mbInCheck)
-        return;
-    mBoard.mbInCheck = false;
+    const BoardState &board = mTurn.Board();
     int16_t king = NoSquare;
     for (int16_t square = 0; square < 64; ++square) {
-        if (mBoard.Colour(square) == mBoard.giToMove && mBoard.Piece(square) == King)
+        if (board.Colour(square) == board.giToMove && board.Piece(square) == King)
             king = square;
     }
     picCheck->hide();
@@ -276,9 +276,9 @@ void frmChess::LockBoard()
     }
 }
 
-void frmChess::SetTurnLabel()
+void frmChess::SetTurnLabel(int16_t toMove)
 {
-    lblTitle->setText(QLatin1String(mBoard.giToMove != White ? "BLACK to move." : "WHITE to move.")
+    lblTitle->setText(QLatin1String(toMove != White ? "BLACK to move." : "WHITE to move.")
         + QStringLiteral("\nUse the mouse to drag and drop your move."));
 }
 
@@ -290,9 +290,7 @@ void frmChess::cmdNew_Click()
         cmdSend->setEnabled(false);
     }
     picCheck->hide();
-    mBoard.mbInCheck = false;
-    mBoard.giToMove = White;
-    SetTurnLabel();
+    SetTurnLabel(White);
     // Cells that held a piece before must not stay draggable once they are empty.
     LockBoard();
     DrawBoard();
@@ -302,19 +300,19 @@ void frmChess::cmdNew_Click()
 
 void frmChess::cmdUndo_Click()
 {
-    DrawSquare(miLastTarget);
-    if (miCastleTarget > NoSquare)
-        DrawSquare(miCastleTarget);
+    DrawSquare(mTurn.Outcome().miLastTarget);
+    if (mTurn.Outcome().miCastleTarget > NoSquare)
+        DrawSquare(mTurn.Outcome().miCastleTarget);
     cmdUndo->setEnabled(false);
     cmdSend->setEnabled(false);
-    LoadPosition(msBoardCode);
+    mTurn.Undo();
+    ShowLoadedPosition();
     ReportMissingPicture();
 }
 
 void frmChess::cmdSend_Click()
 {
-    const QString code
-        = QString::fromStdString(EncodePositionCode(mBoard, Opponent(mBoard.giToMove)));
+    const QString code = QString::fromStdString(mTurn.CodeToSend());
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(code);
@@ -335,41 +333,47 @@ void frmChess::cmdAbout_Click()
 
 void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
 {
-    if (!IsOnBoard(target) || !IsOnBoard(source) || target == source)
-        return;
-    if (mBoard.Colour(source) != mBoard.giToMove) {
+    switch (mTurn.JudgeMove(source, target)) {
+    case Turn::Verdict::OpponentsPiece:
         ShowMessage(this, QMessageBox::Information,
             QStringLiteral("You cannot move your opponents pieces."));
         return;
-    }
-    if (!IsValidMove(mBoard, source, target))
+    case Turn::Verdict::NoMove:
+    case Turn::Verdict::Illegal:
         return;
+    case Turn::Verdict::Legal:
+        break;
+    }
 
+    const int16_t mover = mTurn.Board().giToMove;
     int16_t promotionPiece = Queen;
-    if (IsPromotion(mBoard, source, target)) {
+    if (mTurn.NeedsPromotionChoice(source, target)) {
         // The pawn stands on its last row while the player chooses what it becomes.
         DrawSquare(source);
         QString pictureFile;
         QString iconFile;
-        GetPieceImageFiles(mBoard, target, mBoard.giToMove, Pawn, pictureFile, iconFile);
+        GetPieceImageFiles(mTurn.Board(), target, mover, Pawn, pictureFile, iconFile);
         ShowPicture(imgCell[target], pictureFile);
-        frmPawnChange dialog(mBoard.giToMove, this);
+        frmPawnChange dialog(mover, this);
         dialog.exec();
         promotionPiece = dialog.miCurrSel;
     }
 
-    const MoveOutcome outcome = CarryOutMove(mBoard, source, target, promotionPiece);
+    // The changed squares are drawn as the board stood before the check indicator goes.
+    const bool wasInCheck = mTurn.Board().mbInCheck;
+    const MoveOutcome &outcome = mTurn.Play(source, target, promotionPiece);
+    BoardState shown = mTurn.Board();
+    shown.mbInCheck = wasInCheck;
     for (int i = 0; i < outcome.changedCount; ++i) {
         const int16_t square = outcome.changedSquares[static_cast<size_t>(i)];
-        if (mBoard.IsEmpty(square))
+        if (shown.IsEmpty(square))
             DrawSquare(square);
         else
-            DrawPiece(square);
+            DrawPieceOf(shown, square);
     }
-    miLastTarget = outcome.miLastTarget;
-    miCastleTarget = outcome.miCastleTarget;
 
-    ClearCheck();
+    if (wasInCheck)
+        ClearCheck();
     LockBoard();
     cmdUndo->setEnabled(true);
     cmdSend->setEnabled(true);
@@ -401,10 +405,15 @@ void frmChess::DrawSquare(int16_t square)
 
 void frmChess::DrawPiece(int16_t square)
 {
+    DrawPieceOf(mTurn.Board(), square);
+}
+
+void frmChess::DrawPieceOf(const BoardState &board, int16_t square)
+{
     QString pictureFile;
     QString iconFile;
     GetPieceImageFiles(
-        mBoard, square, mBoard.Colour(square), mBoard.Piece(square), pictureFile, iconFile);
+        board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
     ShowPicture(imgCell[square], pictureFile);
 }
 
@@ -412,8 +421,9 @@ void frmChess::MakeDraggable(int16_t square)
 {
     QString pictureFile;
     QString iconFile;
+    const BoardState &board = mTurn.Board();
     GetPieceImageFiles(
-        mBoard, square, mBoard.Colour(square), mBoard.Piece(square), pictureFile, iconFile);
+        board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
     bool ok = false;
     BoardCell *cell = imgCell[square];
     cell->SetDragIcon(LoadPicture(iconFile, ok), iconFile);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "rules/BoardState.h"
+#include "rules/Turn.h"
 
 class QLabel;
 class QPushButton;
@@ -29,9 +30,9 @@ public:
     // at once, without a message.
     bool Form_Load();
 
-    const BoardState &Board() const { return mBoard; }
-    int16_t LastTarget() const { return miLastTarget; }
-    int16_t CastleTarget() const { return miCastleTarget; }
+    const BoardState &Board() const { return mTurn.Board(); }
+    int16_t LastTarget() const { return mTurn.Outcome().miLastTarget; }
+    int16_t CastleTarget() const { return mTurn.Outcome().miCastleTarget; }
     // The code loaded last, without its prefix, in upper case.
     const QString &BoardCode() const { return msBoardCode; }
 
@@ -62,29 +63,32 @@ private:
     // Empties the board and loads a code: the given one, or the clipboard's when `code` is
     // empty. False when no code was obtained; nothing is drawn then.
     bool LoadPosition(const QString &code);
+    // Draws the pieces of the loaded position, makes them draggable and shows its status.
+    void ShowLoadedPosition();
     // The base-32 characters of a sound code from the clipboard or, failing that, from the code
     // dialog; empty when the player gave none or a damaged one.
     QString ReadCodeFromClipboard();
     void ShowDamagedCodeMessage();
-    void ShowCheckAndMate(int16_t kingSquare);
+    void ShowCheckAndMate();
     void SetCheckCaption(const QString &caption);
     void ClearCheck();
     void LockBoard();
-    void SetTurnLabel();
+    void SetTurnLabel(int16_t toMove);
 
     void DrawBoard();
     void DrawSquare(int16_t square);
     // Paints the piece standing on the square (with the check mark when due).
     void DrawPiece(int16_t square);
+    // The same for the piece `board` holds there, its check mark as `board` says.
+    void DrawPieceOf(const BoardState &board, int16_t square);
     // Gives the cell of an occupied square its drag icon and lets it be dragged.
     void MakeDraggable(int16_t square);
     void ShowPicture(PictureBox *box, const QString &file);
     // Tells the player, once per run, about the first picture file that failed to load.
     void ReportMissingPicture();
 
-    BoardState mBoard;
-    int16_t miLastTarget = NoSquare;
-    int16_t miCastleTarget = NoSquare;
+    // The loaded position, its status and the move made on it: every decision of the turn.
+    Turn mTurn;
     QString msBoardCode;
     QString msMissingPicture;
     bool mbMissingPictureReported = false;

@@ -16,6 +16,8 @@
 #include "rules/Fen.h"
 #include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
+#include "rules/San.h"
+#include "rules/Turn.h"
 
 using namespace corvalen;
 
@@ -57,11 +59,6 @@ struct Command {
     std::string_view help;
     Answer (*answer)(std::string_view input);
 };
-
-std::string SquareName(int16_t square)
-{
-    return { static_cast<char>('a' + ColumnOf(square)), static_cast<char>('8' - RowOf(square)) };
-}
 
 Answer Failure(std::string reason, int status)
 {
@@ -129,14 +126,9 @@ Answer AnswerStatus(std::string_view text)
     std::optional<DecodedCode> decoded = ReadPosition(text, failure);
     if (!decoded)
         return failure;
-    BoardState &board = decoded->board;
-    if (IsCheckmate(board))
-        return { "mate", ExitAnswered, {} };
-    if (board.mbInCheck)
-        return { "check", ExitAnswered, {} };
-    if (IsStalemate(board))
-        return { "stalemate", ExitAnswered, {} };
-    return { "none", ExitAnswered, {} };
+    Turn turn;
+    turn.Load(*decoded);
+    return { StatusName(turn.Status()), ExitAnswered, {} };
 }
 
 // The castling letters in a fixed order, so that "qkQK" and "KQkq" agree.

@@ -1,0 +1,159 @@
+#include "rules/San.h"
+
+#include <cstdlib>
+
+#include "rules/Attack.h"
+#include "rules/MoveExecution.h"
+#include "rules/MoveLegality.h"
+
+namespace corvalen {
+
+namespace {
+
+    constexpr char PieceLetters[] = "PRNBQK";
+
+    bool IsCastling(const BoardState &board, Move move)
+    {
+        return board.Piece(move.from) == King && RowOf(move.from) == RowOf(move.to)
+            && std::abs(move.to - move.from) == 2;
+    }
+
+    // The file, rank or square that tells the move apart from the other legal moves of a piece
+    // of the same kind to the same square; empty when there are none.
+    std::string Disambiguation(const BoardState &board, const std::vector<Move> &legal, Move move)
+    {
+        bool rivals = false;
+        bool sameFile = false;
+        bool sameRank = false;
+        for (const Move &other : legal) {
+            if (other.to != move.to || other.from == move.from
+                || board.Piece(other.from) != board.Piece(move.from))
+                continue;
+            rivals = true;
+            sameFile = sameFile || ColumnOf(other.from) == ColumnOf(move.from);
+            sameRank = sameRank || RowOf(other.from) == RowOf(move.from);
+        }
+        const std::string square = SquareName(move.from);
+        if (!rivals)
+            return {};
+        if (!sameFile)
+            return square.substr(0, 1);
+        if (!sameRank)
+            return square.substr(1, 1);
+        return square;
+    }
+
+    // "+" or "#" when the move leaves the opponent in check or mated, else empty.
+    std::string CheckSuffix(const BoardState &board, Move move, int16_t promotionPiece)
+    {
+        BoardState after = board;
+        CarryOutMove(after, move.from, move.to, promotionPiece);
+        after.giToMove = Opponent(board.giToMove);
+        after.mbInCheck = IsSquareAttacked(FindKing(after), after);
+        if (!after.mbInCheck)
+            return {};
+        return IsCheckmate(after) ? "#" : "+";
+    }
+
+    std::string SanOf(
+        const BoardState &board, const std::vector<Move> &legal, Move move, int16_t promotionPiece)
+    {
+        const int16_t piece = board.Piece(move.from);
+        std::string san;
+        if (IsCastling(board, move)) {
+            san = move.to > move.from ? "O-O" : "O-O-O";
+        } else if (piece == Pawn) {
+            const bool capture = ColumnOf(move.from) != ColumnOf(move.to);
+            if (capture)
+                san = SquareName(move.from).substr(0, 1) + "x";
+            san += SquareName(move.to);
+            if (IsPromotion(board, move.from, move.to)) {
+                const int16_t promoted
+                    = promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece : Queen;
+                san += '=';
+                san += PieceLetters[promoted];
+            }
+        } else {
+            san = PieceLetters[piece];
+            san += Disambiguation(board, legal, move);
+            if (!board.IsEmpty(move.to))
+                san += 'x';
+            san += SquareName(move.to);
+        }
+        return san + CheckSuffix(board, move, promotionPiece);
+    }
+
+    // The SAN without what MoveFromSan neither needs nor checks.
+    std::string_view WithoutAnnotation(std::string_view san)
+    {
+        while (!san.empty() && std::string_view("+#!? ").find(san.back()) != std::string_view::npos)
+            san.remove_suffix(1);
+        while (!san.empty() && san.front() == ' ')
+            san.remove_prefix(1);
+        return san;
+    }
+
+} // namespace
+
+std::string SquareName(int16_t square)
+{
+    if (!IsOnBoard(square))
+        return "-";
+    return { static_cast<char>('a' + ColumnOf(square)), static_cast<char>('8' - RowOf(square)) };
+}
+
+int16_t SquareFromName(std::string_view name)
+{
+    if (name.size() != 2 || name[0] < 'a' || name[0] > 'h' || name[1] < '1' || name[1] > '8')
+        return NoSquare;
+    return SquareAt('8' - name[1], name[0] - 'a');
+}
+
+std::string MoveCoordinates(Move move, int16_t promotionPiece)
+{
+    std::string text = SquareName(move.from) + SquareName(move.to);
+    if (promotionPiece != Empty)
+        text += static_cast<char>(PieceLetters[promotionPiece] - 'A' + 'a');
+    return text;
+}
+
+std::string MoveToSan(const BoardState &board, Move move, int16_t promotionPiece)
+{
+    BoardState work = board;
+    return SanOf(board, LegalMoves(work), move, promotionPiece);
+}
+
+std::vector<SanMove> LegalSanMoves(const BoardState &board)
+{
+    BoardState work = board;
+    const std::vector<Move> legal = LegalMoves(work);
+    std::vector<SanMove> moves;
+    for (const Move &move : legal) {
+        if (!IsPromotion(board, move.from, move.to)) {
+            moves.push_back({ move, Queen, SanOf(board, legal, move, Queen) });
+            continue;
+        }
+        for (const int16_t piece : { Queen, Rook, Bishop, Knight })
+            moves.push_back({ move, piece, SanOf(board, legal, move, piece) });
+    }
+    return moves;
+}
+
+std::optional<SanMove> MoveFromSan(const BoardState &board, std::string_view san)
+{
+    std::string wanted(WithoutAnnotation(san));
+    if (wanted == "0-0" || wanted == "0-0-0")
+        for (char &c : wanted)
+            c = c == '0' ? 'O' : c;
+    for (SanMove &candidate : LegalSanMoves(board))
+        if (WithoutAnnotation(candidate.san) == wanted)
+            return candidate;
+    return std::nullopt;
+}
+
+std::string NumberedMove(int moveNumber, int16_t mover, std::string_view san)
+{
+    return std::to_string(moveNumber) + (mover == White ? ". " : "... ") + std::string(san);
+}
+
+} // namespace corvalen
