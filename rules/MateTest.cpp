@@ -108,6 +108,23 @@ bool HasLegalMove(BoardState &board)
     return HasAcceptedCandidate(board, true);
 }
 
+bool IsDeadPosition(const BoardState &board)
+{
+    int knights = 0;
+    int bishops[2] = { 0, 0 }; // on light and on dark squares
+    for (int16_t square = 0; square < 64; ++square) {
+        const int16_t piece = board.Piece(square);
+        if (piece == Knight)
+            ++knights;
+        else if (piece == Bishop)
+            ++bishops[(RowOf(square) + ColumnOf(square)) % 2];
+        else if (piece != Empty && piece != King)
+            return false;
+    }
+    return knights + bishops[0] + bishops[1] <= 1
+        || (knights == 0 && (bishops[0] == 0 || bishops[1] == 0));
+}
+
 std::vector<Move> LegalMoves(BoardState &board)
 {
     std::vector<Move> moves;

@@ -22,6 +22,10 @@ bool IsStalemate(BoardState &board);
 // Whether the side to move has any move IsValidMove accepts, castling included.
 bool HasLegalMove(BoardState &board);
 
+// True when neither side can ever mate, whatever is played: only kings and at most one knight
+// or bishop, or only kings and bishops that all stand on squares of one colour.
+bool IsDeadPosition(const BoardState &board);
+
 // Every move IsValidMove accepts, ordered by origin, then destination. A promotion appears once.
 std::vector<Move> LegalMoves(BoardState &board);
 

@@ -4,6 +4,8 @@
 #include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
+#include "rules/San.h"
+#include "rules/TypedMove.h"
 
 using namespace corvalen;
 using namespace corvalen::testing;
@@ -153,6 +155,69 @@ private slots:
         QCOMPARE(board ? QString::fromStdString(FenFromBoard(*board))
                        : "error: " + QString::fromStdString(error),
             written);
+    }
+
+    // A typed move: the move read (coordinates, a promotion letter only when named) or what the
+    // player is told.
+    void typedMove_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        const QString start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
+        const QString middle = "rn2k3/P7/8/3pP3/2N5/5N2/8/R3K2R w - d6",
+                      black = "5k2/8/8/8/7q/8/1p6/2N1R1K1 b";
+        Row("SAN", start, " Nf3 ", "g1f3");
+        Row("coordinates with a hyphen", start, "e2-e4", "e2e4");
+        Row("ICCF numeric", start, "5254", "e2e4");
+        Row("lower-case piece letter", start, "nf3", "Not a move: nf3");
+        Row("no such piece", start, "Qd4", "No legal move matches \"Qd4\".");
+        Row("not notation", start, "hello there", "Not a move: hello there");
+        Row("ambiguous", middle, "Nd2", "Ncd2 or Nfd2?");
+        Row("told apart by the file", middle, "Nfd2", "f3d2");
+        Row("en passant", middle, "exd6 e.p.", "Not a move: exd6 e.p.");
+        Row("en passant, SAN", middle, "exd6", "e5d6");
+        Row("king side castling", middle, "O-O+", "e1g1");
+        Row("queen side castling with zeros", middle, "0-0-0", "e1c1");
+        Row("promotion named", middle, "axb8=N", "a7b8n");
+        Row("promotion named without =", middle, "axb8Q", "a7b8q");
+        Row("promotion not named", middle, "a7xb8", "a7b8");
+        Row("ICCF promotion to a knight", middle, "17284", "a7b8n");
+        Row("long form with capture", black, "Qh4xe1", "h4e1");
+        Row("lower-case b is the b-file", black, "bxc1=Q#", "b2c1q");
+        Row("promotion letter on no promotion", black, "Qe1q", "No legal move matches \"Qe1q\".");
+    }
+
+    void typedMove()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        const TypedMove typed = ReadTypedMove(Position(fen), text.toStdString());
+        QCOMPARE(QString::fromStdString(typed.kind == TypedMove::Kind::Move
+                         ? MoveCoordinates(typed.move, typed.promotionPiece)
+                         : typed.message),
+            read);
+    }
+
+    void deadPosition_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<bool>("dead");
+        Row("kings alone", "4k3/8/8/8/8/8/8/4K3 w", true);
+        Row("king and bishop against king", "4k3/8/8/8/8/8/8/2B1K3 b", true);
+        Row("king and knight against king", "4k3/8/8/8/8/8/8/1n2K3 w", true);
+        Row("bishops on squares of one colour", "2b1k3/8/8/8/8/8/8/4KB2 w", true);
+        Row("bishops on squares of both colours", "3bk3/8/8/8/8/8/8/4KB2 w", false);
+        Row("two knights", "4k3/8/8/8/8/8/8/1NN1K3 w", false);
+        Row("a pawn", "4k3/8/8/8/8/8/4P3/4K3 w", false);
+    }
+
+    void deadPosition()
+    {
+        QFETCH(QString, fen);
+        QFETCH(bool, dead);
+        QCOMPARE(IsDeadPosition(Position(fen)), dead);
     }
 };
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "rules/BoardState.h"
+#include "rules/MateTest.h"
+
+namespace corvalen {
+
+// A move as a player types it, read against the legal moves of board.giToMove.
+struct TypedMove {
+    enum class Kind {
+        Move, // one legal move
+        NoMatch, // notation, but no legal move fits it
+        Ambiguous, // more than one legal move fits it
+        NotAMove, // not notation at all (or nothing typed)
+    };
+    Kind kind = Kind::NotAMove;
+    Move move;
+    // The piece a promoting pawn becomes when the text names it, else Empty.
+    int16_t promotionPiece = Empty;
+    // What to tell the player when there is no move: "No legal move matches "Nf3".",
+    // "Nbd2 or Nfd2?", "Not a move: ..."; empty when nothing was typed.
+    std::string message;
+};
+
+// Reads SAN (Nf3, exd6, Qh4xe1, O-O, 0-0-0, e8=Q, e8Q), coordinates (e2e4, e2-e4, e7e8q) and
+// ICCF numeric notation (5254; 57581 promotes, the last digit 1 queen, 2 rook, 3 bishop,
+// 4 knight), with or without "+", "#", "x", "-" and blanks. Piece letters are upper case; a
+// lower-case b is the b-file.
+TypedMove ReadTypedMove(const BoardState &board, std::string_view text);
+
+} // namespace corvalen
