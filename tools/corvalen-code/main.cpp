@@ -1,17 +1,21 @@
 // corvalen-code: the position of a position code as FEN, its legal moves and its status, and
-// the code of a FEN position. Every answer comes from the library's own decoder, encoder and
-// rules.
+// the code of a FEN position; the games of the game record as a list and as PGN. Every answer
+// comes from the library's own decoder, encoder, rules and record. The record is only read.
 
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 #include "code/CodeText.h"
 #include "code/PositionCode.h"
+#include "record/GameRecord.h"
+#include "record/RecordPaths.h"
 #include "rules/Attack.h"
 #include "rules/Fen.h"
 #include "rules/MateTest.h"
@@ -36,6 +40,8 @@ Commands:
   code FEN        the position code of a FEN position
   moves [TEXT]    the legal moves of the side to move, in UCI notation
   status [TEXT]   mate, check, stalemate or none
+  games           the games of the game record, the most recently played first
+  pgn [ID|all]    a game of the record (default: the one played last), or all, as PGN
 
 TEXT is anything that holds a position code as pasted from an e-mail: the prefix
 CHESS-CODE: is required; case, quote marks, spaces and line breaks do not matter.
@@ -43,7 +49,8 @@ Without TEXT (or FEN) a command reads standard input and answers one line for ev
 line it reads.
 
 Exit status: 0 when every input was answered, 1 when a code was missing or damaged
-(its answer line reads "error: " and the reason), 2 for an invalid FEN or a usage error.
+(its answer line reads "error: " and the reason) or the game record cannot be read,
+2 for an invalid FEN or a usage error.
 
 Run 'corvalen-code COMMAND --help' for more about a command.
 )";
@@ -199,6 +206,132 @@ status is then 1.
         AnswerStatus },
 };
 
+// The commands that read the game record: arguments in, exit status out.
+struct RecordCommand {
+    std::string_view name;
+    std::string_view help;
+    int (*run)(std::string_view argument);
+};
+
+constexpr std::string_view RecordHelpTail = R"help(
+The game record is $XDG_DATA_HOME/corvalen/games.sqlite (by default
+~/.local/share/corvalen/games.sqlite); the program keeps it once the player turns it on
+in the Game dialog. It is opened read-only and never changed. Without it the command
+prints "error: no game record (turn it on in the Game dialog)" on standard error and the
+exit status is 1.
+)help";
+
+// The record opened read-only, or nullptr after telling why on standard error.
+std::unique_ptr<GameRecord> OpenRecord()
+{
+    const std::string path = RecordFilePath();
+    if (access(path.c_str(), F_OK) != 0) {
+        std::cerr << "error: no game record (turn it on in the Game dialog)\n";
+        return nullptr;
+    }
+    std::string error;
+    std::unique_ptr<GameRecord> record = GameRecord::Open(path, RecordAccess::ReadOnly, error);
+    if (!record)
+        std::cerr << "error: " << error << '\n';
+    return record;
+}
+
+int ListGames(std::string_view argument)
+{
+    if (!argument.empty()) {
+        std::cerr << "corvalen-code games: takes no argument\n";
+        return ExitInvalidInput;
+    }
+    std::unique_ptr<GameRecord> record = OpenRecord();
+    if (!record)
+        return ExitDamagedCode;
+    std::string error;
+    const std::optional<std::vector<GameSummary>> games = record->ListGames(error);
+    if (!games) {
+        std::cerr << "error: " << error << '\n';
+        return ExitDamagedCode;
+    }
+    for (const GameSummary &game : *games)
+        std::cout << game.id << '\t' << game.startDate << '\t'
+                  << (game.localSide == White ? "white" : "black") << '\t' << game.plies << '\t'
+                  << (game.lastSan.empty() ? "-" : game.lastSan) << '\t' << game.result << '\n';
+    return ExitAnswered;
+}
+
+int WriteGames(std::string_view argument)
+{
+    int64_t wanted = 0;
+    if (!argument.empty() && argument != "all") {
+        const std::string number(argument);
+        char *end = nullptr;
+        wanted = std::strtoll(number.c_str(), &end, 10);
+        if (*end != '\0' || wanted <= 0) {
+            std::cerr << "corvalen-code pgn: '" << argument
+                      << "' is neither a game number nor all\n";
+            return ExitInvalidInput;
+        }
+    }
+    std::unique_ptr<GameRecord> record = OpenRecord();
+    if (!record)
+        return ExitDamagedCode;
+    std::string error;
+    std::vector<int64_t> ids;
+    if (wanted > 0) {
+        ids.push_back(wanted);
+    } else {
+        const std::optional<std::vector<GameSummary>> games = record->ListGames(error);
+        if (!games) {
+            std::cerr << "error: " << error << '\n';
+            return ExitDamagedCode;
+        }
+        for (const GameSummary &game : *games)
+            ids.push_back(game.id);
+        if (ids.empty()) {
+            std::cerr << "error: the game record holds no games\n";
+            return ExitDamagedCode;
+        }
+        if (argument.empty())
+            ids.resize(1);
+    }
+    std::string text;
+    for (const int64_t id : ids) {
+        const std::optional<std::string> pgn = record->Pgn(id, error);
+        if (!pgn) {
+            std::cerr << "error: " << error << '\n';
+            return ExitDamagedCode;
+        }
+        text += *pgn;
+    }
+    std::cout << text;
+    return ExitAnswered;
+}
+
+constexpr RecordCommand RecordCommands[] = {
+    { "games", R"(Usage: corvalen-code games
+
+Prints one line for every game of the game record, the most recently played first, with
+these fields separated by tabs: the game's number, the day it started (YYYY-MM-DD, UTC),
+the side you play (white or black), the number of moves recorded (plies), the last move
+in SAN (- when none) and the result (*, 1-0, 0-1 or 1/2-1/2).
+)",
+        ListGames },
+    { "pgn", R"(Usage: corvalen-code pgn [ID|all]
+
+Prints a game of the game record as PGN: the game numbered ID (the first field of
+'corvalen-code games'), without ID the game played most recently, with all every game,
+the most recently played first. An unknown ID is an error (exit status 1).
+)",
+        WriteGames },
+};
+
+const RecordCommand *FindRecordCommand(std::string_view name)
+{
+    for (const RecordCommand &command : RecordCommands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
 const Command *FindCommand(std::string_view name)
 {
     for (const Command &command : Commands)
@@ -263,6 +396,17 @@ int main(int argc, char **argv)
     if (IsHelp(name) || name == "help") {
         std::cout << ToolHelp;
         return ExitAnswered;
+    }
+    if (const RecordCommand *command = FindRecordCommand(name)) {
+        if (argc > 2 && IsHelp(argv[2])) {
+            std::cout << command->help << RecordHelpTail;
+            return ExitAnswered;
+        }
+        if (argc > 3) {
+            std::cerr << "corvalen-code " << name << ": too many arguments\n";
+            return ExitInvalidInput;
+        }
+        return command->run(argc > 2 ? argv[2] : "");
     }
     const Command *command = FindCommand(name);
     if (!command) {

@@ -1,0 +1,170 @@
+#include "record/Sqlite.h"
+
+#include <sqlite3.h>
+#include <utility>
+
+namespace corvalen::sqlite {
+
+Statement::Statement(sqlite3 *db, std::string_view sql)
+    : mDb(db)
+{
+    Check(sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &mStatement, nullptr));
+}
+
+Statement::Statement(Statement &&other) noexcept
+    : mDb(std::exchange(other.mDb, nullptr))
+    , mStatement(std::exchange(other.mStatement, nullptr))
+    , mError(std::move(other.mError))
+{
+}
+
+Statement &Statement::operator=(Statement &&other) noexcept
+{
+    if (this != &other) {
+        sqlite3_finalize(mStatement);
+        mDb = std::exchange(other.mDb, nullptr);
+        mStatement = std::exchange(other.mStatement, nullptr);
+        mError = std::move(other.mError);
+    }
+    return *this;
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(mStatement);
+}
+
+void Statement::Check(int result)
+{
+    if (result != SQLITE_OK && mError.empty())
+        mError = mDb ? sqlite3_errmsg(mDb) : sqlite3_errstr(result);
+}
+
+void Statement::BindOne(int index, int64_t value)
+{
+    if (mStatement)
+        Check(sqlite3_bind_int64(mStatement, index, value));
+}
+
+void Statement::BindOne(int index, std::string_view text)
+{
+    if (mStatement)
+        Check(sqlite3_bind_text(
+            mStatement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
+}
+
+void Statement::BindOne(int index, Null)
+{
+    if (mStatement)
+        Check(sqlite3_bind_null(mStatement, index));
+}
+
+bool Statement::Step()
+{
+    if (!mStatement || Failed())
+        return false;
+    const int result = sqlite3_step(mStatement);
+    if (result == SQLITE_ROW)
+        return true;
+    if (result != SQLITE_DONE)
+        Check(result);
+    return false;
+}
+
+bool Statement::Run()
+{
+    while (Step()) { }
+    return !Failed();
+}
+
+void Statement::Reset()
+{
+    if (!mStatement)
+        return;
+    sqlite3_reset(mStatement);
+    sqlite3_clear_bindings(mStatement);
+    mError.clear();
+}
+
+bool Statement::IsNull(int column) const
+{
+    return sqlite3_column_type(mStatement, column) == SQLITE_NULL;
+}
+
+int64_t Statement::Int(int column) const
+{
+    return sqlite3_column_int64(mStatement, column);
+}
+
+std::string Statement::Text(int column) const
+{
+    const auto *text = sqlite3_column_text(mStatement, column);
+    if (!text)
+        return {};
+    return { reinterpret_cast<const char *>(text),
+        static_cast<size_t>(sqlite3_column_bytes(mStatement, column)) };
+}
+
+std::unique_ptr<Connection> Connection::Open(
+    const std::string &path, bool readOnly, int busyTimeoutMs, std::string &error)
+{
+    sqlite3 *db = nullptr;
+    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int result = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    if (result != SQLITE_OK) {
+        error = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+        sqlite3_close(db);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    return std::unique_ptr<Connection>(new Connection(db));
+}
+
+Connection::~Connection()
+{
+    sqlite3_close(mDb);
+}
+
+bool Connection::Execute(const char *sql, std::string &error)
+{
+    char *message = nullptr;
+    if (sqlite3_exec(mDb, sql, nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    error = message ? message : sqlite3_errmsg(mDb);
+    sqlite3_free(message);
+    return false;
+}
+
+int64_t Connection::LastInsertId() const
+{
+    return sqlite3_last_insert_rowid(mDb);
+}
+
+Transaction::Transaction(Connection &connection, bool write)
+    : mConnection(connection)
+{
+    mOpen = mConnection.Execute(write ? "BEGIN IMMEDIATE" : "BEGIN", mError);
+}
+
+Transaction::~Transaction()
+{
+    if (mOpen) {
+        std::string ignored;
+        mConnection.Execute("ROLLBACK", ignored);
+    }
+}
+
+bool Transaction::Commit(std::string &error)
+{
+    if (!mOpen) {
+        error = mError;
+        return false;
+    }
+    if (!mConnection.Execute("COMMIT", error))
+        return false; // still open: the destructor rolls it back
+    mOpen = false;
+    return true;
+}
+
+} // namespace corvalen::sqlite
