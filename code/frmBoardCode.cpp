@@ -29,9 +29,15 @@ frmBoardCode::frmBoardCode(QWidget *parent)
     lblCaption->setGeometry(12, 8, 285, 65);
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+#ifdef Q_OS_WIN
+    const QString clipboardName = QStringLiteral("Windows Clipboard");
+#else
+    const QString clipboardName = QStringLiteral("Clipboard");
+#endif
     lblCaption->setText(
-        QStringLiteral("Unable to find the CHESS-CODE in the Windows Clipboard.\n\n"
-                       "Please COPY the CHESS-CODE into the Clipboard and press OK."));
+        QStringLiteral("Unable to find the CHESS-CODE in the %1.\n\n"
+                       "Please COPY the CHESS-CODE into the Clipboard and press OK.")
+            .arg(clipboardName));
 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(24, 84, 81, 25);

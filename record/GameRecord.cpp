@@ -661,8 +661,11 @@ std::optional<GameMoves> GameRecord::Moves(int64_t gameId, std::string &error)
         error = Failure(failure);
         return std::nullopt;
     }
-    return GameMoves { DateOf(game->started),
-        NumberedMoveText(SideOfFen(game->startFen), game->sans) };
+    const int16_t firstMover = SideOfFen(game->startFen);
+    return GameMoves { DateOf(game->started), NumberedMoveText(firstMover, game->sans),
+        game->sans.empty()
+            ? std::string()
+            : NumberedPly(firstMover, int64_t(game->sans.size()) - 1, game->sans.back()) };
 }
 
 std::optional<std::string> GameRecord::Pgn(int64_t gameId, std::string &error)

@@ -61,6 +61,7 @@ struct GameSummary {
 struct GameMoves {
     std::string startDate; // YYYY-MM-DD, UTC
     std::string moveText; // "1. e4 e5 2. Nf3 Nc6"
+    std::string lastMove; // "2... Nc6"; empty when no move is recorded
 };
 
 enum class RecordAccess {

@@ -126,12 +126,12 @@ TypedMove ReadTypedMove(const BoardState &board, std::string_view text)
         typed.message = "No legal move matches \"" + std::string(text) + "\".";
     } else if (fitting.size() > 1) {
         typed.kind = TypedMove::Kind::Ambiguous;
-        for (size_t i = 0; i < fitting.size(); ++i) {
-            std::string san = fitting[i].san;
-            while (san.back() == '+' || san.back() == '#')
-                san.pop_back();
-            typed.message += (i == 0 ? "" : i + 1 == fitting.size() ? " or " : ", ") + san;
-        }
+        std::vector<std::string> names;
+        for (const SanMove &candidate : fitting)
+            names.push_back(candidate.san.substr(0, candidate.san.find_first_of("+#")));
+        std::sort(names.begin(), names.end());
+        for (size_t i = 0; i < names.size(); ++i)
+            typed.message += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
         typed.message += '?';
     } else {
         typed.kind = TypedMove::Kind::Move;

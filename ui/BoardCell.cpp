@@ -1,6 +1,7 @@
 #include "ui/BoardCell.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace corvalen {
 
@@ -21,6 +22,24 @@ void BoardCell::ClearDragIcon()
 {
     mDragIcon = QPixmap();
     msDragIconFile.clear();
+}
+
+void BoardCell::SetMarked(bool marked)
+{
+    if (marked == mbMarked)
+        return;
+    mbMarked = marked;
+    update();
+}
+
+void BoardCell::paintEvent(QPaintEvent *event)
+{
+    PictureBox::paintEvent(event);
+    if (!mbMarked)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(230, 140, 0), 3));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void BoardCell::mousePressEvent(QMouseEvent *event)

@@ -23,15 +23,21 @@ public:
     void SetDragIcon(const QPixmap &icon, const QString &file);
     void ClearDragIcon();
 
+    // A marked cell shows a coloured frame over its picture: a square of the opponent's move.
+    bool IsMarked() const { return mbMarked; }
+    void SetMarked(bool marked);
+
 protected:
     // Mouse input is left to the board, which tracks a drag across its cells.
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int16_t miIndex;
     bool mbDragMode = false;
+    bool mbMarked = false;
     QPixmap mDragIcon;
     QString msDragIconFile;
 };

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -9,7 +10,9 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -20,10 +23,15 @@
 #include "code/CodeText.h"
 #include "code/PositionCode.h"
 #include "code/frmBoardCode.h"
+#include "record/RecordPaths.h"
+#include "rules/San.h"
+#include "rules/TypedMove.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
+#include "ui/Options.h"
 #include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
+#include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
 
 // The window's own pictures are compiled into this library; a static library's resources must
@@ -58,6 +66,25 @@ namespace {
         return button;
     }
 
+    QString FromStd(const std::string &text)
+    {
+        return QString::fromStdString(text);
+    }
+
+    // How a screen reader names a cell: "e4, white pawn", "d5, empty", "e8, black king, in check".
+    QString CellName(const BoardState &board, int16_t square)
+    {
+        QString name = FromStd(SquareName(square));
+        if (board.IsEmpty(square))
+            return name + QStringLiteral(", empty");
+        name += QLatin1String(board.Colour(square) == White ? ", white " : ", black ")
+            + PieceName(board.Piece(square));
+        if (board.Piece(square) == King && board.Colour(square) == board.giToMove
+            && board.mbInCheck)
+            name += QStringLiteral(", in check");
+        return name;
+    }
+
     QString FromView(std::string_view text)
     {
         return QString::fromLatin1(text.data(), qsizetype(text.size()));
@@ -80,6 +107,9 @@ frmChess::frmChess(QWidget *parent)
           QStringLiteral("cmdUndo"), QStringLiteral("&Undo Move"), QRect(280, 36, 77, 25), this))
     , cmdSend(MakeButton(
           QStringLiteral("cmdSend"), QStringLiteral("&Send Move"), QRect(280, 68, 77, 25), this))
+    , cmdGame(MakeButton(
+          QStringLiteral("cmdGame"), QStringLiteral("&Game..."), QRect(280, 100, 77, 25), this))
+    , txtMove(new QLineEdit(this))
     , cmdNew(MakeButton(
           QStringLiteral("cmdNew"), QStringLiteral("&New Game"), QRect(280, 208, 77, 25), this))
     , cmdAbout(MakeButton(
@@ -87,12 +117,14 @@ frmChess::frmChess(QWidget *parent)
     , cmdExit(MakeButton(
           QStringLiteral("cmdExit"), QStringLiteral("&E&xit"), QRect(280, 272, 77, 25), this))
     , picBoard(new BoardFrame(this))
+    , lblStatus(new QLabel(this))
 {
     InitWindowPictures();
     setObjectName(QStringLiteral("frmChess"));
     setWindowTitle(ProgramTitle);
     setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
-    setFixedSize(366, 307);
+    // The window as designed, one line taller for the status line under the board.
+    setFixedSize(366, 327);
     // The controls are laid out for a small 8-point face; the turn label needs its full width.
     QFont small = font();
     small.setPointSize(8);
@@ -122,6 +154,7 @@ frmChess::frmChess(QWidget *parent)
         auto *cell = new BoardCell(square, picBoard);
         cell->setGeometry(inset + ColumnOf(square) * CellSize, inset + RowOf(square) * CellSize,
             CellSize, CellSize);
+        cell->setAccessibleName(CellName(BoardState(), square));
         // The window's own empty squares, shown until the first picture file is read.
         const QString empty
             = QLatin1String(IsDarkSquare(square) ? ":/empty-dark.png" : ":/empty-light.png");
@@ -129,16 +162,34 @@ frmChess::frmChess(QWidget *parent)
         imgCell[square] = cell;
     }
 
+    txtMove->setObjectName(QStringLiteral("txtMove"));
+    txtMove->setGeometry(280, 142, 77, 22);
+    txtMove->setPlaceholderText(QStringLiteral("Type a move"));
+    txtMove->setAccessibleName(QStringLiteral("Type a move"));
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setGeometry(12, 309, 345, 16);
+
     cmdExit->setDefault(true);
     // Alt+X as well as Alt+E: the caption underlines both letters.
     auto *exitKey = new QAction(this);
     exitKey->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     addAction(exitKey);
     connect(exitKey, &QAction::triggered, cmdExit, &QPushButton::animateClick);
+    auto *moveKey = new QAction(this);
+    moveKey->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
+    addAction(moveKey);
+    connect(moveKey, &QAction::triggered, txtMove,
+        [this] { txtMove->setFocus(Qt::ShortcutFocusReason); });
+    auto *flipKey = new QAction(this);
+    flipKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    addAction(flipKey);
+    connect(flipKey, &QAction::triggered, this, &frmChess::FlipView);
 
     setTabOrder(cmdExit, cmdUndo);
     setTabOrder(cmdUndo, cmdSend);
-    setTabOrder(cmdSend, cmdNew);
+    setTabOrder(cmdSend, cmdGame);
+    setTabOrder(cmdGame, txtMove);
+    setTabOrder(txtMove, cmdNew);
     setTabOrder(cmdNew, cmdAbout);
     setTabOrder(cmdAbout, picBoard);
     cmdExit->setFocus();
@@ -148,8 +199,12 @@ frmChess::frmChess(QWidget *parent)
     connect(cmdSend, &QPushButton::clicked, this, &frmChess::cmdSend_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmChess::cmdExit_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmChess::cmdAbout_Click);
+    connect(cmdGame, &QPushButton::clicked, this, &frmChess::cmdGame_Click);
+    connect(txtMove, &QLineEdit::returnPressed, this, &frmChess::txtMove_Enter);
     connect(picBoard, &BoardFrame::CellDropped, this, &frmChess::imgCell_DragDrop);
 }
+
+frmChess::~frmChess() = default;
 
 bool frmChess::Form_Load()
 {
@@ -166,6 +221,7 @@ bool frmChess::Form_Load()
     }
     SetTurnLabel(mTurn.Board().giToMove);
     ReportMissingPicture();
+    RecogniseLoadedPosition();
     return true;
 }
 
@@ -177,6 +233,7 @@ bool frmChess::LoadPosition(const QString &code)
         return false;
 
     mTurn.Load(DecodePositionCode(msBoardCode.toStdString()));
+    SetViewForLoadedPosition();
     ShowLoadedPosition();
     return true;
 }
@@ -194,6 +251,7 @@ void frmChess::ShowLoadedPosition()
         }
     }
     ShowCheckAndMate();
+    txtMove->setEnabled(true);
 }
 
 QString frmChess::ReadCodeFromClipboard()
@@ -274,6 +332,7 @@ void frmChess::LockBoard()
         cell->SetDragMode(false);
         cell->ClearDragIcon();
     }
+    txtMove->setEnabled(false);
 }
 
 void frmChess::SetTurnLabel(int16_t toMove)
@@ -296,6 +355,7 @@ void frmChess::cmdNew_Click()
     DrawBoard();
     LoadPosition(FromView(StartingCode));
     ReportMissingPicture();
+    StartRecordedNewGame();
 }
 
 void frmChess::cmdUndo_Click()
@@ -316,9 +376,75 @@ void frmChess::cmdSend_Click()
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(code);
-    ShowMessage(this, QMessageBox::Information,
-        QStringLiteral("Your CHESS-CODE has been copied to the Windows Clipboard.\n\n"
-                       "Now PASTE this CHESS-CODE into an email message and send it."));
+    QString numberedMove;
+    if (mRecord && mLoad && mTurn.PlayedMove()) {
+        std::string error;
+        std::optional<GameMoves> moves;
+        if (mRecord->RecordSend(*mLoad, mTurn.Loaded(), *mTurn.PlayedMove(),
+                mTurn.PlayedPromotion(), code.toStdString(), error)
+            && mLoad->gameId && (moves = mRecord->Moves(*mLoad->gameId, error)))
+            numberedMove = FromStd(moves->lastMove);
+        else if (!error.empty())
+            DropRecord(error);
+    }
+    ShowSentMessage(code, numberedMove);
+}
+
+void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
+{
+#ifdef Q_OS_WIN
+    const QString clipboardName = QStringLiteral("Windows Clipboard");
+#else
+    const QString clipboardName = QStringLiteral("Clipboard");
+#endif
+    QMessageBox box(QMessageBox::Information, ProgramTitle,
+        QStringLiteral("Your CHESS-CODE has been copied to the %1.\n\n"
+                       "Now PASTE this CHESS-CODE into an email message and send it.")
+            .arg(clipboardName),
+        QMessageBox::Ok, this);
+    QPushButton *mail = box.addButton(QStringLiteral("New &E-mail"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == mail && !QDesktopServices::openUrl(MailtoUrl(code, numberedMove)))
+        ShowMessage(this, QMessageBox::Warning,
+            QStringLiteral("The mail program could not be started.\n\n"
+                           "Your CHESS-CODE is still on the %1: paste it into an e-mail.")
+                .arg(clipboardName));
+}
+
+QUrl frmChess::MailtoUrl(const QString &code, const QString &numberedMove)
+{
+    const QString subject = numberedMove.isEmpty()
+        ? QStringLiteral("Chess: my move")
+        : QStringLiteral("Chess: my move ") + numberedMove;
+    return QUrl::fromEncoded("mailto:?subject=" + QUrl::toPercentEncoding(subject)
+        + "&body=" + QUrl::toPercentEncoding(code + QStringLiteral("\r\n\r\n")));
+}
+
+void frmChess::cmdGame_Click()
+{
+    GameDialogContent content;
+    content.recordFile = FromStd(RecordFilePath());
+    if (mRecord && mLoad && mLoad->gameId) {
+        std::string error;
+        const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
+        const std::optional<std::string> pgn = mRecord->Pgn(*mLoad->gameId, error);
+        if (moves && pgn) {
+            content.started = FromStd(moves->startDate);
+            content.moves = FromStd(moves->moveText);
+            content.pgn = FromStd(*pgn);
+        }
+    }
+    const bool recordWasOn = Options::RecordEnabled();
+    frmGame dialog(content, this);
+    dialog.exec();
+    if (Options::RecordEnabled() && !recordWasOn) {
+        RecogniseLoadedPosition();
+    } else if (!Options::RecordEnabled()) {
+        mRecord.reset();
+        mLoad.reset();
+    }
+    SetViewForLoadedPosition();
 }
 
 void frmChess::cmdExit_Click()
@@ -342,12 +468,39 @@ void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
     case Turn::Verdict::Illegal:
         return;
     case Turn::Verdict::Legal:
-        break;
+        MakeMove(source, target, Empty);
     }
+}
 
+void frmChess::txtMove_Enter()
+{
+    const TypedMove typed = ReadTypedMove(mTurn.Board(), txtMove->text().toStdString());
+    if (typed.kind != TypedMove::Kind::Move) {
+        lblStatus->setText(FromStd(typed.message));
+        return;
+    }
+    if (mTurn.JudgeMove(typed.move.from, typed.move.to) != Turn::Verdict::Legal)
+        return;
+    MakeMove(typed.move.from, typed.move.to, typed.promotionPiece);
+    if (!cmdUndo->isEnabled())
+        return;
+    txtMove->clear();
+    cmdSend->setFocus();
+}
+
+void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
+{
     const int16_t mover = mTurn.Board().giToMove;
-    int16_t promotionPiece = Queen;
-    if (mTurn.NeedsPromotionChoice(source, target)) {
+    if (mRecord && mLoad) {
+        std::string error;
+        const std::string refusal
+            = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), { source, target }, error);
+        if (!error.empty())
+            DropRecord(error);
+        else if (!refusal.empty())
+            return ShowMessage(this, QMessageBox::Information, FromStd(refusal));
+    }
+    if (mTurn.NeedsPromotionChoice(source, target) && promotionPiece == Empty) {
         // The pawn stands on its last row while the player chooses what it becomes.
         DrawSquare(source);
         QString pictureFile;
@@ -361,7 +514,8 @@ void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
 
     // The changed squares are drawn as the board stood before the check indicator goes.
     const bool wasInCheck = mTurn.Board().mbInCheck;
-    const MoveOutcome &outcome = mTurn.Play(source, target, promotionPiece);
+    const MoveOutcome &outcome
+        = mTurn.Play(source, target, promotionPiece == Empty ? Queen : promotionPiece);
     BoardState shown = mTurn.Board();
     shown.mbInCheck = wasInCheck;
     for (int i = 0; i < outcome.changedCount; ++i) {
@@ -380,11 +534,113 @@ void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
     ReportMissingPicture();
 }
 
+void frmChess::RecogniseLoadedPosition()
+{
+    mLoad.reset();
+    QString status;
+    if (Options::RecordEnabled()) {
+        std::string error;
+        if (!mRecord)
+            mRecord = GameRecord::Open(RecordFilePath(), RecordAccess::Create, error);
+        if (mRecord)
+            mLoad = mRecord->RecogniseLoad(
+                mTurn.Loaded(), mTurn.Status(), msBoardCode.toStdString(), error);
+        if (!mLoad)
+            DropRecord(error);
+    }
+    ShowLoadReport();
+    if (mLoad && !mLoad->message.empty())
+        ShowMessage(this, QMessageBox::Information, FromStd(mLoad->message));
+}
+
+void frmChess::StartRecordedNewGame()
+{
+    mLoad.reset();
+    if (mRecord)
+        mLoad = mRecord->StartNewGame();
+    ShowLoadReport();
+}
+
+void frmChess::DropRecord(const std::string &error)
+{
+    mRecord.reset();
+    mLoad.reset();
+    ShowMessage(this, QMessageBox::Warning,
+        FromStd(error) + QStringLiteral("\n\nThis turn goes on without the record."));
+}
+
+void frmChess::ShowLoadReport()
+{
+    QStringList status;
+    if (mLoad)
+        status << FromStd(mLoad->status);
+    if (IsDeadPosition(mTurn.Loaded()))
+        status << QStringLiteral("Draw: neither side can mate.");
+    lblStatus->setText(status.join(QStringLiteral("  ")));
+    MarkSquares(mLoad ? mLoad->marks : std::vector<int16_t>());
+}
+
+void frmChess::MarkSquares(const std::vector<int16_t> &squares)
+{
+    for (BoardCell *cell : imgCell)
+        cell->SetMarked(std::find(squares.begin(), squares.end(), cell->Index()) != squares.end());
+}
+
+void frmChess::SetViewForLoadedPosition()
+{
+    const bool flipped
+        = (Options::SideToMoveAtBottom() && mTurn.Loaded().giToMove == Black) != mbFlippedByKey;
+    if (flipped == mbFlipped)
+        return;
+    mbFlipped = flipped;
+    PlaceCells();
+}
+
+void frmChess::FlipView()
+{
+    mbFlippedByKey = !mbFlippedByKey;
+    SetViewForLoadedPosition();
+}
+
+void frmChess::PlaceCells()
+{
+    const int inset = picBoard->frameWidth();
+    for (BoardCell *cell : imgCell) {
+        const int16_t square = cell->Index();
+        const int column = mbFlipped ? 7 - ColumnOf(square) : ColumnOf(square);
+        const int row = mbFlipped ? 7 - RowOf(square) : RowOf(square);
+        cell->move(inset + column * CellSize, inset + row * CellSize);
+    }
+    update();
+}
+
+void frmChess::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // The files below the board and the ranks left of it, in the margins around picBoard.
+    QPainter painter(this);
+    QFont face = font();
+    face.setPointSize(6);
+    painter.setFont(face);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QPoint board = picBoard->pos() + QPoint(picBoard->frameWidth(), picBoard->frameWidth());
+    for (int i = 0; i < 8; ++i) {
+        const int index = mbFlipped ? 7 - i : i;
+        painter.drawText(
+            QRect(board.x() + i * CellSize, picBoard->geometry().bottom() + 1, CellSize, 11),
+            Qt::AlignCenter, QString(QChar('a' + index)));
+        painter.drawText(QRect(0, board.y() + i * CellSize, board.x() - 1, CellSize),
+            Qt::AlignCenter, QString(QChar('8' - index)));
+    }
+}
+
 void frmChess::keyPressEvent(QKeyEvent *event)
 {
-    // Exit is the default button: Enter presses it when no button has the focus.
+    // Exit is the default button: Enter presses it when no button has the focus. Enter in the
+    // move box belongs to the move box.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && event->modifiers() == Qt::NoModifier && cmdExit->isEnabled()) {
+        && event->modifiers() == Qt::NoModifier && cmdExit->isEnabled()
+        && focusWidget() != txtMove) {
         cmdExit->click();
         return;
     }
@@ -399,8 +655,10 @@ void frmChess::DrawBoard()
 
 void frmChess::DrawSquare(int16_t square)
 {
-    if (IsOnBoard(square))
-        ShowPicture(imgCell[square], EmptySquareFile(square));
+    if (!IsOnBoard(square))
+        return;
+    ShowPicture(imgCell[square], EmptySquareFile(square));
+    imgCell[square]->setAccessibleName(CellName(BoardState(), square));
 }
 
 void frmChess::DrawPiece(int16_t square)
@@ -415,6 +673,7 @@ void frmChess::DrawPieceOf(const BoardState &board, int16_t square)
     GetPieceImageFiles(
         board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
     ShowPicture(imgCell[square], pictureFile);
+    imgCell[square]->setAccessibleName(CellName(board, square));
 }
 
 void frmChess::MakeDraggable(int16_t square)

@@ -1,14 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
+#include "record/GameRecord.h"
 #include "rules/BoardState.h"
 #include "rules/Turn.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace corvalen {
@@ -17,13 +22,15 @@ class BoardCell;
 class BoardFrame;
 class PictureBox;
 
-// The main window: the board, the turn label, the check indicator and the five buttons. It owns
-// the game state of one turn: the position loaded from a code, the one move made on it, and the
-// squares Undo Move has to repaint.
+// The main window: the board, the turn label, the check indicator, the buttons, the move box
+// and the status line. It owns the game state of one turn: the position loaded from a code, the
+// one move made on it, the squares Undo Move has to repaint, and, while the player keeps a
+// record, the game the position belongs to.
 class frmChess : public QWidget {
     Q_OBJECT
 public:
     explicit frmChess(QWidget *parent = nullptr);
+    ~frmChess() override;
 
     // Start-up: shows the window and loads the code from the clipboard (or the code dialog).
     // False when no code was obtained; the window is then closed and the program should end
@@ -31,33 +38,47 @@ public:
     bool Form_Load();
 
     const BoardState &Board() const { return mTurn.Board(); }
-    int16_t LastTarget() const { return mTurn.Outcome().miLastTarget; }
-    int16_t CastleTarget() const { return mTurn.Outcome().miCastleTarget; }
     // The code loaded last, without its prefix, in upper case.
     const QString &BoardCode() const { return msBoardCode; }
+    // Whether the board is drawn with Black's back rank at the bottom.
+    bool IsFlipped() const { return mbFlipped; }
+
+    // The URL "New E-mail" hands to the desktop: a new message whose subject names the move
+    // sent ("Chess: my move 14... Nf6", or "Chess: my move" when it is not known) and whose
+    // body is the code line followed by a blank line.
+    static QUrl MailtoUrl(const QString &code, const QString &numberedMove);
 
     QLabel *lblTitle;
     PictureBox *picCheck;
     QLabel *lblCheck;
     QPushButton *cmdUndo;
     QPushButton *cmdSend;
+    QPushButton *cmdGame;
+    QLineEdit *txtMove;
     QPushButton *cmdNew;
     QPushButton *cmdAbout;
     QPushButton *cmdExit;
     BoardFrame *picBoard;
     std::array<BoardCell *, 64> imgCell;
+    QLabel *lblStatus;
 
 public slots:
     void cmdNew_Click();
     void cmdUndo_Click();
     void cmdSend_Click();
+    void cmdGame_Click();
     void cmdExit_Click();
     void cmdAbout_Click();
     // A piece dragged from cell `source` was released over cell `target`.
     void imgCell_DragDrop(int16_t target, int16_t source);
+    // Enter in the move box: the typed move takes the path of a drop.
+    void txtMove_Enter();
+    // Ctrl+F: the board seen from the other side, for this run.
+    void FlipView();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     // Empties the board and loads a code: the given one, or the clipboard's when `code` is
@@ -74,6 +95,23 @@ private:
     void ClearCheck();
     void LockBoard();
     void SetTurnLabel(int16_t toMove);
+    // The one move of the turn, from a drop or the move box; promotionPiece Empty asks the
+    // player.
+    void MakeMove(int16_t source, int16_t target, int16_t promotionPiece);
+    void ShowSentMessage(const QString &code, const QString &numberedMove);
+
+    // The record, while the player keeps one: opened at need; any failure is told once and the
+    // turn goes on without it.
+    void RecogniseLoadedPosition();
+    void StartRecordedNewGame();
+    void DropRecord(const std::string &error);
+    // The status line and the marks of the opponent's move after a load.
+    void ShowLoadReport();
+    void MarkSquares(const std::vector<int16_t> &squares);
+
+    // Where each cell stands: White's side at the bottom, or Black's when flipped.
+    void PlaceCells();
+    void SetViewForLoadedPosition();
 
     void DrawBoard();
     void DrawSquare(int16_t square);
@@ -92,6 +130,10 @@ private:
     QString msBoardCode;
     QString msMissingPicture;
     bool mbMissingPictureReported = false;
+    bool mbFlipped = false;
+    bool mbFlippedByKey = false;
+    std::unique_ptr<GameRecord> mRecord;
+    std::optional<LoadReport> mLoad;
 };
 
 } // namespace corvalen

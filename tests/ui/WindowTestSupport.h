@@ -22,9 +22,9 @@ inline const QString Damaged = QStringLiteral("Chess|The CHESS-CODE on the Clipb
                                               "or damaged.\n\nPlease copy the whole CHESS-CODE "
                                               "from the e-mail again.");
 inline const QString Dialog = QStringLiteral("Copy the Chess Code|Unable to find the CHESS-CODE in "
-                                             "the Windows Clipboard.\n\nPlease COPY the CHESS-CODE "
+                                             "the Clipboard.\n\nPlease COPY the CHESS-CODE "
                                              "into the Clipboard and press OK.");
-inline const QString Sent = QStringLiteral("Chess|Your CHESS-CODE has been copied to the Windows "
+inline const QString Sent = QStringLiteral("Chess|Your CHESS-CODE has been copied to the "
                                            "Clipboard.\n\nNow PASTE this CHESS-CODE into an email "
                                            "message and send it.");
 inline const QString Opponents = QStringLiteral("Chess|You cannot move your opponents pieces.");

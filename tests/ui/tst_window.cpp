@@ -4,10 +4,15 @@
 
 #include "WindowTestSupport.h"
 #include "code/frmBoardCode.h"
+#include "rules/San.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
+#include "ui/Options.h"
 #include "ui/frmChess.h"
 #include "ui/frmPawnChange.h"
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 using namespace corvalen;
 using namespace corvalen::testing;
@@ -190,6 +195,8 @@ private slots:
         Row("Alt+X exits", int(Qt::Key_X), int(Qt::AltModifier), QString());
         Row("Alt+A opens the about box", int(Qt::Key_A), int(Qt::AltModifier),
             QString("About Chess"));
+        Row("Alt+M goes to the move box, where Enter exits not", int(Qt::Key_M),
+            int(Qt::AltModifier), QString("txtMove"));
     }
 
     void keysAtStart()
@@ -201,11 +208,16 @@ private slots:
         loaded.modals.Then(ModalAnswers::PressOk());
         QVERIFY(loaded.Load(Code(StartFen)));
         QVERIFY(QTest::qWaitForWindowActive(&loaded.window));
-        QCOMPARE(loaded.window.size(), QSize(366, 307));
+        QCOMPARE(loaded.window.size(), QSize(366, 327));
         QCOMPARE(QApplication::focusWidget(), loaded.window.cmdExit);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifier));
+        if (box == "txtMove") {
+            QTRY_VERIFY(QApplication::focusWidget() == loaded.window.txtMove);
+            QTest::keyClick(loaded.window.txtMove, Qt::Key_Return);
+        }
         QTRY_COMPARE(loaded.window.isVisible(), !box.isEmpty());
-        QTRY_COMPARE(loaded.modals.Seen().join(';').section('|', 0, 0), box);
+        QTRY_COMPARE(
+            loaded.modals.Seen().join(';').section('|', 0, 0), box == "txtMove" ? "" : box);
     }
 
     // A drop; a legal one (the board after it given) is followed by Send Move, Undo Move, the
@@ -359,6 +371,180 @@ private slots:
             LoadPicture(QString(), ok).toImage());
     }
 
+    // A typed move takes the path of a drop; a text that is no legal move says why and stays.
+    void typedMove_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after"); // the board afterwards, or the status line
+        const QString knights = "4k3/8/8/8/8/5N2/8/1N2K3 w";
+        Row("SAN", StartFen, "Nf3", "rnbqkbnr/pppppppp/8/8/8/5N2/PPPPPPPP/RNBQKB1R w");
+        Row("ICCF numeric", StartFen, "5254",
+            "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR w - e3");
+        Row("an opponent's move", StartFen, "Nf6", "No legal move matches \"Nf6\".");
+        Row("ambiguous", knights, "Nd2", "Nbd2 or Nfd2?");
+        Row("promotion named", "4k3/P7/8/8/8/8/8/4K3 w", "a8=N+", "N3k3/8/8/8/8/8/8/4K3 w");
+        Row("promotion asked", "4k3/P7/8/8/8/8/8/4K3 w", "a7a8", "R3k3/8/8/8/8/8/8/4K3 w");
+    }
+
+    void typedMove()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        Loaded loaded;
+        QVERIFY(loaded.Load(Code(fen)));
+        frmChess &window = loaded.window;
+        if (text == "a7a8")
+            loaded.modals.Then(Promote(window, "a8", "rook"));
+        QTest::keyClicks(window.txtMove, text);
+        QTest::keyClick(window.txtMove, Qt::Key_Return);
+        const bool moved = after.contains('/');
+        QCOMPARE(moved ? window.Board() : Position(fen), Position(moved ? after : fen));
+        QCOMPARE(window.lblStatus->text(), moved ? "" : after);
+        QCOMPARE(window.txtMove->text(), moved ? "" : text);
+        QCOMPARE(window.txtMove->isEnabled(), !moved);
+        QCOMPARE(window.cmdSend->isEnabled(), moved);
+        QCOMPARE(loaded.modals.Seen().size(), text == "a7a8" ? 1 : 0);
+    }
+
+    // With the option on, Black to move sees its side at the bottom; drops go where the cells
+    // are drawn, and Ctrl+F turns the board back.
+    void boardFromTheSideToMove()
+    {
+        Loaded loaded;
+        Options::SetSideToMoveAtBottom(true);
+        QVERIFY(loaded.Load(Code("4k3/4p3/8/8/8/8/8/4K3 b")));
+        frmChess &window = loaded.window;
+        QVERIFY(window.IsFlipped());
+        const auto at = [&window](const QString &square) {
+            return window.imgCell[Sq(square)]->geometry().center();
+        };
+        QCOMPARE(at("a8"), at("h1") + QPoint(7 * 32, 7 * 32));
+        // e7 to e5, where the flipped board draws them: fourth column, second and fourth row from
+        // the bottom.
+        QTest::mousePress(window.picBoard, Qt::LeftButton, {}, QPoint(113, 209));
+        QTest::mouseRelease(window.picBoard, Qt::LeftButton, {}, QPoint(113, 145));
+        QCOMPARE(window.Board(), Position("4k3/8/8/4p3/8/8/8/4K3 b - e6"));
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(!window.IsFlipped());
+        QCOMPARE(at("h1"), at("a8") + QPoint(7 * 32, 7 * 32));
+        Options::SetSideToMoveAtBottom(false);
+    }
+
+    // The cells name themselves for screen readers; a dead position says so.
+    void accessibleNamesAndDeadPosition()
+    {
+        Loaded loaded;
+        QVERIFY(loaded.Load(Code("4k3/4R3/8/8/8/8/8/1B2K3 b")));
+        QStringList names;
+        for (const QString &square : { "e8", "e7", "d5", "b1" })
+            names << loaded.window.imgCell[Sq(square)]->accessibleName();
+        QCOMPARE(names.join("; "),
+            "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop");
+        Drag(loaded.window, "e8", "e7");
+        QCOMPARE(loaded.window.imgCell[Sq("e7")]->accessibleName(), "e7, black king");
+        QCOMPARE(loaded.window.lblStatus->text(), "");
+        QVERIFY(loaded.Load(Code("4k3/8/8/8/8/8/8/1B2K3 b")));
+        QCOMPARE(loaded.window.lblStatus->text(), "Draw: neither side can mate.");
+    }
+
+    // With the record off a whole turn writes no file. With it on, the opponent's reply is said
+    // and marked at load, the marks stay through Undo Move and go with New Game, and the Game
+    // dialog shows the moves and copies the PGN.
+    void record()
+    {
+        QTemporaryDir home;
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME"), data = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
+        const auto marked = [](const frmChess &window) {
+            QStringList squares;
+            for (const BoardCell *cell : window.imgCell)
+                if (cell->IsMarked())
+                    squares << QString::fromStdString(SquareName(cell->Index()));
+            return squares.join(' ');
+        };
+        for (const bool on : { false, true }) {
+            QDir(home.path()).removeRecursively();
+            if (on)
+                Options::SetRecordEnabled(on);
+            Loaded loaded;
+            QVERIFY(loaded.Load(Code(StartFen)));
+            QCOMPARE(loaded.window.lblStatus->text(), on ? "New game" : "");
+            Drag(loaded.window, "e2", "e4");
+            loaded.modals.Then(ModalAnswers::PressOk());
+            QTest::mouseClick(loaded.window.cmdSend, Qt::LeftButton);
+            QTest::mouseClick(loaded.window.cmdUndo, Qt::LeftButton);
+            QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
+                on ? 2 : 0);
+        }
+        QCOMPARE(QFileInfo(home.filePath("data/corvalen/games.sqlite")).permissions(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        Loaded reply;
+        QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
+        QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
+        QCOMPARE(marked(reply.window), "e7 e5");
+        Drag(reply.window, "g1", "f3");
+        QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
+        QCOMPARE(marked(reply.window), "e7 e5");
+        reply.modals.Then([](QWidget *dialog) {
+            QCOMPARE(dialog->findChild<QPlainTextEdit *>("txtMoves")->toPlainText(), "1. e4 e5");
+            ModalAnswers::Press(dialog, "Copy PGN");
+            ModalAnswers::Press(dialog, "Close");
+        });
+        QTest::mouseClick(reply.window.cmdGame, Qt::LeftButton);
+        QVERIFY(
+            QGuiApplication::clipboard()->text().startsWith("[Event \"Corvalen e-mail game\"]"));
+        QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
+        QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
+        QCOMPARE(marked(reply.window), "");
+        QCOMPARE(reply.window.lblStatus->text(), "New game");
+        Options::SetRecordEnabled(false);
+        qputenv("XDG_CONFIG_HOME", config);
+        qputenv("XDG_DATA_HOME", data);
+    }
+
+    // "New E-mail" in the Send Move message hands a new message to the desktop: the code as
+    // its body, the move (when the record knows it) in its subject. Under Xvfb (tst_window_desktop)
+    // the desktop's opener, xdg-open, is found on the PATH.
+    void newEmail()
+    {
+        QCOMPARE(
+            frmChess::MailtoUrl("CHESS-CODE:gh6v2o0", "14... Nf6").toString(QUrl::FullyEncoded),
+            "mailto:?subject=Chess%3A%20my%20move%2014...%20Nf6&body=CHESS-CODE%3Agh6v2o0%0D%0A%0D%"
+            "0A");
+        QTemporaryDir bin;
+        QFile opener(bin.filePath("xdg-open"));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.url\"\n");
+        opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+        opener.close();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+        if (QGuiApplication::platformName() == "offscreen")
+            QDesktopServices::setUrlHandler("mailto", this, "Open");
+        Loaded loaded;
+        QVERIFY(loaded.Load(Code("4k3/8/8/8/8/8/8/4K3 b")));
+        Drag(loaded.window, "e8", "d8");
+        loaded.modals.Then([](QWidget *box) { ModalAnswers::Press(box, "New E-mail"); });
+        QTest::mouseClick(loaded.window.cmdSend, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("mailto");
+        QFile url(opener.fileName() + ".url");
+        QTRY_VERIFY(url.isOpen() || url.open(QIODevice::ReadOnly) || !mOpened.isEmpty());
+        QCOMPARE(mOpened.value(0, QUrl::fromEncoded(url.readAll().trimmed())),
+            frmChess::MailtoUrl(QGuiApplication::clipboard()->text(), ""));
+        qputenv("PATH", path);
+    }
+
+public slots:
+    void Open(const QUrl &url) { mOpened << url; }
+
+private:
+    QList<QUrl> mOpened;
+
+private slots:
     // Without picture files the four choices still look different, and the chosen one too.
     void promotionChoicesWithoutPictures()
     {

@@ -1,0 +1,50 @@
+#include "ui/Options.h"
+
+#include <QSettings>
+
+#include "record/RecordPaths.h"
+
+namespace corvalen::Options {
+
+namespace {
+
+    constexpr const char *RecordKey = "record/enabled";
+    constexpr const char *ViewKey = "view/sideToMoveAtBottom";
+
+    bool Read(const char *key)
+    {
+        return QSettings(QString::fromStdString(OptionsFilePath()), QSettings::IniFormat)
+            .value(QLatin1String(key), false)
+            .toBool();
+    }
+
+    void Write(const char *key, bool on)
+    {
+        // QSettings makes the folder itself; the file holds nothing secret.
+        QSettings(QString::fromStdString(OptionsFilePath()), QSettings::IniFormat)
+            .setValue(QLatin1String(key), on);
+    }
+
+} // namespace
+
+bool RecordEnabled()
+{
+    return Read(RecordKey);
+}
+
+void SetRecordEnabled(bool on)
+{
+    Write(RecordKey, on);
+}
+
+bool SideToMoveAtBottom()
+{
+    return Read(ViewKey);
+}
+
+void SetSideToMoveAtBottom(bool on)
+{
+    Write(ViewKey, on);
+}
+
+} // namespace corvalen::Options
