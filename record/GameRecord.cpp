@@ -290,17 +290,17 @@ std::unique_ptr<GameRecord> GameRecord::Open(
     const int64_t found = version.Int(0);
     version.Reset(); // ends its read transaction
     if (found > SchemaVersion)
-        return fail("it was written by a newer version of Corvalen (record version "
-            + std::to_string(found) + ") and is left as it is");
+        return fail("written by a newer version of Corvalen (record version "
+            + std::to_string(found) + "); left as it is");
     if (found == 0) {
         sqlite::Statement tables = db->Prepare("SELECT count(*) FROM sqlite_schema");
         if (!tables.Step())
             return fail(tables.Error());
         if (tables.Int(0) > 0)
-            return fail("it is no Corvalen game record and is left as it is");
+            return fail("not a Corvalen game record; left as it is");
         tables.Reset();
         if (readOnly)
-            return fail("it holds no games yet");
+            return fail("no games recorded yet");
     }
     if (!readOnly) {
         // WAL lets a second window read and write while this one holds the file open.
