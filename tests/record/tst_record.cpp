@@ -88,12 +88,6 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
     return report;
 }
 
-std::unique_ptr<GameRecord> OpenRecord(const QString &path)
-{
-    std::string error;
-    return GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
-}
-
 // "2:white 0 - *; 1:white 3 Nf3 *": every game, the most recently played first.
 QString Games(GameRecord &record)
 {
@@ -197,14 +191,15 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, report);
         QTemporaryDir folder;
-        const std::unique_ptr<GameRecord> record = OpenRecord(folder.filePath("r"));
+        std::string error;
+        const auto record
+            = GameRecord::Open(folder.filePath("r").toStdString(), RecordAccess::Create, error);
         const LoadReport seen = RunScript(*record, script);
         QStringList marks;
         for (const int16_t square : seen.marks)
             marks << QString::fromStdString(corvalen::SquareName(square));
-        const QString message = QString::fromStdString(seen.message);
         QCOMPARE(QString::fromStdString(seen.status) + '|' + marks.join(' ') + '|' + Games(*record)
-                + (message.isEmpty() ? "" : '|' + message),
+                + QString::fromStdString(seen.message.empty() ? "" : '|' + seen.message),
             report);
     }
 
@@ -230,9 +225,10 @@ private slots:
         QFETCH(QString, tagsEnd);
         QFETCH(QString, firstMoves);
         QTemporaryDir folder;
-        const std::unique_ptr<GameRecord> record = OpenRecord(folder.filePath("r"));
-        BoardState last;
         std::string error;
+        const auto record
+            = GameRecord::Open(folder.filePath("r").toStdString(), RecordAccess::Create, error);
+        BoardState last;
         const int64_t id = RunScript(*record, script, &last).gameId.value();
         const QString pgn = QString::fromStdString(record->Pgn(id, error).value());
         const QString tags = "[Event \"Corvalen e-mail game\"]\n[Site \"?\"]\n[Date "
@@ -244,6 +240,7 @@ private slots:
         const QStringList lines = pgn.mid(tags.size()).trimmed().split('\n');
         const QString moves = lines.join(' ');
         QVERIFY2(moves.startsWith(firstMoves), qPrintable(moves));
+        QCOMPARE(QString::fromStdString(record->Moves(id, error)->moveText + ' ') + result, moves);
         BoardState board = Position(tags.contains("FEN") ? tagsEnd.section('"', 4, 4) : StartFen);
         for (const QString &token : moves.split(' ')) {
             std::optional<SanMove> move;
@@ -290,7 +287,8 @@ private slots:
             && file.write(QByteArray(setUp == "text" ? 4096 : 0, 'x')) >= 0);
         file.close();
         if (setUp == "read-only")
-            RunScript(*OpenRecord(path), "new >e4");
+            RunScript(
+                *GameRecord::Open(path.toStdString(), RecordAccess::Create, error), "new >e4");
         else if (setUp != "text")
             QVERIFY(sqlite::Connection::Open(path.toStdString(), false, 0, error)
                         ->Execute(qPrintable(setUp), error));
@@ -318,8 +316,9 @@ private slots:
     }
 
     // corvalen-code on a record of two games (1. e4 e5 2. Nf3 with White, then one set up with
-    // Black to move): "exit status|standard output|standard error" ("@N" for the PGN of game
-    // N, PATH for the record's path), and the record file byte for byte as it was.
+    // Black to move), left open as a window would: "exit status|standard output|standard
+    // error" ("@N" for the PGN of game N, PATH for the record's path), and the record file byte
+    // for byte as it was.
     void toolReadsTheRecord_data()
     {
         for (const char *column : { "arguments", "home", "answer" })
@@ -331,9 +330,9 @@ private slots:
         Row("pgn of all games", "pgn all", "record", "0|@2@1|");
         Row("pgn of an unknown game", "pgn 7", "record",
             "1||error: the game record PATH: no game 7\n");
-        Row("no record", "games", "empty",
+        Row("the record deleted", "games", "deleted",
             "1||error: no game record (turn it on in the Game dialog)\n");
-        Row("a board without a king of the side to move", "status CHESS-CODE:0r4d080", "empty",
+        Row("a board without a king of the side to move", "status CHESS-CODE:0r4d080", "record",
             "0|none\n|");
     }
 
@@ -344,15 +343,18 @@ private slots:
         QFETCH(QString, answer);
         QTemporaryDir folder;
         const QString path = folder.filePath("record/corvalen/games.sqlite");
-        const std::unique_ptr<GameRecord> record = OpenRecord(path);
-        RunScript(*record, "new >e4 <e5 >Nf3 fen:4k3/8/8/8/8/8/8/R3K3_b");
         std::string error;
+        auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+        RunScript(*record, "new >e4 <e5 >Nf3 fen:4k3/8/8/8/8/8/8/R3K3_b");
         for (const int id : { 1, 2 })
             answer.replace(QString("@%1").arg(id), QString::fromStdString(*record->Pgn(id, error)));
+        // Delete Record... takes the file and its companions (the record is open: both exist).
+        QVERIFY(home != "deleted"
+            || (DeleteRecord(path.toStdString(), error) && !QFile::exists(path + "-wal")));
         const QByteArray before = Contents(path);
 
         QProcess tool;
-        qputenv("XDG_DATA_HOME", folder.filePath(home).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", folder.filePath("record").toLocal8Bit());
         tool.start(CORVALEN_CODE_PROGRAM, arguments.split(' '));
         QVERIFY(tool.waitForFinished());
         QCOMPARE(QString::number(tool.exitCode()) + '|' + tool.readAllStandardOutput() + '|'
