@@ -69,6 +69,8 @@ const Fixture &BuiltRecord()
         Fixture built;
         char folder[] = "/tmp/corvalen-bench-XXXXXX";
         built.folder = mkdtemp(folder);
+        static std::filesystem::path made = built.folder;
+        std::atexit([] { std::filesystem::remove_all(made); });
         built.pristine = (built.folder / "games.sqlite").string();
         built.work = (built.folder / "work.sqlite").string();
         std::string error;

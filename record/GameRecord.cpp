@@ -303,8 +303,12 @@ std::unique_ptr<GameRecord> GameRecord::Open(
             return fail("no games recorded yet");
     }
     if (!readOnly) {
-        // WAL lets a second window read and write while this one holds the file open.
-        if (!db->Execute("PRAGMA journal_mode = WAL; PRAGMA foreign_keys = ON", why))
+        // WAL lets a second window read and write while this one holds the file open. With
+        // synchronous NORMAL a commit waits for no disk flush; a power cut may lose the last
+        // moves recorded, never the file.
+        if (!db->Execute(
+                "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON",
+                why))
             return fail(why);
         if (found == 0) {
             sqlite::Transaction transaction(*db, true);
