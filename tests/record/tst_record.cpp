@@ -6,12 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "code/PositionCode.h"
+#include "Support.h"
 #include "record/GameRecord.h"
 #include "record/Sqlite.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
-#include "rules/RulesTestSupport.h"
 #include "rules/San.h"
 
 using namespace corvalen;
@@ -197,7 +196,7 @@ private slots:
         const LoadReport seen = RunScript(*record, script);
         QStringList marks;
         for (const int16_t square : seen.marks)
-            marks << QString::fromStdString(corvalen::SquareName(square));
+            marks << QString::fromStdString(SquareName(square));
         QCOMPARE(QString::fromStdString(seen.status) + '|' + marks.join(' ') + '|' + Games(*record)
                 + QString::fromStdString(seen.message.empty() ? "" : '|' + seen.message),
             report);

@@ -1,13 +1,9 @@
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
-#include <random>
-#include <string>
+#include "Support.h"
 
-#include "code/PositionCode.h"
-#include "rules/Fen.h"
-
-using namespace corvalen;
+using namespace corvalen::testing;
 
 namespace {
 
@@ -17,6 +13,7 @@ struct Run {
     QByteArray err;
 };
 
+// Runs the tool with `input` on its standard input; a crash or a hang reads as exit code -1.
 Run RunTool(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
@@ -29,194 +26,84 @@ Run RunTool(const QStringList &arguments, const QByteArray &input = {})
         process.readAllStandardError() };
 }
 
-// The code text of a FEN position, made by the library.
-QString CodeOf(const QString &fen)
-{
-    std::string error;
-    const auto board = BoardFromFen(fen.toStdString(), error);
-    if (!board)
-        qFatal("test FEN %s: %s", qPrintable(fen), error.c_str());
-    return QString::fromStdString(EncodePositionCode(*board, board->giToMove));
-}
-
 } // namespace
 
 class TestTool : public QObject {
     Q_OBJECT
+
 private slots:
-    void fen_data();
-    void fen();
-    void code_data();
-    void code();
-    void moves_data();
-    void moves();
-    void status_data();
-    void status();
-    void batch();
-    void help_data();
-    void help();
+    // Arguments ("|" between them) or, with "<" in front, standard input; the exit status; the
+    // start of standard output; and what standard error must hold (empty: must be empty).
+    void answers_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QByteArray kings = "CHESS-CODE:gh6v2o0";
+        const char strange[] = "\0Шахматы CHESS-CODE:\0gh6v2o0 ♔\n";
+        Row("fen of a pasted code", "fen|> chess-code:H16P0F2QQ", QByteArray(), 0,
+            "4k3/8/8/8/4P3/8/8/4K3 b - e3 0 1\n", "");
+        Row("fen, castling from the placement", "fen|" + Code("r3k3/8/8/8/8/8/8/R3K2R w"),
+            QByteArray(), 0, "r3k3/8/8/8/8/8/8/R3K2R w KQq - 0 1\n", "");
+        Row("code from FEN fields as arguments", "code|4k3/8/8/8/4P3/8/8/4K3|b|-|e3", QByteArray(),
+            0, "CHESS-CODE:h16p0f2qq\n", "");
+        Row("code with a castling field the placement does not allow",
+            "code|4k3/8/8/8/8/8/8/4K2R w KQ", QByteArray(), 0,
+            Code("4k3/8/8/8/8/8/8/4K2R w") + "\n", "warning: castling field 'KQ'");
+        Row("code of an invalid FEN", "code|rnbqkbnr/ppppppp/8/8/8/8/8/8 w", QByteArray(), 2, "",
+            "error: invalid FEN: rank 7 has 7 squares");
+        Row("moves: promotion as four moves", "moves|" + Code("7k/1P6/8/8/8/8/8/K7 w"),
+            QByteArray(), 0, "a1a2 a1b1 a1b2 b7b8b b7b8n b7b8q b7b8r\n", "");
+        Row("moves: castling as the king's move", "moves|" + Code("4k3/8/8/8/8/1b5p/r6P/4K2R w"),
+            QByteArray(), 0, "e1f1 e1g1 h1f1 h1g1\n", "");
+        Row("moves: en passant from the code", "moves|" + Code("7k/8/8/3pP3/8/8/8/7K w - d6"),
+            QByteArray(), 0, "e5d6 e5e6 h1g1 h1g2 h1h2\n", "");
+        Row("moves: none for the mated side", "moves|" + Code("R5k1/5ppp/8/8/8/8/8/6K1 b"),
+            QByteArray(), 0, "\n", "");
+        Row("status: mate", "status|" + Code("R5k1/5ppp/8/8/8/8/8/6K1 b"), QByteArray(), 0,
+            "mate\n", "");
+        Row("status: check", "status|" + Code("R5k1/5pp1/8/8/8/8/8/6K1 b"), QByteArray(), 0,
+            "check\n", "");
+        Row("status: stalemate", "status|" + Code("7k/5Q2/6K1/8/8/8/8/8 b"), QByteArray(), 0,
+            "stalemate\n", "");
+        Row("status: none", "status|" + QString(kings), QByteArray(), 0, "none\n", "");
+        Row("no code", "fen|Re: CHESS-CODE:gh6v2o0", QByteArray(), 1, "error: no position code",
+            "");
+        Row("damaged code", "moves|CHESS-CODE:CHESS-CODE:gh6v2o0", QByteArray(), 1,
+            "error: damaged code", "");
+        Row("ten megabytes of mail after the code", "<fen",
+            kings + QByteArray(" Lorem ipsum 12:30 - dolor.").repeated(400000) + "\n", 0,
+            "4k3/8/8/8/8/8/8/4K3 b - - 0 1\n", "");
+        Row("NUL bytes and other scripts around the code", "<moves",
+            QByteArray(strange, sizeof strange - 1), 0, "e8d7 e8d8 e8e7 e8f7 e8f8\n", "");
+        Row("one answer per line, the worst exit status", "<status", "\r\n" + kings + "\r\nx\r\n",
+            1,
+            "error: no position code: the text does not begin with CHESS-CODE:\nnone\nerror: ", "");
+        Row("every line read, bad ones answered", "<code", QByteArray("4k3/8/8/8/8/8/8/4K3 b\nnot a fen\n"), 2,
+            "CHESS-CODE:gh6v2o0\nerror: invalid FEN", "");
+        Row("help", "--help", QByteArray(), 0, "Usage: corvalen-code COMMAND", "");
+        Row("help of a command", "moves|-h", QByteArray(), 0, "Usage: corvalen-code moves", "");
+        Row("no command", "", QByteArray(), 2, "", "Usage: corvalen-code");
+        Row("unknown command", "board", QByteArray(), 2, "", "unknown command");
+    }
+
+    void answers()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const bool fromInput = arguments.startsWith('<');
+        const Run run = RunTool(arguments.mid(fromInput).split('|', Qt::SkipEmptyParts), input);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.out.startsWith(out.toUtf8()), run.out.left(300).constData());
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err.toUtf8()),
+            run.err.constData());
+    }
 };
-
-// FEN to code to FEN through the tool; castling comes from the placement, and an en-passant
-// square counts only with a pawn that a capture onto it could take.
-void TestTool::fen_data()
-{
-    QTest::addColumn<QString>("fen");
-    QTest::addColumn<QString>("back");
-    const auto row = [](const char *name, const char *fen, const char *back = nullptr) {
-        QTest::newRow(name) << QString(fen) << QString(back ? back : fen);
-    };
-    row("after e4", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
-    row("kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
-    row("en-passant square without a pawn behind", "4k3/8/8/8/8/8/8/4K3 b - e3 0 1",
-        "4k3/8/8/8/8/8/8/4K3 b - - 0 1");
-    row("castling letters from the placement", "r3k3/8/8/8/8/8/8/R3K2R w - - 0 1",
-        "r3k3/8/8/8/8/8/8/R3K2R w KQq - 0 1");
-}
-
-void TestTool::fen()
-{
-    QFETCH(QString, fen);
-    QFETCH(QString, back);
-    const Run code = RunTool({ "code", fen });
-    QCOMPARE(code.exitCode, 0);
-    const Run run = RunTool({ "fen", QString::fromUtf8(code.out) });
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(run.out), back + '\n');
-}
-
-void TestTool::code_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("stderrHolds");
-    QTest::newRow("FEN fields as separate arguments") << QStringList { "4k3/8/8/8/4P3/8/8/4K3", "b",
-        "-", "e3" } << 0 << "CHESS-CODE:h16p0f2qq" << QString();
-    const QString rooks = "r3k2r/8/8/8/8/8/8/R3K2R w qkQK - 0 1";
-    QTest::newRow("castling field in another order agrees")
-        << QStringList { rooks } << 0 << CodeOf(rooks) << "";
-    const QString oneRook = "4k3/8/8/8/8/8/8/4K2R w KQ - 0 1";
-    QTest::newRow("castling field the placement does not allow")
-        << QStringList { oneRook } << 0 << CodeOf(oneRook) << "warning: castling field";
-    QTest::newRow("rank too short")
-        << QStringList { "rnbqkbnr/ppppppp/8/8/8/8/8/8 w" } << 2 << QString() << "rank 7";
-}
-
-void TestTool::code()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, answer);
-    QFETCH(QString, stderrHolds);
-    const Run run = RunTool(QStringList { "code" } + arguments);
-    QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(QString::fromUtf8(run.out), answer.isEmpty() ? answer : answer + '\n');
-    const QString err = QString::fromUtf8(run.err);
-    QVERIFY2(stderrHolds.isEmpty() ? err.isEmpty() : err.contains(stderrHolds), qPrintable(err));
-    QVERIFY2(exitCode == 0 || err.startsWith("error: invalid FEN"), qPrintable(err));
-}
-
-void TestTool::moves_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("promotion as four moves")
-        << CodeOf("7k/1P6/8/8/8/8/8/K7 w") << "a1a2 a1b1 a1b2 b7b8b b7b8n b7b8q b7b8r";
-    QTest::newRow("castling as the king's move")
-        << CodeOf("4k3/8/8/8/8/8/8/4K2R w")
-        << "e1d1 e1d2 e1e2 e1f1 e1f2 e1g1 h1f1 h1g1 h1h2 h1h3 h1h4 h1h5 h1h6 h1h7 h1h8";
-    QTest::newRow("en passant from the code")
-        << CodeOf("7k/8/8/3pP3/8/8/8/7K w - d6") << "e5d6 e5e6 h1g1 h1g2 h1h2";
-    QTest::newRow("mated side has none") << CodeOf("R5k1/5ppp/8/8/8/8/8/6K1 b") << "";
-}
-
-void TestTool::moves()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, answer);
-    const Run run = RunTool({ "moves", text });
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(run.out), answer + '\n');
-}
-
-void TestTool::status_data()
-{
-    QTest::addColumn<QString>("fen");
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("back-rank mate") << "R5k1/5ppp/8/8/8/8/8/6K1 b" << QString("mate");
-    QTest::newRow("check with an escape") << "R5k1/5pp1/8/8/8/8/8/6K1 b" << QString("check");
-    QTest::newRow("stalemate") << "7k/5Q2/6K1/8/8/8/8/8 b" << QString("stalemate");
-}
-
-void TestTool::status()
-{
-    QFETCH(QString, fen);
-    QFETCH(QString, answer);
-    const Run run = RunTool({ "status", CodeOf(fen) });
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(run.out), answer + '\n');
-}
-
-// Many lines through one run of each command, CRLF line ends and every 100th line bad: one
-// answer line for every line, in order, and the exit status of the worst.
-void TestTool::batch()
-{
-    std::mt19937 random(1206);
-    QByteArrayList fens;
-    for (int i = 0; i < 1000; ++i) {
-        BoardState board; // up to 32 pieces, canonical FEN
-        for (int pieces = 1 + random() % MaxCodePieces; pieces > 0; --pieces)
-            board.PutPiece(static_cast<int16_t>(random() % 64), static_cast<int16_t>(random() % 6),
-                static_cast<int16_t>(random() % 2));
-        board.giToMove = static_cast<int16_t>(random() % 2);
-        fens << (i % 100 == 50 ? "not a fen" : QByteArray::fromStdString(FenFromBoard(board)));
-    }
-    const Run codes = RunTool({ "code" }, fens.join("\r\n") + "\r\n");
-    QCOMPARE(codes.exitCode, 2);
-    QCOMPARE(codes.err, QByteArray());
-    const Run back = RunTool({ "fen" }, codes.out);
-    QCOMPARE(back.exitCode, 1);
-    const QByteArrayList lines = back.out.split('\n');
-    QCOMPARE(lines.size(), 1001);
-    for (int i = 0; i < 1000; ++i)
-        QVERIFY2(i % 100 == 50 ? lines[i].startsWith("error: ") : lines[i] == fens[i], lines[i]);
-    for (const char *command : { "moves", "status" }) {
-        const Run run = RunTool({ command }, codes.out);
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out.count('\n'), 1000);
-        QCOMPARE(run.out.count("\nerror: "), 10);
-    }
-}
-
-void TestTool::help_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("outStart");
-    QTest::addColumn<QString>("errHolds");
-    QTest::newRow("tool") << QStringList { "--help" } << 0 << "Usage: corvalen-code COMMAND"
-                          << QString();
-    QTest::newRow("command") << QStringList { "moves", "-h" } << 0 << "Usage: corvalen-code moves"
-                             << QString();
-    QTest::newRow("no command") << QStringList {} << 2 << QString() << "Usage: corvalen-code";
-    QTest::newRow("unknown command")
-        << QStringList { "board" } << 2 << QString() << "unknown command";
-}
-
-void TestTool::help()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, outStart);
-    QFETCH(QString, errHolds);
-    const Run run = RunTool(arguments);
-    QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(outStart.isEmpty() ? run.out.isEmpty() : run.out.startsWith(outStart.toUtf8()),
-        run.out.constData());
-    QVERIFY2(errHolds.isEmpty() ? run.err.isEmpty() : run.err.contains(errHolds.toUtf8()),
-        run.err.constData());
-}
 
 QTEST_GUILESS_MAIN(TestTool)
 #include "tst_tool.moc"

@@ -1,91 +1,100 @@
 #pragma once
 
+#include <QApplication>
 #include <QClipboard>
-#include <QColor>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
-#include "code/PositionCode.h"
-#include "code/clsDecoder.h"
-#include "rules/RulesTestSupport.h"
-#include "ui/BoardCell.h"
+#include "Support.h"
+#include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
 
 namespace corvalen::testing {
 
-// What the player sees, as ModalAnswers records it ("title|text").
 inline const QString StartFen = QStringLiteral("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w");
-inline const QString Damaged = QStringLiteral("Chess|The CHESS-CODE on the Clipboard is "
-                                              "incomplete or damaged.\n\nPlease copy the whole "
-                                              "CHESS-CODE from the e-mail again.");
+// What the player meets, as ModalAnswers records it ("title|text").
+inline const QString Damaged = QStringLiteral("Chess|The CHESS-CODE on the Clipboard is incomplete "
+                                              "or damaged.\n\nPlease copy the whole CHESS-CODE "
+                                              "from the e-mail again.");
 inline const QString Dialog = QStringLiteral("Copy the Chess Code|Unable to find the CHESS-CODE in "
-                                             "the Windows Clipboard.\n\nPlease COPY the "
-                                             "CHESS-CODE into the Clipboard and press OK.");
+                                             "the Windows Clipboard.\n\nPlease COPY the CHESS-CODE "
+                                             "into the Clipboard and press OK.");
 inline const QString Sent = QStringLiteral("Chess|Your CHESS-CODE has been copied to the Windows "
-                                           "Clipboard.\n\nNow PASTE this CHESS-CODE into an "
-                                           "email message and send it.");
+                                           "Clipboard.\n\nNow PASTE this CHESS-CODE into an email "
+                                           "message and send it.");
+inline const QString Opponents = QStringLiteral("Chess|You cannot move your opponents pieces.");
 
-// A private folder of the 43 picture and icon files, plain 32 x 32 pictures of one colour each,
-// that a test may spoil. The window loads from it while the folder lives.
+// Answers the modal windows a test provokes, in order, and records each as "title|text" (a
+// message box's text, or a dialog's first label). A modal window with no answer left is closed
+// and recorded as "unexpected", so no test hangs on one.
+class ModalAnswers : public QTimer {
+public:
+    using Answer = std::function<void(QWidget *)>;
+    ModalAnswers()
+    {
+        connect(this, &QTimer::timeout, this, [this] {
+            QWidget *window = QApplication::activeModalWidget();
+            if (!window || !window->isVisible() || window == mLast)
+                return;
+            auto *box = qobject_cast<QMessageBox *>(window);
+            auto *label = window->findChild<QLabel *>();
+            mSeen << window->windowTitle() + '|' + (box ? box->text() : label ? label->text() : "");
+            mLast = window;
+            if (mAnswers.empty()) {
+                mSeen << "unexpected";
+                window->close();
+                return;
+            }
+            mAnswers.takeFirst()(window);
+            mLast = nullptr;
+        });
+        start(10);
+    }
+    void Then(Answer answer) { mAnswers << std::move(answer); }
+    QStringList Seen() const { return mSeen; }
+    int Pending() const { return int(mAnswers.size()); }
+
+    // Presses the button whose text (without '&') is `text`, or closes the window.
+    static void Press(QWidget *window, const QString &text)
+    {
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            if (button->text().remove('&') == text)
+                return button->click();
+        window->close();
+    }
+    static Answer PressOk()
+    {
+        return [](QWidget *w) { Press(w, "OK"); };
+    }
+
+private:
+    QList<Answer> mAnswers;
+    QStringList mSeen;
+    QWidget *mLast = nullptr;
+};
+
+// A private copy of the program's picture folder that a test may spoil; the windows load from it
+// while it lives.
 class PictureFolder {
 public:
     PictureFolder()
     {
-        QStringList names { "blue.bmp", "white.bmp", "mate.bmp", "bbkingx.bmp", "bgkingx.bmp",
-            "wbkingx.bmp", "wgkingx.bmp" };
-        for (int16_t piece = Pawn; piece <= King; ++piece) {
-            for (const char *prefix : { "bb", "bg", "wb", "wg" })
-                names << QLatin1String(prefix) + PieceName(piece) + QStringLiteral(".bmp");
-            names << PieceName(piece) + QStringLiteral(".ico")
-                  << QStringLiteral("w") + PieceName(piece) + QStringLiteral(".ico");
-        }
-        int shade = 0;
-        for (const QString &name : names) {
-            QImage picture(32, 32, QImage::Format_ARGB32);
-            picture.fill(QColor::fromHsv((shade++ * 37) % 360, 200, 200));
-            picture.save(mDir.filePath(name));
-        }
+        const QDir committed(CORVALEN_SOURCE_DIR "/images");
+        for (const QString &name : committed.entryList({ "*.bmp", "*.ico" }))
+            QFile::copy(committed.filePath(name), mDir.filePath(name));
         SetImagesFolder(mDir.path());
     }
     ~PictureFolder() { SetImagesFolder(QString()); }
-
     QString Path() const { return mDir.path(); }
-    void Remove(const QString &name) { QFile::remove(mDir.filePath(name)); }
-    void Spoil(const QString &name)
-    {
-        QFile file(mDir.filePath(name));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write("not a picture");
-    }
 
 private:
     QTemporaryDir mDir;
 };
-
-// The position code of a FEN record, with the FEN's side to move as the code's.
-inline QString Code(const QString &fen)
-{
-    const BoardState board = Position(fen);
-    return QString::fromStdString(EncodePositionCode(board, board.giToMove));
-}
-
-// A code of (square, colour, piece) records and no en-passant field, even ones no board holds.
-inline QString RawCode(int16_t side, std::initializer_list<std::array<int16_t, 3>> records)
-{
-    clsDecoder bits;
-    bits.AddBits(side, 1);
-    bits.AddBits(int32_t(records.size()) - 1, 5);
-    for (const auto &record : records) {
-        bits.AddBits(record[0], 6);
-        bits.AddBits(record[1], 1);
-        bits.AddBits(record[2], 3);
-    }
-    return QStringLiteral("CHESS-CODE:") + QString::fromStdString(bits.GetBase32()).toLower();
-}
 
 inline void SetClipboard(const QString &text)
 {
@@ -95,21 +104,14 @@ inline void SetClipboard(const QString &text)
         QGuiApplication::clipboard()->setText(text);
 }
 
-// The file name of the picture a cell shows ("wbrook.bmp", "empty-dark.png").
+// The file name of the picture a box shows ("wbrook.bmp"); the window's own empty squares count
+// as the empty-square files.
 inline QString Shown(const PictureBox *box)
 {
-    return QFileInfo(box->PictureFile()).fileName();
-}
-
-// "a8=wbrook.bmp e1=bgkingx.bmp" as square -> file name pairs.
-inline QList<QPair<int16_t, QString>> CellTable(const QString &text)
-{
-    QList<QPair<int16_t, QString>> cells;
-    for (const QString &entry : text.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList parts = entry.split(u'=');
-        cells.append({ Sq(parts.value(0)), parts.value(1) });
-    }
-    return cells;
+    return QFileInfo(box->PictureFile())
+        .fileName()
+        .replace("empty-light.png", "white.bmp")
+        .replace("empty-dark.png", "blue.bmp");
 }
 
 } // namespace corvalen::testing

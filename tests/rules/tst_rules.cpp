@@ -1,0 +1,160 @@
+#include <QTest>
+
+#include "Support.h"
+#include "rules/MateTest.h"
+#include "rules/MoveExecution.h"
+#include "rules/MoveLegality.h"
+
+using namespace corvalen;
+using namespace corvalen::testing;
+
+namespace {
+
+// Leaf count of the move tree, each promotion counted once per piece. The board is copied per
+// ply, so a move operation that disturbed the parent position shows as a wrong count.
+quint64 Perft(const BoardState &board, int depth)
+{
+    BoardState probe = board;
+    quint64 leaves = 0;
+    for (const Move &move : LegalMoves(probe)) {
+        const bool promotion = IsPromotion(board, move.from, move.to);
+        for (int16_t piece = promotion ? Rook : Queen; piece <= Queen; ++piece) {
+            BoardState next = board;
+            CarryOutMove(next, move.from, move.to, piece);
+            next.giToMove = Opponent(next.giToMove);
+            next.mbInCheck = false;
+            leaves += depth == 1 ? 1 : Perft(next, depth - 1);
+        }
+    }
+    return leaves;
+}
+
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Published counts; every move rule, the attack test and the king-safety test meet them.
+    void perft_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<quint64>("leaves");
+        Row("start", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w", 4, quint64(197281));
+        Row("castling, en passant, pins",
+            "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w", 3, quint64(97862));
+        Row("en passant along a rank", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w", 4, quint64(43238));
+        Row("promotions", "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w", 3,
+            quint64(9467));
+        Row("castling with a knight in the way", "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w",
+            3, quint64(62379));
+    }
+
+    void perft()
+    {
+        QFETCH(QString, fen);
+        QFETCH(int, depth);
+        QFETCH(quint64, leaves);
+        QCOMPARE(Perft(Position(fen), depth), leaves);
+    }
+
+    // What perft never meets: en-passant squares a code may carry, castling by placement alone,
+    // squares off the board, a side without a king.
+    void legality_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<bool>("legal");
+        Row("ep square on row 5 with White to move", "4k3/8/8/8/8/8/3pP3/K7 w - d3", "e2d3", false);
+        Row("ep square on row 2 with Black to move", "k7/3Pp3/8/8/8/8/8/4K3 b - d6", "e7d6", false);
+        Row("ep square with an own pawn behind", "4k3/8/8/2PP4/8/8/8/4K3 w - d6", "c5d6", false);
+        Row("ep square with a knight behind", "4k3/8/8/2Pn4/8/8/8/4K3 w - d6", "c5d6", false);
+        Row("white ep opens the rank to the king", "8/8/8/K2pP2r/8/8/8/4k3 w - d6", "e5d6", false);
+        Row("black ep opens the rank to the king", "4K3/8/8/8/R2Pp2k/8/8/8 b - d3", "e4d3", false);
+        Row("plain step takes no passed pawn", "8/8/8/K2pP2r/8/8/8/4k3 w - d6", "e5e6", true);
+        Row("castling with b1 attacked", "1r4k1/8/8/8/8/8/8/R3K2R w", "e1c1", true);
+        Row("castling through an attacked d1", "3r2k1/8/8/8/8/8/8/R3K2R w", "e1c1", false);
+        Row("castling with a bishop in the corner", "6k1/8/8/8/8/8/8/R3K2B w", "e1g1", false);
+        Row("castling again after king and rook came back", "4k3/8/8/8/8/8/8/4K2R w - - 12 40",
+            "e1g1", true);
+        Row("white king on e8 never castles", "4K2R/8/8/8/8/8/8/4k3 w", "e8g8", false);
+        Row("rook h3 does not wrap to a2", "4k3/8/8/8/8/7R/8/4K3 w", "h3a2", false);
+        Row("bishop h1 to a8", "4k3/8/8/8/8/8/8/K6B w", "h1a8", true);
+        Row("destination off the board", "4k3/8/8/8/8/8/8/R3K2R w", "h1#64", false);
+        Row("no king of the side to move", "4k3/8/8/8/8/8/8/R7 w", "a1a8", true);
+    }
+
+    void legality()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, move);
+        QFETCH(bool, legal);
+        BoardState board = Position(fen);
+        const BoardState before = board;
+        QCOMPARE(IsValidMove(board, Sq(move.left(2)), Sq(move.mid(2))), legal);
+        QVERIFY(board == before);
+    }
+
+    void endOfGame_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("end"); // "mate", "stalemate" or ""
+        Row("start position", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w", "");
+        Row("back-rank mate", "R5k1/5ppp/8/8/8/8/8/6K1 b", "mate");
+        Row("back-rank check, a rook steps between", "R5k1/5ppp/8/8/8/8/8/3r2K1 b", "");
+        Row("smothered mate", "6rk/5Npp/8/8/8/8/8/6K1 b", "mate");
+        Row("double check, one checker could be taken", "R6k/6pp/6N1/8/8/8/8/6K1 b", "mate");
+        Row("en passant the only escape", "7k/8/p7/PpP5/K7/PP6/8/4b3 w - b6", "");
+        Row("same without the en-passant square", "7k/8/p7/PpP5/K7/PP6/8/4b3 w", "mate");
+        Row("king on the a-file, free squares on the h-file", "rr2k3/8/8/8/K7/8/8/8 w", "mate");
+        Row("stalemate in the corner", "7k/8/6Q1/8/8/8/8/6K1 b", "stalemate");
+        Row("stalemate with a pinned knight", "rr6/8/8/8/8/8/N7/K6k w", "stalemate");
+    }
+
+    void endOfGame()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, end);
+        BoardState board = Position(fen);
+        const BoardState before = board;
+        QCOMPARE(IsCheckmate(board), end == "mate");
+        QCOMPARE(IsStalemate(board), end == "stalemate");
+        QCOMPARE(HasLegalMove(board), end.isEmpty());
+        QVERIFY(board == before);
+    }
+
+    // FEN as the companion tool reads and writes it: written form, or the error named.
+    void fen_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("written");
+        const QString kings = "4k3/8/8/8/8/8/8/4K3 ";
+        Row("counters and castling rights are not kept", "r3k2r/8/8/8/8/8/8/R3K1R1 b Kq - 12 40",
+            "r3k2r/8/8/8/8/8/8/R3K1R1 b Qkq - 0 1");
+        Row("placement alone, extra spaces", "  4k3/8/8/8/8/8/8/4K3  ", kings + "w - - 0 1");
+        Row("usable en-passant square", "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1",
+            "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
+        Row("en-passant square no capture can use", kings + "w - d3", kings + "w - - 0 1");
+        Row("seven ranks", "4k3/8/8/8/8/8/4K3 w", "error: placement has 7 ranks, not 8");
+        Row("side to move", kings + "W", "error: side to move must be w or b, not 'W'");
+        Row("en-passant file i", kings + "w - i3", "error: bad en-passant square 'i3'");
+        Row("seven fields", kings + "w - - 0 1 x", "error: more than 6 fields");
+        Row("33 pieces", "rnbqkbnr/pppppppp/8/8/8/7P/PPPPPPPP/RNBQKBNR w",
+            "error: 33 pieces, more than 32");
+    }
+
+    void fen()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, written);
+        std::string error;
+        const std::optional<BoardState> board = BoardFromFen(fen.toStdString(), error);
+        QCOMPARE(board ? QString::fromStdString(FenFromBoard(*board))
+                       : "error: " + QString::fromStdString(error),
+            written);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRules)
+#include "tst_rules.moc"

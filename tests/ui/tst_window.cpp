@@ -1,0 +1,382 @@
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "WindowTestSupport.h"
+#include "code/frmBoardCode.h"
+#include "ui/BoardCell.h"
+#include "ui/BoardFrame.h"
+#include "ui/frmChess.h"
+#include "ui/frmPawnChange.h"
+
+using namespace corvalen;
+using namespace corvalen::testing;
+
+namespace {
+
+const QPoint Middle(16, 16);
+
+struct Loaded {
+    PictureFolder pictures;
+    ModalAnswers modals;
+    frmChess window;
+    bool Load(const QString &clipboard)
+    {
+        SetClipboard(clipboard);
+        return window.Form_Load();
+    }
+    // What every cell shows, "+" marking the cells that can be dragged, and the indicator.
+    QStringList View() const
+    {
+        QStringList shown;
+        for (const BoardCell *cell : window.imgCell)
+            shown << Shown(cell) + (cell->DragMode() && !cell->DragIcon().isNull() ? "+" : "");
+        return shown << (window.picCheck->isVisible() ? window.lblCheck->text() : "");
+    }
+};
+
+// A real drag from cell to cell, or released over the frame's "gap" or "off" the window.
+void Drag(frmChess &window, const QString &from, const QString &to)
+{
+    QTest::mousePress(window.imgCell[Sq(from)], Qt::LeftButton, {}, Middle);
+    if (Sq(to) == NoSquare)
+        return QTest::mouseRelease(window.picBoard, Qt::LeftButton, {},
+            to == "gap" ? QPoint(258, 259) : QPoint(-400, 500));
+    QTest::mouseMove(window.imgCell[Sq(to)], Middle);
+    QTest::mouseRelease(window.imgCell[Sq(to)], Qt::LeftButton, {}, Middle);
+}
+
+// Answers the promotion dialog once it has checked that the pawn waits on its last row, that a
+// close or Escape before a choice is refused, and that the choices show the promoting side's
+// pieces, the chosen one marked ("knight", "knight by double-click", "rook after the close box",
+// "queen after Escape and a click on the knight").
+ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QString &choice)
+{
+    return [&window, to, choice](QWidget *modal) {
+        auto *dialog = qobject_cast<frmPawnChange *>(modal);
+        QVERIFY(dialog && Shown(window.imgCell[Sq(to)]).endsWith("pawn.bmp"));
+        const auto click = [dialog](int index) {
+            QTest::mouseClick(dialog->imgCell[size_t(index)], Qt::LeftButton, {}, Middle);
+        };
+        if (choice.contains("close box"))
+            dialog->close();
+        if (choice.contains("Escape"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        if (choice.contains("on the knight"))
+            click(1);
+        QVERIFY(dialog->isVisible());
+        const int index = int(QString("rnbq").indexOf(choice[0]));
+        if (choice.contains("double-click"))
+            return QTest::mouseDClick(dialog->imgCell[size_t(index)], Qt::LeftButton, {}, Middle);
+        click(index);
+        for (int i = 0; i < 4; ++i) {
+            const QString file = QString(i == index ? "b" : "w")
+                + (window.Board().giToMove ? "b" : "g") + PieceName(int16_t(i + 1));
+            QCOMPARE(dialog->imgCell[size_t(i)]->pixmap().toImage().convertToFormat(
+                         QImage::Format_RGB32),
+                QImage(ImagesFolder() + '/' + file + ".bmp").convertToFormat(QImage::Format_RGB32));
+        }
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    };
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The clipboard at start-up, the answer to the code dialog (a button or the close box, and
+    // the clipboard it then finds), what the player meets, and the position shown; no FEN: the
+    // program ends.
+    void startUp_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("dialogClipboard");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("indicator");
+        QTest::addColumn<QString>("cells");
+        const QStringList none, dialog { Dialog }, damaged { Damaged, Dialog };
+        const QString kings = "CHESS-CODE:gh6v2o0", kingsFen = "4k3/8/8/8/8/8/8/4K3 b";
+        Row("White to move", Code(StartFen), "", "", none, StartFen, "",
+            "a8=wbrook.bmp e8=wbking.bmp d8=bbqueen.bmp a1=bgrook.bmp e1=bgking.bmp e4=white.bmp "
+            "d4=blue.bmp");
+        Row("Black to move, quoted and wrapped in an e-mail",
+            "  \r\n> > \"CHESS-CODE:h16p0\r\n> > f2qq\"\r\n-- \r\nAnna, 10:45", "", "", none,
+            "4k3/8/8/8/4P3/8/8/4K3 b - e3", "", "e4=wgpawn.bmp e8=wbking.bmp e1=bgking.bmp");
+        Row("in check", Code("4k3/4R3/8/8/8/8/8/4K3 b"), "", "", none, "4k3/4R3/8/8/8/8/8/4K3 b",
+            "In Check", "e8=wbkingx.bmp e1=bgking.bmp e7=bgrook.bmp");
+        Row("side not to move in check", Code("4k3/4R3/8/8/8/8/8/4K3 w"), "", "", none,
+            "4k3/4R3/8/8/8/8/8/4K3 w", "", "e8=wbking.bmp e1=bgking.bmp");
+        Row("mated", Code("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w"), "", "", none,
+            "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w", "Mate",
+            "e1=bgkingx.bmp e8=wbking.bmp");
+        Row("stalemated", Code("7k/5Q2/6K1/8/8/8/8/8 b"), "", "", none, "7k/5Q2/6K1/8/8/8/8/8 b",
+            "Stalemate", "h8=bbking.bmp f7=wgqueen.bmp");
+        Row("no king of the side to move", Code("k7/8/8/8/8/8/8/r6R w"), "", "", none,
+            "k7/8/8/8/8/8/8/r6R w", "", "a1=bbrook.bmp h1=wgrook.bmp");
+        Row("squares named twice keep the later record, that king in check",
+            "CHESS-CODE:" + QString::fromStdString(RawCode(0, "re8 Ke1 Pe1 Kg1 rg8")), "", "", none,
+            "4r1r1/8/8/8/8/8/8/4P1K1 w", "In Check", "g1=bgkingx.bmp e1=bgpawn.bmp");
+        Row("ten megabytes of mail after the code",
+            kings + QString(" Lorem 12:30 - ipsum.\r\n").repeated(500000), "", "", none, kingsFen,
+            "", "e8=wbking.bmp");
+        Row("NUL and non-Latin characters",
+            QStringLiteral("\0Шахматы — CHESS-CODE:\0gh6v2o0\0 ♔ 象棋"), "", "", none, kingsFen, "",
+            "e8=wbking.bmp");
+        Row("no code, Cancel", "", "Cancel", "", dialog, "", "", "");
+        Row("no code, close box", "see you", "close box", "", dialog, "", "", "");
+        Row("reply marker, OK with no code", "Re: " + kings, "OK", "see you", dialog, "", "", "");
+        Row("no code, OK after copying one", "", "OK", kings.toUpper(), dialog, kingsFen, "",
+            "e8=wbking.bmp");
+        Row("no code, New Game", "", "New Game", "", dialog, StartFen, "", "e1=bgking.bmp");
+        Row("prefix alone, then New Game", "CHESS-CODE:", "New Game", "", damaged, StartFen, "",
+            "");
+        Row("piece code 7, then a good code",
+            "CHESS-CODE:" + QString::fromStdString(RawCode(0, "ke8 Ye1")), "OK", kings, damaged,
+            kingsFen, "", "");
+        Row("no code, a damaged answer ends the program", "", "OK", Code(StartFen).left(30),
+            QStringList { Dialog, Damaged }, "", "", "");
+    }
+
+    void startUp()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, answer);
+        QFETCH(QString, dialogClipboard);
+        QFETCH(QStringList, seen);
+        QFETCH(QString, fen);
+        QFETCH(QString, indicator);
+        QFETCH(QString, cells);
+        Loaded loaded;
+        for (const QString &expected : seen)
+            loaded.modals.Then([=](QWidget *modal) {
+                if (expected == Dialog && qobject_cast<frmBoardCode *>(modal))
+                    SetClipboard(dialogClipboard);
+                ModalAnswers::Press(modal, expected == Dialog ? answer : "OK");
+            });
+        QCOMPARE(loaded.Load(clipboard), !fen.isEmpty());
+        QCOMPARE(loaded.modals.Seen(), seen);
+        QCOMPARE(loaded.window.isVisible(), !fen.isEmpty());
+        if (fen.isEmpty())
+            return;
+        BoardState expected = Position(fen);
+        expected.mbInCheck = indicator == "In Check" || indicator == "Mate";
+        QCOMPARE(loaded.window.Board(), expected);
+        QCOMPARE(loaded.window.lblTitle->text(),
+            (expected.giToMove ? "BLACK" : "WHITE")
+                + QStringLiteral(" to move.\nUse the mouse to drag and drop your move."));
+        QStringList view = loaded.View();
+        QCOMPARE(view.last(), indicator);
+        QCOMPARE(Shown(loaded.window.picCheck), indicator == "Mate" ? "mate.bmp" : "check.png");
+        for (const QString &cell : cells.split(' ', Qt::SkipEmptyParts))
+            QCOMPARE(cell.section('=', 0, 0) + '='
+                    + view[Sq(cell.section('=', 0, 0))].section('+', 0, 0),
+                cell);
+        for (int16_t square = 0; square < 64; ++square)
+            QCOMPARE(view[square].endsWith('+'), !expected.IsEmpty(square));
+        QVERIFY(!loaded.window.cmdUndo->isEnabled() && !loaded.window.cmdSend->isEnabled());
+    }
+
+    void keysAtStart_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifier");
+        QTest::addColumn<QString>("box"); // the box the key opens; none: the program ends
+        Row("Enter exits", int(Qt::Key_Return), int(Qt::NoModifier), QString());
+        Row("Alt+E exits", int(Qt::Key_E), int(Qt::AltModifier), QString());
+        Row("Alt+X exits", int(Qt::Key_X), int(Qt::AltModifier), QString());
+        Row("Alt+A opens the about box", int(Qt::Key_A), int(Qt::AltModifier),
+            QString("About Chess"));
+    }
+
+    void keysAtStart()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifier);
+        QFETCH(QString, box);
+        Loaded loaded;
+        loaded.modals.Then(ModalAnswers::PressOk());
+        QVERIFY(loaded.Load(Code(StartFen)));
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window));
+        QCOMPARE(loaded.window.size(), QSize(366, 307));
+        QCOMPARE(QApplication::focusWidget(), loaded.window.cmdExit);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifier));
+        QTRY_COMPARE(loaded.window.isVisible(), !box.isEmpty());
+        QTRY_COMPARE(loaded.modals.Seen().join(';').section('|', 0, 0), box);
+    }
+
+    // A drop; a legal one (the board after it given) is followed by Send Move, Undo Move, the
+    // same drop again and New Game.
+    void drop_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("move"); // "e2 e4", and a promotion choice
+        QTest::addColumn<QString>("after"); // empty: refused
+        QTest::addColumn<QStringList>("seen");
+        const QString castling = "r3k2r/8/8/8/8/8/8/R3K2R ";
+        const QStringList none, sent { Sent };
+        Row("double step", StartFen, "e2 e4",
+            "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR w - e3", sent);
+        Row("capture", "4k3/8/8/3p4/4P3/8/8/4K3 w", "e4 d5", "4k3/8/8/3P4/8/8/8/4K3 w", sent);
+        Row("White castles king side", castling + "w", "e1 g1", "r3k2r/8/8/8/8/8/8/R4RK1 w", sent);
+        Row("Black castles queen side", castling + "b", "e8 c8", "2kr3r/8/8/8/8/8/8/R3K2R b", sent);
+        Row("en passant", "4k3/8/8/3pP3/8/8/8/4K3 w - d6", "e5 d6", "4k3/8/3P4/8/8/8/8/4K3 w",
+            sent);
+        Row("king steps out of check", "4k3/8/8/8/8/8/4r3/4K3 w", "e1 d1",
+            "4k3/8/8/8/8/8/4r3/3K4 w", sent);
+        Row("promotion to a rook after the close box", "4k3/P7/8/8/8/8/8/4K3 w",
+            "a7 a8 rook after the close box", "R3k3/8/8/8/8/8/8/4K3 w",
+            QStringList { "Change Pawn|Select the piece you would like:", Sent });
+        Row("promotion with a capture, knight by double-click", "1r2k3/P7/8/8/8/8/8/4K3 w",
+            "a7 b8 n by double-click", "1N2k3/8/8/8/8/8/8/4K3 w",
+            QStringList { "Change Pawn|Select the piece you would like:", Sent });
+        Row("Black promotes to a queen", "4k3/8/8/8/8/8/7p/4K3 b",
+            "h2 h1 queen after Escape and a click on the knight", "4k3/8/8/8/8/8/8/4K2q b",
+            QStringList { "Change Pawn|Select the piece you would like:", Sent });
+        Row("illegal pawn move", StartFen, "e2 e5", "", none);
+        Row("on its own cell", StartFen, "e2 e2", "", none);
+        Row("opponent's piece", StartFen, "e7 e5", "", QStringList { Opponents });
+        Row("en passant that bares the own king", "8/8/8/KPp4r/8/8/8/4k3 w - c6", "b5 c6", "",
+            none);
+        Row("drop in the frame's gap", StartFen, "e2 gap", "", none);
+        Row("drop outside the window", StartFen, "e2 off", "", none);
+        Row("move that ignores the check", "4k3/8/8/8/8/8/P3r3/4K3 w", "a2 a3", "", none);
+    }
+
+    void drop()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, move);
+        QFETCH(QString, after);
+        QFETCH(QStringList, seen);
+        const QString from = move.section(' ', 0, 0), to = move.section(' ', 1, 1),
+                      choice = move.section(' ', 2);
+        QStringList shownAfter;
+        if (!after.isEmpty()) {
+            Loaded reference;
+            QVERIFY(reference.Load(Code(after)));
+            shownAfter = reference.View().replaceInStrings("+", "");
+            shownAfter.last() = "";
+        }
+        Loaded loaded;
+        frmChess &window = loaded.window;
+        QVERIFY(loaded.Load(Code(fen)));
+        const BoardState before = window.Board();
+        const QStringList view = loaded.View();
+        for (int round = 0; round < 2; ++round) {
+            if (!choice.isEmpty())
+                loaded.modals.Then(Promote(window, to, choice));
+            if (!seen.isEmpty() && round == 0)
+                loaded.modals.Then(ModalAnswers::PressOk());
+            Drag(window, from, to);
+            if (after.isEmpty())
+                break;
+            QCOMPARE(window.Board(), Position(after));
+            QCOMPARE(loaded.View(), shownAfter);
+            QVERIFY(window.cmdUndo->isEnabled() && window.cmdSend->isEnabled());
+            QTest::mousePress(window.imgCell[Sq(to)], Qt::LeftButton, {}, Middle);
+            QCOMPARE(window.picBoard->DragSource(), nullptr);
+            QTest::mouseRelease(window.imgCell[Sq(from)], Qt::LeftButton, {}, Middle);
+            if (round == 1)
+                break;
+            QTest::mouseClick(window.cmdSend, Qt::LeftButton);
+            const BoardState sent = Position(after);
+            QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
+                EncodePositionCode(sent, Opponent(sent.giToMove)));
+            QCOMPARE(
+                QGuiApplication::clipboard()->mimeData()->formats(), QStringList { "text/plain" });
+            QCOMPARE(window.Board(), sent);
+            QTest::mouseClick(window.cmdUndo, Qt::LeftButton);
+            QCOMPARE(window.Board(), before);
+            QCOMPARE(loaded.View(), view);
+            QVERIFY(!window.cmdUndo->isEnabled() && !window.cmdSend->isEnabled());
+        }
+        QCOMPARE(loaded.modals.Seen(), seen + (choice.isEmpty() ? QStringList() : seen.mid(0, 1)));
+        if (after.isEmpty()) {
+            QCOMPARE(window.Board(), before);
+            QCOMPARE(loaded.View(), view);
+            QVERIFY(!window.cmdUndo->isEnabled() && !window.cmdSend->isEnabled());
+            QCOMPARE(window.picBoard->DragSource(), nullptr);
+            return;
+        }
+        QTest::mouseClick(window.cmdNew, Qt::LeftButton);
+        Loaded start;
+        QVERIFY(start.Load(Code(StartFen)));
+        QCOMPARE(loaded.View(), start.View());
+        QCOMPARE(window.Board(), Position(StartFen));
+        QVERIFY(!window.cmdUndo->isEnabled() && !window.cmdSend->isEnabled());
+    }
+
+    // A spoiled picture folder: the first file that cannot be read is named once per run, a
+    // plain square stands in, and the game goes on.
+    void missingPicture_data()
+    {
+        QTest::addColumn<QString>("damage"); // files removed, "spoil" one, or the "missing" folder
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<bool>("afterMove"); // named only when the board is repainted
+        Row("several files, the first named", "bgrook.bmp wbrook.bmp wking.ico", "wbrook.bmp",
+            false);
+        Row("unreadable picture", "spoil wbpawn.bmp", "wbpawn.bmp", false);
+        Row("missing folder", "missing", "wbrook.bmp", false);
+        Row("empty square read only when the board is repainted", "spoil white.bmp", "white.bmp",
+            true);
+    }
+
+    void missingPicture()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, named);
+        QFETCH(bool, afterMove);
+        Loaded loaded;
+        QString folder = loaded.pictures.Path();
+        if (damage == "missing")
+            SetImagesFolder(folder += "/missing");
+        for (const QString &name : damage.split(' '))
+            QFile::remove(folder + '/' + name);
+        QFile spoiled(folder + '/' + damage.section(' ', 1));
+        QVERIFY(!damage.startsWith("spoil")
+            || (spoiled.open(QIODevice::WriteOnly) && spoiled.write("x")));
+        spoiled.close();
+        loaded.modals.Then(ModalAnswers::PressOk());
+        QVERIFY(loaded.Load(Code(StartFen)));
+        QCOMPARE(loaded.modals.Seen().size(), afterMove ? 0 : 1);
+        Drag(loaded.window, "g1", "f3");
+        QCOMPARE(loaded.window.Board().Piece(Sq("f3")), Knight);
+        QTest::mouseClick(loaded.window.cmdNew, Qt::LeftButton);
+        QCOMPARE(loaded.modals.Seen(),
+            QStringList { QStringLiteral("Chess|The picture file \"%1\" is missing or cannot be "
+                                         "read.\n\nIt was looked for in the "
+                                         "folder:\n%2\n\nA plain square is shown in its place.")
+                              .arg(named, QDir::toNativeSeparators(folder)) });
+        bool ok = true;
+        const QStringList view = loaded.View();
+        QCOMPARE(loaded.window.imgCell[view.indexOf(QRegularExpression(named + "\\+?"))]
+                     ->pixmap()
+                     .toImage(),
+            LoadPicture(QString(), ok).toImage());
+    }
+
+    // Without picture files the four choices still look different, and the chosen one too.
+    void promotionChoicesWithoutPictures()
+    {
+        QTemporaryDir empty;
+        SetImagesFolder(empty.path());
+        frmPawnChange dialog(Black);
+        dialog.show();
+        QTest::mouseClick(dialog.imgCell[1], Qt::LeftButton, {}, Middle);
+        QSet<QByteArray> distinct;
+        for (const QLabel *cell : dialog.imgCell) {
+            const QImage image = cell->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            distinct << QByteArray(
+                reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+        }
+        SetImagesFolder(QString());
+        QCOMPARE(distinct.size(), 4);
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
