@@ -14,7 +14,6 @@
 #include "record/Pgn.h"
 #include "record/RecordPaths.h"
 #include "record/Sqlite.h"
-#include "rules/Attack.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
