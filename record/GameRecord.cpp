@@ -14,7 +14,6 @@
 #include "record/Pgn.h"
 #include "record/RecordPaths.h"
 #include "record/Sqlite.h"
-#include "rules/Attack.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
@@ -233,6 +232,25 @@ PRAGMA user_version = 1;
         return {};
     }
 
+    // The schema version of a record file. False and the reason when it cannot be read, when a
+    // newer version of the program wrote it, or when it holds another program's tables.
+    bool ReadVersion(sqlite::Connection &db, int64_t &version, std::string &error)
+    {
+        sqlite::Statement read = db.Prepare("SELECT (SELECT user_version FROM pragma_user_version),"
+                                            " (SELECT count(*) FROM sqlite_schema)");
+        if (!read.Step()) {
+            error = read.Failed() ? read.Error() : "cannot be read";
+            return false;
+        }
+        version = read.Int(0);
+        if (version > GameRecord::SchemaVersion)
+            error = "written by a newer version of Corvalen (record version "
+                + std::to_string(version) + "); left as it is";
+        else if (version == 0 && read.Int(1) > 0)
+            error = "not a Corvalen game record; left as it is";
+        return version <= GameRecord::SchemaVersion && (version > 0 || read.Int(1) == 0);
+    }
+
 } // namespace
 
 GameRecord::GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection)
@@ -282,35 +300,29 @@ std::unique_ptr<GameRecord> GameRecord::Open(
         = sqlite::Connection::Open(path, readOnly, BusyTimeoutMs, why);
     if (!db)
         return fail(why);
-    // Read before anything is written: a file that is no database, or one from a newer
-    // version, is refused untouched.
-    sqlite::Statement version = db->Prepare("PRAGMA user_version");
-    if (!version.Step())
-        return fail(version.Failed() ? version.Error() : "cannot be read");
-    const int64_t found = version.Int(0);
-    version.Reset(); // ends its read transaction
-    if (found > SchemaVersion)
-        return fail("it was written by a newer version of Corvalen (record version "
-            + std::to_string(found) + ") and is left as it is");
-    if (found == 0) {
-        sqlite::Statement tables = db->Prepare("SELECT count(*) FROM sqlite_schema");
-        if (!tables.Step())
-            return fail(tables.Error());
-        if (tables.Int(0) > 0)
-            return fail("it is no Corvalen game record and is left as it is");
-        tables.Reset();
-        if (readOnly)
-            return fail("it holds no games yet");
-    }
+    // Read before anything is written: a file that is no database, one from a newer version
+    // or another program's is refused untouched.
+    int64_t version = 0;
+    if (!ReadVersion(*db, version, why))
+        return fail(why);
+    if (readOnly && version == 0)
+        return fail("no games recorded yet");
     if (!readOnly) {
-        // WAL lets a second window read and write while this one holds the file open.
-        if (!db->Execute("PRAGMA journal_mode = WAL; PRAGMA foreign_keys = ON", why))
+        // WAL lets a second window read and write while this one holds the file open. With
+        // synchronous NORMAL a commit waits for no disk flush; a power cut may lose the last
+        // moves recorded, never the file.
+        if (!db->Execute(
+                "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON",
+                why))
             return fail(why);
-        if (found == 0) {
+        if (version == 0) {
+            // Asked again under the write lock: another window may have made the schema since.
             sqlite::Transaction transaction(*db, true);
-            if (!transaction.Error().empty())
-                return fail(transaction.Error());
-            if (!db->Execute(Schema, why) || !transaction.Commit(why))
+            if (!transaction.Error().empty() || !ReadVersion(*db, version, why))
+                return fail(transaction.Error().empty() ? why : transaction.Error());
+            if (version == 0 && !db->Execute(Schema, why))
+                return fail(why);
+            if (!transaction.Commit(why))
                 return fail(why);
         }
     }

@@ -82,6 +82,9 @@ private slots:
             "e1g1", true);
         Row("white king on e8 never castles", "4K2R/8/8/8/8/8/8/4k3 w", "e8g8", false);
         Row("rook h3 does not wrap to a2", "4k3/8/8/8/8/7R/8/4K3 w", "h3a2", false);
+        Row("knight b1 does not go straight", "4k3/8/8/8/8/8/8/1N2K3 w", "b1b3", false);
+        Row("king next to a rook in the corner", "r7/2K5/8/8/8/8/8/7k w", "c7b8", false);
+        Row("king next to a bishop in the corner", "8/8/8/8/8/6K1/8/k6b w", "g3g2", false);
         Row("bishop h1 to a8", "4k3/8/8/8/8/8/8/K6B w", "h1a8", true);
         Row("destination off the board", "4k3/8/8/8/8/8/8/R3K2R w", "h1#64", false);
         Row("no king of the side to move", "4k3/8/8/8/8/8/8/R7 w", "a1a8", true);
@@ -110,6 +113,7 @@ private slots:
         Row("en passant the only escape", "7k/8/p7/PpP5/K7/PP6/8/4b3 w - b6", "");
         Row("same without the en-passant square", "7k/8/p7/PpP5/K7/PP6/8/4b3 w", "mate");
         Row("king on the a-file, free squares on the h-file", "rr2k3/8/8/8/K7/8/8/8 w", "mate");
+        Row("only a sideways rook move blocks the check", "6rk/6p1/8/8/r7/8/8/K6R b", "");
         Row("stalemate in the corner", "7k/8/6Q1/8/8/8/8/6K1 b", "stalemate");
         Row("stalemate with a pinned knight", "rr6/8/8/8/8/8/N7/K6k w", "stalemate");
     }
@@ -132,12 +136,12 @@ private slots:
         QTest::addColumn<QString>("fen");
         QTest::addColumn<QString>("written");
         const QString kings = "4k3/8/8/8/8/8/8/4K3 ";
-        Row("counters and castling rights are not kept", "r3k2r/8/8/8/8/8/8/R3K1R1 b Kq - 12 40",
+        Row("counters and castling rights are not kept", "r3k2r/8/8/8/8/8/8/R3K1R1 b Kq - 19 90",
             "r3k2r/8/8/8/8/8/8/R3K1R1 b Qkq - 0 1");
         Row("placement alone, extra spaces", "  4k3/8/8/8/8/8/8/4K3  ", kings + "w - - 0 1");
         Row("usable en-passant square", "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1",
             "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
-        Row("en-passant square no capture can use", kings + "w - d3", kings + "w - - 0 1");
+        Row("en-passant square no capture can use", kings + "w - h3", kings + "w - - 0 1");
         Row("seven ranks", "4k3/8/8/8/8/8/4K3 w", "error: placement has 7 ranks, not 8");
         Row("side to move", kings + "W", "error: side to move must be w or b, not 'W'");
         Row("en-passant file i", kings + "w - i3", "error: bad en-passant square 'i3'");

@@ -69,6 +69,8 @@ private slots:
         Row("status: stalemate", "status|" + Code("7k/5Q2/6K1/8/8/8/8/8 b"), QByteArray(), 0,
             "stalemate\n", "");
         Row("status: none", "status|" + QString(kings), QByteArray(), 0, "none\n", "");
+        Row("status: no check round the board's edge", "status|" + Code("b7/8/8/8/8/8/8/K6k w"),
+            QByteArray(), 0, "none\n", "");
         Row("no code", "fen|Re: CHESS-CODE:gh6v2o0", QByteArray(), 1, "error: no position code",
             "");
         Row("damaged code", "moves|CHESS-CODE:CHESS-CODE:gh6v2o0", QByteArray(), 1,
@@ -81,7 +83,8 @@ private slots:
         Row("one answer per line, the worst exit status", "<status", "\r\n" + kings + "\r\nx\r\n",
             1,
             "error: no position code: the text does not begin with CHESS-CODE:\nnone\nerror: ", "");
-        Row("every line read, bad ones answered", "<code", QByteArray("4k3/8/8/8/8/8/8/4K3 b\nnot a fen\n"), 2,
+        Row("every line read, bad ones answered", "<code",
+            QByteArray("4k3/8/8/8/8/8/8/4K3 b\nnot a fen\n"), 2,
             "CHESS-CODE:gh6v2o0\nerror: invalid FEN", "");
         Row("help", "--help", QByteArray(), 0, "Usage: corvalen-code COMMAND", "");
         Row("help of a command", "moves|-h", QByteArray(), 0, "Usage: corvalen-code moves", "");
