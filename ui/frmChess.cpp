@@ -200,7 +200,8 @@ frmChess::frmChess(QWidget *parent)
     connect(cmdExit, &QPushButton::clicked, this, &frmChess::cmdExit_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmChess::cmdAbout_Click);
     connect(cmdGame, &QPushButton::clicked, this, &frmChess::cmdGame_Click);
-    connect(txtMove, &QLineEdit::returnPressed, this, &frmChess::txtMove_Enter);
+    // Enter in the move box makes the move and goes no further: it never presses Exit.
+    txtMove->installEventFilter(this);
     connect(picBoard, &BoardFrame::CellDropped, this, &frmChess::imgCell_DragDrop);
 }
 
@@ -634,13 +635,23 @@ void frmChess::paintEvent(QPaintEvent *event)
     }
 }
 
+bool frmChess::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtMove && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txtMove_Enter();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void frmChess::keyPressEvent(QKeyEvent *event)
 {
-    // Exit is the default button: Enter presses it when no button has the focus. Enter in the
-    // move box belongs to the move box.
+    // Exit is the default button: Enter presses it when no button has the focus.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && event->modifiers() == Qt::NoModifier && cmdExit->isEnabled()
-        && focusWidget() != txtMove) {
+        && event->modifiers() == Qt::NoModifier && cmdExit->isEnabled()) {
         cmdExit->click();
         return;
     }

@@ -52,9 +52,8 @@ game=(
     "b6a6  drag     3qkbnN/2pbp2p/r1n5/3p4/8/P1PB3N/PB1P1PPP/1R1Q1RK1 w - -"
     "d1h5  drag     3qkbnN/2pbp2p/r1n5/3p3Q/8/P1PB3N/PB1P1PPP/1R3RK1 b - -"
 )
-pgn="1. e4 d5 2. e5 f5 3. exf6 Nc6 4. fxg7 Bd7 5. gxh8=N a6 6. Bd3 a5 7. Nh3 a4 8. O-O a3
-9. bxa3 b6 10. Nc3 b5 11. Nxb5 Rb8 12. Nd4 Nxd4 13. c3 Nc6 14. Bb2 Rb6 15. Rb1 Ra6
-16. Qh5# 1-0"
+pgn="1. e4 d5 2. e5 f5 3. exf6 Nc6 4. fxg7 Bd7 5. gxh8=N a6 6. Bd3 a5 7. Nh3 a4 8. O-O a3 \
+9. bxa3 b6 10. Nc3 b5 11. Nxb5 Rb8 12. Nd4 Nxd4 13. c3 Nc6 14. Bb2 Rb6 15. Rb1 Ra6 16. Qh5# 1-0"
 
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; true' EXIT
@@ -89,7 +88,7 @@ click() { xdotool mousemove "$1" "$2" sleep 0.1 click 1 sleep 0.15; }
 
 start() { # code side: starts a run of that player and waits until the turn label shows the position
     printf '%s' "$1" | xclip -selection clipboard -i
-    as "$2" "$program" >>"$out/program.log" 2>&1 &
+    XDG_CONFIG_HOME=$out/$2/config XDG_DATA_HOME=$out/$2/data "$program" >>"$out/program.log" 2>&1 &
     pid=$!
     window=$(wait_for windows Chess | head -1) || fail "no window"
     wait_for shows "$window" 257x33+12+4 '(r < 0.3 && g < 0.3 && b < 0.3)' || fail "no turn label"
@@ -177,7 +176,7 @@ import -window "$window" "$build/e2e-final-position.png"
 shows "$window" 92x21+280+8 '(r > 0.6 && g < 0.35 && b < 0.35)' || fail "the mate is not shown"
 finish
 for side in white black; do
-    moves=$(as "$side" "$tool" pgn | sed '1,/^$/d')
+    moves=$(as "$side" "$tool" pgn | sed '1,/^$/d' | tr -s ' \n' ' ' | sed 's/ $//')
     [ "$moves" = "$pgn" ] || fail "$side's record reads back
 $moves
 not

@@ -406,6 +406,7 @@ private slots:
         QCOMPARE(window.txtMove->isEnabled(), !moved);
         QCOMPARE(window.cmdSend->isEnabled(), moved);
         QCOMPARE(loaded.modals.Seen().size(), text == "a7a8" ? 1 : 0);
+        QVERIFY(window.isVisible());
     }
 
     // With the option on, Black to move sees its side at the bottom; drops go where the cells
