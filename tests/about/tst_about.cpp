@@ -20,8 +20,6 @@ private slots:
         Row("none", QStringList(), QString("Chess|System Information Is Unavailable At This Time"));
         Row("all three", QStringList { "gnome-system-monitor", "kinfocenter", "hardinfo" },
             QString("hardinfo 0"));
-        Row("kinfocenter first", QStringList { "gnome-system-monitor", "kinfocenter" },
-            QString("kinfocenter 0"));
         Row("cannot be started", QStringList { "hardinfo!" },
             QString("Chess|System Information Is Unavailable At This Time"));
     }
@@ -89,24 +87,6 @@ public slots:
 
 private:
     QList<QUrl> mOpened;
-    // A program that writes its path, its argument count and arguments to `record`; without a
-    // record, one that cannot be started.
-    static void WriteTool(const QString &file, const QString &record)
-    {
-        QFile script(file);
-        script.open(QIODevice::WriteOnly);
-        script.write(record.isEmpty()
-                ? "#!/nonexistent\n"
-                : "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$#\" \"$@\" > '" + record.toUtf8() + "'\n");
-        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-    }
-    static QStringList Lines(const QString &file)
-    {
-        QFile record(file);
-        return record.open(QIODevice::ReadOnly)
-            ? QString::fromUtf8(record.readAll()).split('\n', Qt::SkipEmptyParts)
-            : QStringList();
-    }
 };
 
 QTEST_MAIN(TestAbout)

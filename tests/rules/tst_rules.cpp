@@ -175,7 +175,6 @@ private slots:
         Row("coordinates with a hyphen", start, "e2-e4", "e2e4");
         Row("ICCF numeric", start, "5254", "e2e4");
         Row("lower-case piece letter", start, "nf3", "Not a move: nf3");
-        Row("no such piece", start, "Qd4", "No legal move matches \"Qd4\".");
         Row("not notation", start, "hello there", "Not a move: hello there");
         Row("ambiguous", middle, "Nd2", "Ncd2 or Nfd2?");
         Row("told apart by the file", middle, "Nfd2", "f3d2");

@@ -96,6 +96,26 @@ private:
     QTemporaryDir mDir;
 };
 
+// A program that writes its path, its argument count and arguments to `record`; without a
+// record, one that cannot be started. Stands in for the desktop's programs on the PATH.
+inline void WriteTool(const QString &file, const QString &record)
+{
+    QFile script(file);
+    script.open(QIODevice::WriteOnly);
+    script.write(record.isEmpty()
+            ? "#!/nonexistent\n"
+            : "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$#\" \"$@\" > '" + record.toUtf8() + "'\n");
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+}
+
+inline QStringList Lines(const QString &file)
+{
+    QFile record(file);
+    return record.open(QIODevice::ReadOnly)
+        ? QString::fromUtf8(record.readAll()).split('\n', Qt::SkipEmptyParts)
+        : QStringList();
+}
+
 inline void SetClipboard(const QString &text)
 {
     if (text.isEmpty())
