@@ -436,15 +436,20 @@ void frmChess::cmdGame_Click()
             content.pgn = FromStd(*pgn);
         }
     }
-    const bool recordWasOn = Options::RecordEnabled();
     frmGame dialog(content, this);
+    // Off means closed at once, so that Delete Record... finds no open record; on means the
+    // position loaded is placed in the record as if it had just been opened.
+    bool switched = false;
+    connect(&dialog, &frmGame::RecordSwitched, this, [this, &switched](bool on) {
+        switched = true;
+        if (!on) {
+            mRecord.reset();
+            mLoad.reset();
+        }
+    });
     dialog.exec();
-    if (Options::RecordEnabled() && !recordWasOn) {
+    if (switched && Options::RecordEnabled())
         RecogniseLoadedPosition();
-    } else if (!Options::RecordEnabled()) {
-        mRecord.reset();
-        mLoad.reset();
-    }
     SetViewForLoadedPosition();
 }
 

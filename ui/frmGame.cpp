@@ -123,6 +123,7 @@ void frmGame::ShowRecordState()
 void frmGame::chkRecord_Toggled(bool on)
 {
     Options::SetRecordEnabled(on);
+    emit RecordSwitched(on);
     ShowRecordState();
 }
 

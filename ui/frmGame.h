@@ -39,6 +39,10 @@ public:
     QPushButton *cmdCopyPgn;
     QPushButton *cmdClose;
 
+signals:
+    // The player turned the record on or off (the option is already written).
+    void RecordSwitched(bool on);
+
 private:
     void chkRecord_Toggled(bool on);
     void cmdDeleteRecord_Click();
