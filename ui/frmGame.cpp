@@ -52,6 +52,7 @@ frmGame::frmGame(const GameDialogContent &content, QWidget *parent)
     lblGame->setObjectName(QStringLiteral("lblGame"));
     txtMoves->setObjectName(QStringLiteral("txtMoves"));
     lblRecord->setWordWrap(true);
+    lblGame->setWordWrap(true);
     lblRecord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtMoves->setReadOnly(true);
     txtMoves->setAccessibleName(QStringLiteral("Moves of the game"));
