@@ -187,6 +187,7 @@ private slots:
         Row("promotion not named", middle, "a7xb8", "a7b8");
         Row("ICCF promotion to a knight", middle, "17284", "a7b8n");
         Row("long form with capture", black, "Qh4xe1", "h4e1");
+        Row("coordinates from the eighth rank", black, "f8g8", "f8g8");
         Row("lower-case b is the b-file", black, "bxc1=Q#", "b2c1q");
         Row("promotion letter on no promotion", black, "Qe1q", "No legal move matches \"Qe1q\".");
     }

@@ -228,6 +228,8 @@ private slots:
         Row("double step", StartFen, "e2 e4",
             "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR w - e3", sent);
         Row("capture", "4k3/8/8/3p4/4P3/8/8/4K3 w", "e4 d5", "4k3/8/8/3P4/8/8/8/4K3 w", sent);
+        Row("Black pawn steps once", "4k3/4p3/8/8/8/8/8/4K3 b", "e7 e6", "4k3/8/4p3/8/8/8/8/4K3 b",
+            sent);
         Row("White castles king side", castling + "w", "e1 g1", "r3k2r/8/8/8/8/8/8/R4RK1 w", sent);
         Row("Black castles queen side", castling + "b", "e8 c8", "2kr3r/8/8/8/8/8/8/R3K2R b", sent);
         Row("en passant", "4k3/8/8/3pP3/8/8/8/4K3 w - d6", "e5 d6", "4k3/8/3P4/8/8/8/8/4K3 w",
