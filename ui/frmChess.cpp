@@ -543,7 +543,6 @@ void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
 void frmChess::RecogniseLoadedPosition()
 {
     mLoad.reset();
-    QString status;
     if (Options::RecordEnabled()) {
         std::string error;
         if (!mRecord)
