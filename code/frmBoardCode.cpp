@@ -9,6 +9,15 @@
 
 namespace corvalen {
 
+QString ClipboardName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("Windows Clipboard");
+#else
+    return QStringLiteral("Clipboard");
+#endif
+}
+
 frmBoardCode::frmBoardCode(QWidget *parent)
     : QDialog(parent)
     , lblCaption(new QLabel(this))
@@ -29,15 +38,10 @@ frmBoardCode::frmBoardCode(QWidget *parent)
     lblCaption->setGeometry(12, 8, 285, 65);
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-#ifdef Q_OS_WIN
-    const QString clipboardName = QStringLiteral("Windows Clipboard");
-#else
-    const QString clipboardName = QStringLiteral("Clipboard");
-#endif
     lblCaption->setText(
         QStringLiteral("Unable to find the CHESS-CODE in the %1.\n\n"
                        "Please COPY the CHESS-CODE into the Clipboard and press OK.")
-            .arg(clipboardName));
+            .arg(ClipboardName()));
 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(24, 84, 81, 25);

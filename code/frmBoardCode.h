@@ -8,6 +8,9 @@ class QPushButton;
 
 namespace corvalen {
 
+// What the player's texts call the clipboard: "Windows Clipboard" on Windows, else "Clipboard".
+QString ClipboardName();
+
 // Asks the player for a position code when the clipboard holds none. Each button stores its
 // answer in sBoardCode and closes the dialog; closing it by the close box or Escape leaves the
 // answer empty, as Cancel does.

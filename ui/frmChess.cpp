@@ -393,11 +393,7 @@ void frmChess::cmdSend_Click()
 
 void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
 {
-#ifdef Q_OS_WIN
-    const QString clipboardName = QStringLiteral("Windows Clipboard");
-#else
-    const QString clipboardName = QStringLiteral("Clipboard");
-#endif
+    const QString clipboardName = ClipboardName();
     QMessageBox box(QMessageBox::Information, ProgramTitle,
         QStringLiteral("Your CHESS-CODE has been copied to the %1.\n\n"
                        "Now PASTE this CHESS-CODE into an email message and send it.")
