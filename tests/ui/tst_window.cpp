@@ -428,7 +428,7 @@ private slots:
         Loaded loaded;
         QVERIFY(loaded.Load(Code("4k3/4R3/8/8/8/8/8/1B2K3 b")));
         QStringList names;
-        for (const QString &square : { "e8", "e7", "d5", "b1" })
+        for (const char *square : { "e8", "e7", "d5", "b1" })
             names << loaded.window.imgCell[Sq(square)]->accessibleName();
         QCOMPARE(names.join("; "),
             "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop");
