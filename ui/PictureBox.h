@@ -14,6 +14,10 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     void ShowPicture(const QPixmap &picture, const QString &file);
+    // Shows the picture in `file`, its twice-sized twin where this box has more than one device
+    // pixel to a pixel (see LoadPicture). False when the file is missing or cannot be read, and
+    // a plain stand-in shows.
+    bool ShowPictureFile(const QString &file);
     // The file of the picture shown; a resource path for the window's own pictures.
     QString PictureFile() const { return msPictureFile; }
 

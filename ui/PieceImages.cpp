@@ -62,10 +62,26 @@ void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour,
     iconFile += QLatin1String(".ico");
 }
 
-QPixmap LoadPicture(const QString &file, bool &ok, QSize size)
+QString SharpPictureFile(const QString &file)
+{
+    const qsizetype dot = file.lastIndexOf(u'.');
+    const qsizetype slash = file.lastIndexOf(u'/');
+    if (dot <= slash + 1)
+        return file + QLatin1String("@2x");
+    return file.left(dot) + QLatin1String("@2x") + file.mid(dot);
+}
+
+QPixmap LoadPicture(const QString &file, bool &ok, QSize size, qreal ratio)
 {
     QPixmap picture;
     ok = picture.load(file) && !picture.isNull();
+    if (ok && ratio > 1.0) {
+        QPixmap sharp;
+        if (sharp.load(SharpPictureFile(file)) && sharp.size() == picture.size() * 2) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
     if (ok)
         return picture;
     // A grey square with a thin frame: plainly a stand-in, never mistaken for a piece.

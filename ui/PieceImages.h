@@ -27,8 +27,13 @@ QString EmptySquareFile(int16_t square);
 void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour, int16_t piece,
     QString &pictureFile, QString &iconFile);
 
+// The twice-sized twin of a picture file: ".../wbrook.bmp" gives ".../wbrook@2x.bmp".
+QString SharpPictureFile(const QString &file);
+
 // Loads a picture file. A missing or unreadable file gives a plain fallback picture of `size`
-// and sets `ok` to false, so the caller can tell the player once.
-QPixmap LoadPicture(const QString &file, bool &ok, QSize size = QSize(32, 32));
+// and sets `ok` to false, so the caller can tell the player once. For a device pixel `ratio`
+// above 1 the file's twice-sized twin stands in for it at the same logical size, when that twin
+// can be read; otherwise the picture itself is returned, without a word.
+QPixmap LoadPicture(const QString &file, bool &ok, QSize size = QSize(32, 32), qreal ratio = 1.0);
 
 } // namespace corvalen

@@ -704,9 +704,7 @@ void frmChess::MakeDraggable(int16_t square)
 
 void frmChess::ShowPicture(PictureBox *box, const QString &file)
 {
-    bool ok = false;
-    box->ShowPicture(LoadPicture(file, ok), file);
-    if (!ok && msMissingPicture.isEmpty())
+    if (!box->ShowPictureFile(file) && msMissingPicture.isEmpty())
         msMissingPicture = file;
 }
 

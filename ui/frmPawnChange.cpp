@@ -107,7 +107,7 @@ void frmPawnChange::DrawChoice(int16_t index, bool selected)
         + QLatin1Char(miToMove != White ? 'b' : 'g') + PieceName(piece) + QLatin1String(".bmp");
     const QSize size = imgCell[index]->contentsRect().size();
     bool ok = false;
-    QPixmap picture = LoadPicture(file, ok, size);
+    QPixmap picture = LoadPicture(file, ok, size, imgCell[index]->devicePixelRatioF());
     if (!ok)
         picture = FallbackChoice(piece, selected, size);
     imgCell[index]->setPixmap(picture);

@@ -35,7 +35,7 @@ check "bin/corvalen is a relative link to lib/corvalen/corvalen" test "$(readlin
 check "no library path into the build folder" eval '! readelf -d "$program" | grep -E "RPATH|RUNPATH" | grep -q "$build"'
 check "every library found" eval '! ldd "$program" | grep -q "not found"'
 check "guide beside the program" test -f "$folder/corvalen.html"
-check "the 43 pictures beside the program" test "$(cd "$source/images" && ls ./*.bmp ./*.ico | sort)" = "$(cd "$folder/images" && ls | sed 's|^|./|' | sort)" -a "$(ls "$folder/images" | wc -l)" = 43
+check "the 43 pictures and 31 twice-sized ones beside the program" test "$(cd "$source/images" && ls ./*.bmp ./*.ico | sort)" = "$(cd "$folder/images" && ls | sed 's|^|./|' | sort)" -a "$(ls "$folder/images" | wc -l)" = 74
 desktop=$prefix/share/applications/corvalen.desktop
 check "desktop entry" grep -qx 'Categories=Game;BoardGame;' "$desktop"
 check "desktop entry starts corvalen with its icon" eval 'grep -qx Exec=corvalen "$desktop" && grep -qx Icon=corvalen "$desktop"'

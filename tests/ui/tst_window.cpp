@@ -363,6 +363,39 @@ private slots:
             LoadPicture(QString(), ok).toImage());
     }
 
+    // At the screen's device pixel ratio (2 when run with QT_SCALE_FACTOR=2) a picture shows at
+    // its 32 x 32 size, drawn from its twice-sized twin where one can be read, else from itself
+    // without a word.
+    void sharpPictures_data()
+    {
+        QTest::addColumn<QString>("box"); // a square or "promotion" (the rook choice)
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("twin"); // its @2x file kept
+        Row("piece on the board", "a1", "bgrook.bmp", true);
+        Row("piece whose twin is missing", "a1", "bgrook.bmp", false);
+        Row("promotion choice", "promotion", "wgrook.bmp", true);
+    }
+
+    void sharpPictures()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, file);
+        QFETCH(bool, twin);
+        const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        Loaded loaded;
+        const QString folder = loaded.pictures.Path() + '/';
+        QVERIFY(twin || QFile::remove(folder + SharpPictureFile(file)));
+        QVERIFY(loaded.Load(Code(StartFen)));
+        frmPawnChange dialog(White, &loaded.window);
+        const QLabel *label
+            = box == "promotion" ? dialog.imgCell[0] : loaded.window.imgCell[Sq(box)];
+        QCOMPARE(label->devicePixelRatioF(), ratio);
+        QCOMPARE(label->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(label->pixmap().toImage(),
+            QImage(folder + (ratio > 1 && twin ? SharpPictureFile(file) : file)));
+        QCOMPARE(loaded.modals.Seen(), QStringList());
+    }
+
     // A typed move takes the path of a drop; a text that is no legal move says why and stays.
     void typedMove_data()
     {
@@ -531,7 +564,8 @@ private:
 
 private slots:
     // The committed picture folder holds exactly the 43 files the program asks for, with a
-    // piece code 0..5 on any square, in check or not, and each is a 32 x 32 picture.
+    // piece code 0..5 on any square, in check or not, each a 32 x 32 picture, and beside each
+    // .bmp its 64 x 64 twin.
     void pictureFolderHoldsTheNamedFiles()
     {
         QSet<QString> names { "mate.bmp" };
@@ -550,12 +584,17 @@ private slots:
         }
         QStringList expected(names.begin(), names.end());
         expected.sort();
+        QCOMPARE(expected.size(), 43);
+        for (const QString &name : expected.filter(".bmp"))
+            expected << SharpPictureFile(name);
+        expected.sort();
         const QDir committed(CORVALEN_SOURCE_DIR "/images");
         QCOMPARE(
             committed.entryList({ "*.bmp", "*.ico", "*.png" }, QDir::Files, QDir::Name), expected);
-        QCOMPARE(expected.size(), 43);
         for (const QString &name : expected)
-            QVERIFY2(QImage(committed.filePath(name)).size() == QSize(32, 32), qPrintable(name));
+            QVERIFY2(QImage(committed.filePath(name)).size()
+                    == (name.contains("@2x") ? QSize(64, 64) : QSize(32, 32)),
+                qPrintable(name));
     }
 
     // Without picture files the four choices still look different, and the chosen one too.

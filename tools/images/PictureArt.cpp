@@ -143,25 +143,26 @@ namespace {
         painter.restore();
     }
 
-    QImage Canvas(int width, int height, const QColor &fill)
+    QImage Canvas(int width, int height, const QColor &fill, int scale = 1)
     {
-        QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+        QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
         image.fill(fill);
         return image;
     }
 
 } // namespace
 
-QImage Square(bool dark)
+QImage Square(bool dark, int scale)
 {
-    return Canvas(CellSize, CellSize, dark ? DarkSquare : LightSquare)
+    return Canvas(CellSize, CellSize, dark ? DarkSquare : LightSquare, scale)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-QImage PieceOnSquare(bool dark, PieceColour colour, PieceKind kind, bool inCheck)
+QImage PieceOnSquare(bool dark, PieceColour colour, PieceKind kind, bool inCheck, int scale)
 {
-    QImage image = Canvas(CellSize, CellSize, dark ? DarkSquare : LightSquare);
+    QImage image = Canvas(CellSize, CellSize, dark ? DarkSquare : LightSquare, scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     const QRectF cell(0, 0, CellSize, CellSize);
     if (inCheck)
         DrawCheckGlow(painter, cell);
@@ -179,10 +180,11 @@ QImage DragIcon(PieceColour colour, PieceKind kind)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage MateBadge()
+QImage MateBadge(int scale)
 {
-    QImage image = Canvas(CellSize, CellSize, WindowBackground);
+    QImage image = Canvas(CellSize, CellSize, WindowBackground, scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     // The king lies on its side: the sign of a game lost. Everything stays in the top 30 x 20,
     // the part the check indicator shows.
     painter.save();

@@ -63,29 +63,40 @@ bool HasChessFont()
     return true;
 }
 
-// The 43 files the program loads from its images folder.
-bool WriteBoardPictures(const QDir &folder)
+// The .bmp pictures the board and the promotion dialog show, drawn `scale` times the size; a
+// scale above 1 names each "<name>@<scale>x.bmp".
+bool WriteSquarePictures(const QDir &folder, int scale)
 {
-    bool ok = Write(PictureArt::Square(true), folder, QStringLiteral("blue.bmp"))
-        && Write(PictureArt::Square(false), folder, QStringLiteral("white.bmp"))
-        && Write(PictureArt::MateBadge(), folder, QStringLiteral("mate.bmp"));
+    const QString suffix
+        = (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + QLatin1String(".bmp");
+    bool ok = Write(PictureArt::Square(true, scale), folder, QStringLiteral("blue") + suffix)
+        && Write(PictureArt::Square(false, scale), folder, QStringLiteral("white") + suffix)
+        && Write(PictureArt::MateBadge(scale), folder, QStringLiteral("mate") + suffix);
     for (const NamedKind &piece : Kinds) {
         const QString name = QLatin1String(piece.name);
         for (const bool dark : { true, false }) {
             const QString square = QLatin1String(dark ? "b" : "w");
-            ok = ok
-                && Write(PictureArt::PieceOnSquare(dark, PieceColour::Black, piece.kind), folder,
-                    square + u'b' + name + QLatin1String(".bmp"))
-                && Write(PictureArt::PieceOnSquare(dark, PieceColour::White, piece.kind), folder,
-                    square + u'g' + name + QLatin1String(".bmp"));
-            if (piece.kind == PieceKind::King) {
+            for (const PieceColour colour : { PieceColour::Black, PieceColour::White }) {
+                const QString file = square + (colour == PieceColour::Black ? u'b' : u'g') + name;
                 ok = ok
-                    && Write(PictureArt::PieceOnSquare(dark, PieceColour::Black, piece.kind, true),
-                        folder, square + QLatin1String("bkingx.bmp"))
-                    && Write(PictureArt::PieceOnSquare(dark, PieceColour::White, piece.kind, true),
-                        folder, square + QLatin1String("gkingx.bmp"));
+                    && Write(PictureArt::PieceOnSquare(dark, colour, piece.kind, false, scale),
+                        folder, file + suffix);
+                if (piece.kind == PieceKind::King)
+                    ok = ok
+                        && Write(PictureArt::PieceOnSquare(dark, colour, piece.kind, true, scale),
+                            folder, file + u'x' + suffix);
             }
         }
+    }
+    return ok;
+}
+
+// The 43 files the program loads from its images folder.
+bool WriteBoardPictures(const QDir &folder)
+{
+    bool ok = WriteSquarePictures(folder, 1);
+    for (const NamedKind &piece : Kinds) {
+        const QString name = QLatin1String(piece.name);
         ok = ok
             && Write(PictureArt::DragIcon(PieceColour::Black, piece.kind), folder,
                 name + QLatin1String(".ico"))
@@ -115,7 +126,8 @@ int main(int argc, char *argv[])
         QStringLiteral("Draws the Corvalen board pictures and drag icons into a folder."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("images"),
-        QStringLiteral("Folder for the 43 board pictures and icons (created when missing)."));
+        QStringLiteral("Folder for the 43 board pictures and icons and the twice-sized "
+                       "pictures (created when missing)."));
     const QCommandLineOption windowOption(QStringLiteral("window-pictures"),
         QStringLiteral("Also draw the window's own pictures into <folder>."),
         QStringLiteral("folder"));
@@ -132,7 +144,9 @@ int main(int argc, char *argv[])
         Err() << "cannot create " << images.path() << Qt::endl;
         return 1;
     }
-    if (!WriteBoardPictures(images))
+    // Beside each .bmp its twice-sized drawing, for screens with a device pixel ratio of 2. The
+    // drag icons stay single: they become the cursor, which the system sizes.
+    if (!WriteBoardPictures(images) || !WriteSquarePictures(images, 2))
         return 1;
     if (parser.isSet(windowOption)) {
         QDir window(parser.value(windowOption));
