@@ -54,7 +54,8 @@ void Drag(frmChess &window, const QString &from, const QString &to)
 // Answers the promotion dialog once it has checked that the pawn waits on its last row, that a
 // close or Escape before a choice is refused, and that the choices show the promoting side's
 // pieces, the chosen one marked ("knight", "knight by double-click", "rook after the close box",
-// "queen after Escape and a click on the knight").
+// "queen after Escape and a click on the knight"; "bishop by keys Right Right" types the keys
+// where the dialog has its focus and takes the choice with Enter).
 ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QString &choice)
 {
     return [&window, to, choice](QWidget *modal) {
@@ -73,7 +74,13 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
         const int index = int(QString("rnbq").indexOf(choice[0]));
         if (choice.contains("double-click"))
             return QTest::mouseDClick(dialog->imgCell[size_t(index)], Qt::LeftButton, {}, Middle);
-        click(index);
+        const QStringList keys = choice.section("keys ", 1).split(' ', Qt::SkipEmptyParts);
+        for (const QString &key : keys) {
+            QTest::keyClick(dialog->focusWidget(), QKeySequence(key)[0].key());
+            QVERIFY(dialog->isVisible());
+        }
+        if (keys.isEmpty())
+            click(index);
         for (int i = 0; i < 4; ++i) {
             const QString file = QString(i == index ? "b" : "w")
                 + (window.Board().giToMove ? "b" : "g") + PieceName(int16_t(i + 1));
@@ -81,7 +88,9 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
                          QImage::Format_RGB32),
                 QImage(ImagesFolder() + '/' + file + ".bmp").convertToFormat(QImage::Format_RGB32));
         }
-        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        if (keys.isEmpty())
+            return QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     };
 }
 
@@ -245,6 +254,12 @@ private slots:
         Row("Black promotes to a queen", "4k3/8/8/8/8/8/7p/4K3 b",
             "h2 h1 queen after Escape and a click on the knight", "4k3/8/8/8/8/8/8/4K2q b",
             QStringList { "Change Pawn|Select the piece you would like:", Sent });
+        Row("promotion by the arrow keys", "1r2k3/P7/8/8/8/8/8/4K3 w",
+            "a7 b8 bishop by keys Right Right", "1B2k3/8/8/8/8/8/8/4K3 w",
+            QStringList { "Change Pawn|Select the piece you would like:", Sent });
+        Row("promotion by letter after Enter before a choice", "4k3/P7/8/8/8/8/8/4K3 w",
+            "a7 a8 queen by keys Enter Q", "Q3k3/8/8/8/8/8/8/4K3 w",
+            QStringList { "Change Pawn|Select the piece you would like:", Sent });
         Row("illegal pawn move", StartFen, "e2 e5", "", none);
         Row("on its own cell", StartFen, "e2 e2", "", none);
         Row("opponent's piece", StartFen, "e7 e5", "", QStringList { Opponents });
@@ -372,7 +387,7 @@ private slots:
         Row("SAN", StartFen, "Nf3", "rnbqkbnr/pppppppp/8/8/8/5N2/PPPPPPPP/RNBQKB1R w");
         Row("an opponent's move", StartFen, "Nf6", "No legal move matches \"Nf6\".");
         Row("promotion named", "4k3/P7/8/8/8/8/8/4K3 w", "a8=N+", "N3k3/8/8/8/8/8/8/4K3 w");
-        Row("promotion asked", "4k3/P7/8/8/8/8/8/4K3 w", "a7a8", "R3k3/8/8/8/8/8/8/4K3 w");
+        Row("promotion asked", "4k3/P7/8/8/8/8/8/4K3 w", "a7a8", "N3k3/8/8/8/8/8/8/4K3 w");
     }
 
     void typedMove()
@@ -384,7 +399,7 @@ private slots:
         QVERIFY(loaded.Load(Code(fen)));
         frmChess &window = loaded.window;
         if (text == "a7a8")
-            loaded.modals.Then(Promote(window, "a8", "rook"));
+            loaded.modals.Then(Promote(window, "a8", "n by keys N"));
         QTest::keyClicks(window.txtMove, text);
         QTest::keyClick(window.txtMove, Qt::Key_Return);
         const bool moved = after.contains('/');
