@@ -1,14 +1,17 @@
+#include <QAccessible>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
 
 #include "WindowTestSupport.h"
+#include "about/frmAbout.h"
 #include "code/frmBoardCode.h"
 #include "rules/San.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
 #include "ui/Options.h"
 #include "ui/frmChess.h"
+#include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -92,6 +95,21 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
             return QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     };
+}
+
+// The names a screen reader finds in `widget` and below it, hidden ones too when asked.
+QStringList AccessibleNames(QWidget *widget, bool hidden)
+{
+    QStringList names;
+    const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        if (!node || (!hidden && node->state().invisible))
+            return;
+        names << node->text(QAccessible::Name);
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(widget));
+    return names;
 }
 
 } // namespace
@@ -437,21 +455,52 @@ private slots:
         Options::SetSideToMoveAtBottom(false);
     }
 
-    // The cells name themselves for screen readers; a dead position says so.
+    // What a screen reader finds: the cells name their squares and pieces, the check indicator
+    // its caption while it shows, nothing that shows says "check" out of check, and no name in
+    // any window holds an access key's "&". A dead position says so.
+    void accessibleNamesAndDeadPosition_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("move"); // dragged after the load
+        QTest::addColumn<QString>("names"); // of the squares they start with, then of picCheck
+        QTest::addColumn<QString>("status");
+        const QString check = "4k3/4R3/8/8/8/8/8/1B2K3 b";
+        Row("a king in check", check, "",
+            "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop; In Check", "");
+        Row("the king steps out of check", check, "e8 e7", "e8, empty; e7, black king; ", "");
+        Row("mate", "R3k3/8/4K3/8/8/8/8/8 b", "", "e8, black king, in check; Mate", "");
+        Row("stalemate", "7k/5Q2/6K1/8/8/8/8/8 b", "", "h8, black king; Stalemate", "");
+        Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", "", "b1, white bishop; ",
+            "Draw: neither side can mate.");
+    }
+
     void accessibleNamesAndDeadPosition()
     {
+        QFETCH(QString, fen);
+        QFETCH(QString, move);
+        QFETCH(QString, names);
+        QFETCH(QString, status);
         Loaded loaded;
-        QVERIFY(loaded.Load(Code("4k3/4R3/8/8/8/8/8/1B2K3 b")));
-        QStringList names;
-        for (const char *square : { "e8", "e7", "d5", "b1" })
-            names << loaded.window.imgCell[Sq(square)]->accessibleName();
-        QCOMPARE(names.join("; "),
-            "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop");
-        Drag(loaded.window, "e8", "e7");
-        QCOMPARE(loaded.window.imgCell[Sq("e7")]->accessibleName(), "e7, black king");
-        QCOMPARE(loaded.window.lblStatus->text(), "");
-        QVERIFY(loaded.Load(Code("4k3/8/8/8/8/8/8/1B2K3 b")));
-        QCOMPARE(loaded.window.lblStatus->text(), "Draw: neither side can mate.");
+        frmChess &window = loaded.window;
+        QVERIFY(loaded.Load(Code(fen)));
+        if (!move.isEmpty())
+            Drag(window, move.left(2), move.right(2));
+        QStringList read;
+        for (const QString &cell : names.split("; ").mid(0, names.count("; ")))
+            read << AccessibleNames(window.imgCell[Sq(cell.left(2))], true).first();
+        QCOMPARE((read << AccessibleNames(window.picCheck, true).first()).join("; "), names);
+        QCOMPARE(window.lblStatus->text(), status);
+        for (const QString &name : AccessibleNames(&window, false))
+            QVERIFY2(window.Board().mbInCheck || !name.contains("check", Qt::CaseInsensitive),
+                qPrintable(name));
+        frmPawnChange promotion(White);
+        frmBoardCode code;
+        frmGame game { GameDialogContent() };
+        frmAbout about;
+        for (QWidget *shown :
+            std::initializer_list<QWidget *> { &window, &promotion, &code, &game, &about })
+            for (const QString &name : AccessibleNames(shown, true))
+                QVERIFY2(!name.contains('&'), qPrintable(name));
     }
 
     // With the record off a whole turn writes no file. With it on, the opponent's reply is said
@@ -490,6 +539,8 @@ private slots:
         QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
         QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
         QCOMPARE(marked(reply.window), "e7 e5");
+        QCOMPARE(AccessibleNames(reply.window.imgCell[Sq("e5")], true).first(),
+            "e5, black pawn, last move");
         Drag(reply.window, "g1", "f3");
         QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "e7 e5");
@@ -504,6 +555,7 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
         QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "");
+        QCOMPARE(AccessibleNames(reply.window.imgCell[Sq("e5")], true).first(), "e5, empty");
         QCOMPARE(reply.window.lblStatus->text(), "New game");
         Options::SetRecordEnabled(false);
         qputenv("XDG_CONFIG_HOME", config);
