@@ -176,7 +176,6 @@ private slots:
         Row("coordinates with a hyphen", start, "e2-e4", "e2e4");
         Row("ICCF numeric", start, "5254", "e2e4");
         Row("lower-case knight letter", start, "nf3", "g1f3");
-        Row("lower-case letter, no such move", start, "nf6", "No legal move matches \"nf6\".");
         Row("not notation", start, "hello there",
             "Not a move: hello there (piece letters: K Q R B N)");
         Row("ambiguous", middle, "Nd2", "Ncd2 or Nfd2?");
@@ -194,7 +193,6 @@ private slots:
         Row("lower-case b is the b-file", black, "bxc1=Q#", "b2c1q");
         Row("lower-case queen letter with a capture", black, "qxe1", "h4e1");
         Row("lower-case king letter", bishop, "kf1", "e1f1");
-        Row("lower-case rook letter", bishop, "rb1", "a1b1");
         Row("b-pawn's capture before the bishop's", bishop, "bxc6", "b5c6");
         Row("lower-case b as the bishop when no pawn move fits", bishop, "bb7", "a8b7");
         Row("promotion letter on no promotion", black, "Qe1q", "No legal move matches \"Qe1q\".");
