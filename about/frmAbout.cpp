@@ -51,6 +51,8 @@ namespace {
         auto *button = new QPushButton(text, parent);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(rect);
+        // A screen reader reads an access key's "&" aloud.
+        button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
         return button;
     }
 

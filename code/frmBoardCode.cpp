@@ -49,6 +49,9 @@ frmBoardCode::frmBoardCode(QWidget *parent)
     cmdNew->setGeometry(112, 84, 81, 25);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setGeometry(200, 84, 81, 25);
+    // A screen reader reads an access key's "&" aloud.
+    for (QPushButton *button : { cmdOK, cmdNew, cmdCancel })
+        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
     setTabOrder(cmdOK, cmdNew);
     setTabOrder(cmdNew, cmdCancel);
     cmdOK->setFocus();

@@ -87,6 +87,30 @@ namespace {
             && (pattern.promotion == Empty || IsPromotion(board, move.from, move.to));
     }
 
+    // Castling, ICCF digits or algebraic notation; false when the text is none of them.
+    bool ReadPattern(const std::string &bare, Pattern &pattern)
+    {
+        std::string castling = bare;
+        std::erase(castling, '-');
+        std::replace(castling.begin(), castling.end(), '0', 'O');
+        if (castling == "OO" || castling == "OOO") {
+            pattern.castling = castling == "OO" ? 1 : -1;
+            return true;
+        }
+        return ReadIccf(bare, pattern) || ReadAlgebraic(bare, pattern);
+    }
+
+    std::vector<SanMove> FittingMoves(const BoardState &board, const Pattern &pattern)
+    {
+        std::vector<SanMove> fitting;
+        for (const SanMove &candidate : LegalSanMoves(board))
+            if (Fits(board, pattern, candidate)
+                && std::none_of(fitting.begin(), fitting.end(),
+                    [&](const SanMove &m) { return m.move == candidate.move; }))
+                fitting.push_back(candidate);
+        return fitting;
+    }
+
 } // namespace
 
 TypedMove ReadTypedMove(const BoardState &board, std::string_view text)
@@ -105,22 +129,25 @@ TypedMove ReadTypedMove(const BoardState &board, std::string_view text)
         return typed;
 
     Pattern pattern;
-    std::string castling = bare;
-    std::erase(castling, '-');
-    std::replace(castling.begin(), castling.end(), '0', 'O');
-    if (castling == "OO" || castling == "OOO")
-        pattern.castling = castling == "OO" ? 1 : -1;
-    else if (!ReadIccf(bare, pattern) && !ReadAlgebraic(bare, pattern)) {
-        typed.message = "Not a move: " + std::string(text);
+    bool notation = ReadPattern(bare, pattern);
+    std::vector<SanMove> fitting = notation ? FittingMoves(board, pattern) : std::vector<SanMove>();
+    // A small piece letter names the piece when it cannot be read otherwise: "nf3" is no pawn
+    // move, and "bxc6" is the b-pawn's capture unless no pawn move fits it.
+    if (fitting.empty() && std::string_view("kqrbn").find(bare.front()) != std::string_view::npos) {
+        std::string capital = bare;
+        capital.front() = char(std::toupper(capital.front()));
+        Pattern piece;
+        if (ReadPattern(capital, piece)) {
+            pattern = piece;
+            notation = true;
+            fitting = FittingMoves(board, piece);
+        }
+    }
+    if (!notation) {
+        typed.message = "Not a move: " + std::string(text) + " (piece letters: K Q R B N)";
         return typed;
     }
 
-    std::vector<SanMove> fitting;
-    for (const SanMove &candidate : LegalSanMoves(board))
-        if (Fits(board, pattern, candidate)
-            && std::none_of(fitting.begin(), fitting.end(),
-                [&](const SanMove &m) { return m.move == candidate.move; }))
-            fitting.push_back(candidate);
     if (fitting.empty()) {
         typed.kind = TypedMove::Kind::NoMatch;
         typed.message = "No legal move matches \"" + std::string(text) + "\".";

@@ -21,14 +21,14 @@ struct TypedMove {
     // The piece a promoting pawn becomes when the text names it, else Empty.
     int16_t promotionPiece = Empty;
     // What to tell the player when there is no move: "No legal move matches "Nf3".",
-    // "Nbd2 or Nfd2?", "Not a move: ..."; empty when nothing was typed.
+    // "Nbd2 or Nfd2?", "Not a move: ... (piece letters: K Q R B N)"; empty when nothing was typed.
     std::string message;
 };
 
 // Reads SAN (Nf3, exd6, Qh4xe1, O-O, 0-0-0, e8=Q, e8Q), coordinates (e2e4, e2-e4, e7e8q) and
 // ICCF numeric notation (5254; 57581 promotes, the last digit 1 queen, 2 rook, 3 bishop,
-// 4 knight), with or without "+", "#", "x", "-" and blanks. Piece letters are upper case; a
-// lower-case b is the b-file.
+// 4 knight), with or without "+", "#", "x", "-" and blanks. A lower-case piece letter is read as
+// the piece where the text is no pawn move ("nf3"; "bb5" only when no b-pawn move fits).
 TypedMove ReadTypedMove(const BoardState &board, std::string_view text);
 
 } // namespace corvalen

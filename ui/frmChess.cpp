@@ -61,6 +61,8 @@ namespace {
         auto *button = new QPushButton(text, parent);
         button->setObjectName(name);
         button->setGeometry(geometry);
+        // A screen reader reads an access key's "&" aloud: "E&xit" is named "Exit".
+        button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
         // Enter presses the button that has the focus, as in a dialog.
         button->setAutoDefault(true);
         return button;
@@ -71,17 +73,22 @@ namespace {
         return QString::fromStdString(text);
     }
 
-    // How a screen reader names a cell: "e4, white pawn", "d5, empty", "e8, black king, in check".
-    QString CellName(const BoardState &board, int16_t square)
+    // How a screen reader names a cell: "e4, white pawn", "d5, empty", "e8, black king, in check",
+    // and "e4, white pawn, last move" on a cell marked as a square of the opponent's move.
+    QString CellName(const BoardState &board, const BoardCell &cell)
     {
+        const int16_t square = cell.Index();
         QString name = FromStd(SquareName(square));
         if (board.IsEmpty(square))
-            return name + QStringLiteral(", empty");
-        name += QLatin1String(board.Colour(square) == White ? ", white " : ", black ")
-            + PieceName(board.Piece(square));
+            name += QStringLiteral(", empty");
+        else
+            name += QLatin1String(board.Colour(square) == White ? ", white " : ", black ")
+                + PieceName(board.Piece(square));
         if (board.Piece(square) == King && board.Colour(square) == board.giToMove
             && board.mbInCheck)
             name += QStringLiteral(", in check");
+        if (cell.IsMarked())
+            name += QStringLiteral(", last move");
         return name;
     }
 
@@ -154,7 +161,7 @@ frmChess::frmChess(QWidget *parent)
         auto *cell = new BoardCell(square, picBoard);
         cell->setGeometry(inset + ColumnOf(square) * CellSize, inset + RowOf(square) * CellSize,
             CellSize, CellSize);
-        cell->setAccessibleName(CellName(BoardState(), square));
+        cell->setAccessibleName(CellName(BoardState(), *cell));
         // The window's own empty squares, shown until the first picture file is read.
         const QString empty
             = QLatin1String(IsDarkSquare(square) ? ":/empty-dark.png" : ":/empty-light.png");
@@ -312,6 +319,8 @@ void frmChess::SetCheckCaption(const QString &caption)
         face.setPointSize(face.pointSize() - 1);
     lblCheck->setFont(face);
     lblCheck->setText(caption);
+    // A screen reader reads the indicator as its caption; hidden, it has no name.
+    picCheck->setAccessibleName(caption);
 }
 
 void frmChess::ClearCheck()
@@ -322,9 +331,15 @@ void frmChess::ClearCheck()
         if (board.Colour(square) == board.giToMove && board.Piece(square) == King)
             king = square;
     }
-    picCheck->hide();
+    HideCheck();
     if (king != NoSquare)
         DrawPiece(king);
+}
+
+void frmChess::HideCheck()
+{
+    picCheck->hide();
+    picCheck->setAccessibleName(QString());
 }
 
 void frmChess::LockBoard()
@@ -349,7 +364,7 @@ void frmChess::cmdNew_Click()
         cmdUndo->setEnabled(false);
         cmdSend->setEnabled(false);
     }
-    picCheck->hide();
+    HideCheck();
     SetTurnLabel(White);
     // Cells that held a piece before must not stay draggable once they are empty.
     LockBoard();
@@ -400,6 +415,7 @@ void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
             .arg(clipboardName),
         QMessageBox::Ok, this);
     QPushButton *mail = box.addButton(QStringLiteral("New &E-mail"), QMessageBox::ActionRole);
+    mail->setAccessibleName(QStringLiteral("New E-mail"));
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     if (box.clickedButton() == mail && !QDesktopServices::openUrl(MailtoUrl(code, numberedMove)))
@@ -583,8 +599,10 @@ void frmChess::ShowLoadReport()
 
 void frmChess::MarkSquares(const std::vector<int16_t> &squares)
 {
-    for (BoardCell *cell : imgCell)
+    for (BoardCell *cell : imgCell) {
         cell->SetMarked(std::find(squares.begin(), squares.end(), cell->Index()) != squares.end());
+        cell->setAccessibleName(CellName(mTurn.Board(), *cell));
+    }
 }
 
 void frmChess::SetViewForLoadedPosition()
@@ -669,7 +687,7 @@ void frmChess::DrawSquare(int16_t square)
     if (!IsOnBoard(square))
         return;
     ShowPicture(imgCell[square], EmptySquareFile(square));
-    imgCell[square]->setAccessibleName(CellName(BoardState(), square));
+    imgCell[square]->setAccessibleName(CellName(BoardState(), *imgCell[square]));
 }
 
 void frmChess::DrawPiece(int16_t square)
@@ -684,7 +702,7 @@ void frmChess::DrawPieceOf(const BoardState &board, int16_t square)
     GetPieceImageFiles(
         board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
     ShowPicture(imgCell[square], pictureFile);
-    imgCell[square]->setAccessibleName(CellName(board, square));
+    imgCell[square]->setAccessibleName(CellName(board, *imgCell[square]));
 }
 
 void frmChess::MakeDraggable(int16_t square)

@@ -94,6 +94,8 @@ private:
     void ShowCheckAndMate();
     void SetCheckCaption(const QString &caption);
     void ClearCheck();
+    // Hides the check indicator, and its name with it.
+    void HideCheck();
     void LockBoard();
     void SetTurnLabel(int16_t toMove);
     // The one move of the turn, from a drop or the move box; promotionPiece Empty asks the

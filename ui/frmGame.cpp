@@ -20,11 +20,18 @@ namespace corvalen {
 
 namespace {
 
+    // A screen reader reads an access key's "&" aloud: the name is the caption without it.
+    void NameWithoutAccessKey(QAbstractButton *button)
+    {
+        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+    }
+
     QPushButton *MakeButton(const char *name, const QString &text, QWidget *parent)
     {
         auto *button = new QPushButton(text, parent);
         button->setObjectName(QLatin1String(name));
         button->setAutoDefault(false);
+        NameWithoutAccessKey(button);
         return button;
     }
 
@@ -48,6 +55,8 @@ frmGame::frmGame(const GameDialogContent &content, QWidget *parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     chkRecord->setObjectName(QStringLiteral("chkRecord"));
     chkSideToMove->setObjectName(QStringLiteral("chkSideToMove"));
+    NameWithoutAccessKey(chkRecord);
+    NameWithoutAccessKey(chkSideToMove);
     lblRecord->setObjectName(QStringLiteral("lblRecord"));
     lblGame->setObjectName(QStringLiteral("lblGame"));
     txtMoves->setObjectName(QStringLiteral("txtMoves"));

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,6 +66,9 @@ frmPawnChange::frmPawnChange(int16_t toMove, QWidget *parent)
     Picture1->setGeometry(TwipsRect(120, 420, 2595, 795));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(tr("Pieces"));
+    Picture1->setAccessibleDescription(
+        tr("The arrow keys or R, N, B and Q choose a piece; Enter takes it."));
 
     static constexpr int cellLefts[] = { 120, 720, 1320, 1920 };
     for (int16_t i = 0; i < 4; ++i) {
@@ -80,6 +84,7 @@ frmPawnChange::frmPawnChange(int16_t toMove, QWidget *parent)
     }
 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(tr("OK"));
     cmdOK->setGeometry(TwipsRect(840, 1380, 1215, 375));
     cmdOK->setEnabled(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmPawnChange::cmdOK_Click);
@@ -111,6 +116,7 @@ void frmPawnChange::DrawChoice(int16_t index, bool selected)
     if (!ok)
         picture = FallbackChoice(piece, selected, size);
     imgCell[index]->setPixmap(picture);
+    imgCell[index]->setAccessibleName(PieceName(piece) + (selected ? tr(", chosen") : QString()));
 }
 
 void frmPawnChange::imgCell_Click(int16_t index)
@@ -149,6 +155,40 @@ void frmPawnChange::closeEvent(QCloseEvent *event)
         return;
     }
     QDialog::closeEvent(event);
+}
+
+void frmPawnChange::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QDialog::keyPressEvent(event);
+    // Before a choice the arrows start from the rook's place: Right reaches the knight, Left
+    // the queen.
+    const int current = miCurrSel == 0 ? 0 : miCurrSel - 1;
+    int next = -1;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        next = (current + 1) % 4;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        next = (current + 3) % 4;
+        break;
+    case Qt::Key_R:
+    case Qt::Key_N:
+    case Qt::Key_B:
+    case Qt::Key_Q:
+        next = int(QStringLiteral("RNBQ").indexOf(QChar(event->key())));
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (miCurrSel != 0)
+            cmdOK->click();
+        return;
+    default:
+        return QDialog::keyPressEvent(event);
+    }
+    imgCell_Click(static_cast<int16_t>(next));
 }
 
 int16_t frmPawnChange::CellIndex(const QObject *watched) const

@@ -6,6 +6,7 @@
 
 class QCloseEvent;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -34,6 +35,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The arrow keys move the choice along the row, R, N, B and Q choose directly, and Enter
+    // presses OK once a piece is chosen.
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

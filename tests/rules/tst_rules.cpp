@@ -170,15 +170,17 @@ private slots:
         QTest::addColumn<QString>("read");
         const QString start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
         const QString middle = "rn2k3/P7/8/3pP3/2N5/5N2/8/R3K2R w - d6",
-                      black = "5k2/8/8/8/7q/8/1p6/2N1R1K1 b";
+                      black = "5k2/8/8/8/7q/8/1p6/2N1R1K1 b",
+                      bishop = "B3k3/8/2n5/1P1p4/8/8/8/R3K3 w";
         Row("SAN", start, " Nf3 ", "g1f3");
         Row("coordinates with a hyphen", start, "e2-e4", "e2e4");
         Row("ICCF numeric", start, "5254", "e2e4");
-        Row("lower-case piece letter", start, "nf3", "Not a move: nf3");
-        Row("not notation", start, "hello there", "Not a move: hello there");
+        Row("lower-case knight letter", start, "nf3", "g1f3");
+        Row("not notation", start, "hello there",
+            "Not a move: hello there (piece letters: K Q R B N)");
         Row("ambiguous", middle, "Nd2", "Ncd2 or Nfd2?");
         Row("told apart by the file", middle, "Nfd2", "f3d2");
-        Row("en passant", middle, "exd6 e.p.", "Not a move: exd6 e.p.");
+        Row("en passant", middle, "exd6 e.p.", "Not a move: exd6 e.p. (piece letters: K Q R B N)");
         Row("en passant, SAN", middle, "exd6", "e5d6");
         Row("king side castling", middle, "O-O+", "e1g1");
         Row("queen side castling with zeros", middle, "0-0-0", "e1c1");
@@ -189,6 +191,10 @@ private slots:
         Row("long form with capture", black, "Qh4xe1", "h4e1");
         Row("coordinates from the eighth rank", black, "f8g8", "f8g8");
         Row("lower-case b is the b-file", black, "bxc1=Q#", "b2c1q");
+        Row("lower-case queen letter with a capture", black, "qxe1", "h4e1");
+        Row("lower-case king letter", bishop, "kf1", "e1f1");
+        Row("b-pawn's capture before the bishop's", bishop, "bxc6", "b5c6");
+        Row("lower-case b as the bishop when no pawn move fits", bishop, "bb7", "a8b7");
         Row("promotion letter on no promotion", black, "Qe1q", "No legal move matches \"Qe1q\".");
     }
 

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
@@ -54,7 +55,8 @@ void Drag(frmChess &window, const QString &from, const QString &to)
 // Answers the promotion dialog once it has checked that the pawn waits on its last row, that a
 // close or Escape before a choice is refused, and that the choices show the promoting side's
 // pieces, the chosen one marked ("knight", "knight by double-click", "rook after the close box",
-// "queen after Escape and a click on the knight").
+// "queen after Escape and a click on the knight"; "bishop by keys Right Right" types the keys
+// where the dialog has its focus and takes the choice with Enter).
 ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QString &choice)
 {
     return [&window, to, choice](QWidget *modal) {
@@ -73,7 +75,13 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
         const int index = int(QString("rnbq").indexOf(choice[0]));
         if (choice.contains("double-click"))
             return QTest::mouseDClick(dialog->imgCell[size_t(index)], Qt::LeftButton, {}, Middle);
-        click(index);
+        const QStringList keys = choice.section("keys ", 1).split(' ', Qt::SkipEmptyParts);
+        for (const QString &key : keys) {
+            QTest::keyClick(dialog->focusWidget(), QKeySequence(key)[0].key());
+            QVERIFY(dialog->isVisible());
+        }
+        if (keys.isEmpty())
+            click(index);
         for (int i = 0; i < 4; ++i) {
             const QString file = QString(i == index ? "b" : "w")
                 + (window.Board().giToMove ? "b" : "g") + PieceName(int16_t(i + 1));
@@ -81,8 +89,16 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
                          QImage::Format_RGB32),
                 QImage(ImagesFolder() + '/' + file + ".bmp").convertToFormat(QImage::Format_RGB32));
         }
-        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        if (keys.isEmpty())
+            return QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     };
+}
+
+// What a screen reader reads as a widget's name.
+QString Name(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -245,6 +261,12 @@ private slots:
         Row("Black promotes to a queen", "4k3/8/8/8/8/8/7p/4K3 b",
             "h2 h1 queen after Escape and a click on the knight", "4k3/8/8/8/8/8/8/4K2q b",
             QStringList { "Change Pawn|Select the piece you would like:", Sent });
+        Row("promotion by the arrow keys", "1r2k3/P7/8/8/8/8/8/4K3 w",
+            "a7 b8 bishop by keys Right Right", "1B2k3/8/8/8/8/8/8/4K3 w",
+            QStringList { "Change Pawn|Select the piece you would like:", Sent });
+        Row("promotion by letter after Enter before a choice", "4k3/P7/8/8/8/8/8/4K3 w",
+            "a7 a8 queen by keys Enter Q", "Q3k3/8/8/8/8/8/8/4K3 w",
+            QStringList { "Change Pawn|Select the piece you would like:", Sent });
         Row("illegal pawn move", StartFen, "e2 e5", "", none);
         Row("on its own cell", StartFen, "e2 e2", "", none);
         Row("opponent's piece", StartFen, "e7 e5", "", QStringList { Opponents });
@@ -405,7 +427,7 @@ private slots:
         Row("SAN", StartFen, "Nf3", "rnbqkbnr/pppppppp/8/8/8/5N2/PPPPPPPP/RNBQKB1R w");
         Row("an opponent's move", StartFen, "Nf6", "No legal move matches \"Nf6\".");
         Row("promotion named", "4k3/P7/8/8/8/8/8/4K3 w", "a8=N+", "N3k3/8/8/8/8/8/8/4K3 w");
-        Row("promotion asked", "4k3/P7/8/8/8/8/8/4K3 w", "a7a8", "R3k3/8/8/8/8/8/8/4K3 w");
+        Row("promotion asked", "4k3/P7/8/8/8/8/8/4K3 w", "a7a8", "N3k3/8/8/8/8/8/8/4K3 w");
     }
 
     void typedMove()
@@ -417,7 +439,7 @@ private slots:
         QVERIFY(loaded.Load(Code(fen)));
         frmChess &window = loaded.window;
         if (text == "a7a8")
-            loaded.modals.Then(Promote(window, "a8", "rook"));
+            loaded.modals.Then(Promote(window, "a8", "n by keys N"));
         QTest::keyClicks(window.txtMove, text);
         QTest::keyClick(window.txtMove, Qt::Key_Return);
         const bool moved = after.contains('/');
@@ -455,21 +477,46 @@ private slots:
         Options::SetSideToMoveAtBottom(false);
     }
 
-    // The cells name themselves for screen readers; a dead position says so.
+    // What a screen reader finds: the cells name their squares and pieces, the check indicator
+    // its caption while it shows; nothing that shows holds an access key's "&" or says "check"
+    // out of check. A dead position says so.
+    void accessibleNamesAndDeadPosition_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("move"); // dragged after the load
+        QTest::addColumn<QString>("names"); // of the squares they start with, then of picCheck
+        QTest::addColumn<QString>("status");
+        const QString check = "4k3/4R3/8/8/8/8/8/1B2K3 b";
+        Row("a king in check", check, "",
+            "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop; In Check", "");
+        Row("the king steps out of check", check, "e8 e7", "e8, empty; e7, black king; ", "");
+        Row("mate", "R3k3/8/4K3/8/8/8/8/8 b", "", "e8, black king, in check; Mate", "");
+        Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", "", "b1, white bishop; ",
+            "Draw: neither side can mate.");
+    }
+
     void accessibleNamesAndDeadPosition()
     {
+        QFETCH(QString, fen);
+        QFETCH(QString, move);
+        QFETCH(QString, names);
+        QFETCH(QString, status);
         Loaded loaded;
-        QVERIFY(loaded.Load(Code("4k3/4R3/8/8/8/8/8/1B2K3 b")));
-        QStringList names;
-        for (const char *square : { "e8", "e7", "d5", "b1" })
-            names << loaded.window.imgCell[Sq(square)]->accessibleName();
-        QCOMPARE(names.join("; "),
-            "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop");
-        Drag(loaded.window, "e8", "e7");
-        QCOMPARE(loaded.window.imgCell[Sq("e7")]->accessibleName(), "e7, black king");
-        QCOMPARE(loaded.window.lblStatus->text(), "");
-        QVERIFY(loaded.Load(Code("4k3/8/8/8/8/8/8/1B2K3 b")));
-        QCOMPARE(loaded.window.lblStatus->text(), "Draw: neither side can mate.");
+        frmChess &window = loaded.window;
+        QVERIFY(loaded.Load(Code(fen)));
+        if (!move.isEmpty())
+            Drag(window, move.left(2), move.right(2));
+        QStringList read;
+        for (const QString &cell : names.split("; ").mid(0, names.count("; ")))
+            read << Name(window.imgCell[Sq(cell.left(2))]);
+        QCOMPARE((read << Name(window.picCheck)).join("; "), names);
+        QCOMPARE(window.lblStatus->text(), status);
+        const bool inCheck = window.Board().mbInCheck;
+        for (QWidget *widget : window.findChildren<QWidget *>())
+            if (widget->isVisible())
+                QVERIFY2(!Name(widget).contains('&')
+                        && (inCheck || !Name(widget).contains("check", Qt::CaseInsensitive)),
+                    qPrintable(Name(widget)));
     }
 
     // With the record off a whole turn writes no file. With it on, the opponent's reply is said
@@ -508,6 +555,7 @@ private slots:
         QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
         QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
         QCOMPARE(marked(reply.window), "e7 e5");
+        QCOMPARE(Name(reply.window.imgCell[Sq("e5")]), "e5, black pawn, last move");
         Drag(reply.window, "g1", "f3");
         QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "e7 e5");
@@ -522,6 +570,7 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
         QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "");
+        QCOMPARE(Name(reply.window.imgCell[Sq("e5")]), "e5, empty");
         QCOMPARE(reply.window.lblStatus->text(), "New game");
         Options::SetRecordEnabled(false);
         qputenv("XDG_CONFIG_HOME", config);
