@@ -28,18 +28,14 @@ export XDG_CONFIG_HOME=$out/config XDG_DATA_HOME=$out/data
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; true' EXIT
 fail() { echo "FAIL: $* (logs in $out)" >&2; exit 1; }
-wait_for() { # command... -> retries for 15 s until it succeeds
-    for _ in $(seq 150); do "$@" && return; sleep 0.1; done
-    return 1
-}
+# command... -> retries for 15 s until it succeeds
+wait_for() { for _ in $(seq 150); do "$@" && return; sleep 0.1; done; return 1; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
-pids+=($!)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" & pids+=($!)
 wait_for test -s "$out/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -1 "$out/display")
 weston --backend=x11-backend.so --socket="$WAYLAND_DISPLAY" --width=800 --height=600 --idle-time=0 \
-    >"$out/weston.log" 2>&1 &
-pids+=($!)
+    >"$out/weston.log" 2>&1 & pids+=($!)
 wait_for test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
 # Keys go to the X window under the pointer: weston's.
 xdotool mousemove 400 300
@@ -53,8 +49,7 @@ for turn in "${turns[@]}"; do
     wait_for eval '[ "$(wl-paste -n 2>/dev/null)" = "$code" ]' || fail "wl-copy does not serve the code"
     # The protocol log tells when the window has the keyboard and when the program offers a code.
     WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$program" 2>"$log" &
-    pid=$!
-    pids+=($pid)
+    pid=$! && pids+=($pid)
     wait_for grep -q 'wl_keyboard@[0-9]*\.enter' "$log" || fail "run $run: the window never got the keyboard"
     xdotool key alt+m type "$move"
     xdotool key Return key alt+s
