@@ -29,8 +29,10 @@ void WaitForClipboardOffer(QWidget *window)
     QEventLoop loop;
     bool offered = false;
     bool ready = false;
+    // Precise timers: a coarse one may fire 5 % late.
     QTimer afterActivation;
     afterActivation.setSingleShot(true);
+    afterActivation.setTimerType(Qt::PreciseTimer);
     QObject::connect(&afterActivation, &QTimer::timeout, &loop, &QEventLoop::quit);
     const auto check = [&] {
         if (!handle->isActive())
@@ -47,7 +49,7 @@ void WaitForClipboardOffer(QWidget *window)
         check();
     });
     QObject::connect(handle, &QWindow::activeChanged, &loop, check);
-    QTimer::singleShot(InAllMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(InAllMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     check();
     if (!ready)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
