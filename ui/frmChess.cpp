@@ -31,6 +31,7 @@
 #include "ui/Options.h"
 #include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
+#include "ui/WaylandStart.h"
 #include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
 
@@ -223,6 +224,12 @@ bool frmChess::Form_Load()
     show();
     activateWindow();
     cmdExit->setFocus();
+    if (IsWaylandPlatform()) {
+        WaitForClipboardOffer(this);
+        // Closed while waiting: there is no turn to play.
+        if (!isVisible())
+            return false;
+    }
     if (!LoadPosition(QString())) {
         close();
         return false;
