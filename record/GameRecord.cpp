@@ -148,6 +148,7 @@ bool GameRecord::StartGameFromSameAsSent(LoadReport &load, const BoardState &loa
     }
     started.startsOnSend = false;
     started.gameId = id;
+    NotePlayedThisRun(msPath, id);
     load = std::move(started);
     return true;
 }
@@ -172,7 +173,7 @@ bool GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move mov
     }
     load.gameId = id;
     load.startsOnSend = false;
-    NoteSentThisRun(msPath, id);
+    NotePlayedThisRun(msPath, id);
     return true;
 }
 

@@ -13,8 +13,8 @@ namespace corvalen::record {
 
 namespace {
 
-    std::mutex gSentLock;
-    std::set<std::pair<std::string, int64_t>> gSent;
+    std::mutex gPlayedLock;
+    std::set<std::pair<std::string, int64_t>> gPlayed;
 
 } // namespace
 
@@ -70,16 +70,16 @@ std::vector<int16_t> MarksOf(const std::string &text)
     return marks;
 }
 
-void NoteSentThisRun(const std::string &path, int64_t id)
+void NotePlayedThisRun(const std::string &path, int64_t id)
 {
-    const std::lock_guard lock(gSentLock);
-    gSent.emplace(path, id);
+    const std::lock_guard lock(gPlayedLock);
+    gPlayed.emplace(path, id);
 }
 
-bool SentThisRun(const std::string &path, int64_t id)
+bool PlayedThisRun(const std::string &path, int64_t id)
 {
-    const std::lock_guard lock(gSentLock);
-    return gSent.count({ path, id }) > 0;
+    const std::lock_guard lock(gPlayedLock);
+    return gPlayed.count({ path, id }) > 0;
 }
 
 } // namespace corvalen::record

@@ -26,8 +26,9 @@ struct GameRow {
     int64_t receivedPlies = 0;
     std::string receivedStatus;
     std::string receivedMarks;
-    // This run of the program sent a move in the game (so a load recognised again is found).
-    bool sentThisRun = false;
+    // This run of the program started the game or sent a move in it (so that a load
+    // recognised again finds the same game).
+    bool playedThisRun = false;
 };
 
 // The standard start as FenFromBoard writes it.
@@ -45,9 +46,10 @@ const char *ResultOf(GameStatus status, int16_t sideToMove);
 std::string MarksText(const std::vector<int16_t> &marks);
 std::vector<int16_t> MarksOf(const std::string &text);
 
-// Remembers, for this run of the program, that a move was sent in game `id` of the record at
-// `path`; SentThisRun answers it. A record switched off and on again keeps what it knew.
-void NoteSentThisRun(const std::string &path, int64_t id);
-bool SentThisRun(const std::string &path, int64_t id);
+// Remembers, for this run of the program, that game `id` of the record at `path` was started
+// or had a move sent; PlayedThisRun answers it. A record closed and opened again in the same
+// run still knows.
+void NotePlayedThisRun(const std::string &path, int64_t id);
+bool PlayedThisRun(const std::string &path, int64_t id);
 
 } // namespace corvalen::record

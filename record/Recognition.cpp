@@ -114,8 +114,20 @@ namespace {
         return NumberedPly(SideOfFen(game.startFen), game.plies - 1, game.lastSan);
     }
 
+    // This run of the program already placed this very load in `game`: started the game from
+    // it or sent the one move since (the record is being switched off and on).
+    bool PlacedThisRun(const GameRow &game, const std::string &fen)
+    {
+        return game.playedThisRun && game.receivedFen == fen
+            && (game.plies == game.receivedPlies
+                || (game.lastSent && game.plies == game.receivedPlies + 1));
+    }
+
     bool SameAsSent(Context &c)
     {
+        for (const GameRow &game : c.games)
+            if (PlacedThisRun(game, c.fen))
+                return false; // "again" finds that game
         for (const GameRow &game : c.games) {
             if (!game.lastSent || game.lastFen != c.fen)
                 continue;
@@ -168,11 +180,9 @@ namespace {
         for (const GameRow &game : c.games) {
             if (game.receivedFen != c.fen)
                 continue;
-            // An opening position belongs to the game that received it only while nothing was
-            // sent since, or while the one move sent since was sent in this run (the same load,
-            // recognised again).
-            if (c.opening && game.plies != game.receivedPlies
-                && !(game.sentThisRun && game.lastSent && game.plies == game.receivedPlies + 1))
+            // An opening position recurs in every game: it belongs to the game that received it
+            // only while nothing was sent since, or when this run placed the load there.
+            if (c.opening && game.plies != game.receivedPlies && !PlacedThisRun(game, c.fen))
                 continue;
             LoadReport &report = c.found.report;
             report.gameId = game.id;

@@ -155,7 +155,7 @@ std::vector<GameRow> ReadGames(
     sqlite::Statement read = db.Prepare(std::string(GameColumns) + " ORDER BY played_order DESC");
     while (read.Step()) {
         games.push_back(RowOf(read));
-        games.back().sentThisRun = SentThisRun(path, games.back().id);
+        games.back().playedThisRun = PlayedThisRun(path, games.back().id);
     }
     transaction.Check(read);
     return games;

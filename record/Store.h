@@ -20,7 +20,7 @@ bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error);
 // them meanwhile.
 bool CreateSchema(sqlite::Connection &db, std::string &error);
 
-// Every game, the most recently played first; `path` names the record for SentThisRun.
+// Every game, the most recently played first; `path` names the record for PlayedThisRun.
 std::vector<GameRow> ReadGames(
     sqlite::Connection &db, sqlite::Transaction &transaction, const std::string &path);
 std::optional<GameRow> ReadGameRow(

@@ -184,7 +184,7 @@ private slots:
                 + " Your opponent has not replied with a move yet.");
         Row("the position sent, then Start a New Game", "new >e4 <e5 day:4 >Nf3 sent renew >Nc6",
             "Game started from this position||2:black 1 Nc6 *; 1:white 3 Nf3 *");
-        Row("own first code, then Start a New Game", "new >e4 sent renew >e5",
+        Row("own first code, Start a New Game, recognised again", "new >e4 sent renew load >e5",
             reply + "1. e4|e2 e4|2:black 2 e5 *; 1:white 1 e4 *");
         Row("an older position, a send from it", "new >e4 <e5 >Nf3 <Nc6 ply:2 >Bc4",
             earlier.arg("after 1... e5", "2... Nc6", "1:white 4 Nc6 *"));
