@@ -24,9 +24,16 @@ enum class LoadCase {
     Continues, // the opponent's reply to a position the local player sent
     Again, // the position a game received last, opened once more
     GameStarts, // the standard start, or one White move from it: a new game from the start
-    SameAsSent, // a position the local player sent: belongs to no game
+    SameAsSent, // the position the local player sent last in a game: nothing is recorded
     DoesNotFollow, // close to a sent position, yet not one legal move from it: a new game
     Otherwise, // a new game from this position
+    EarlierPosition, // a position a game passed before its last: nothing is recorded
+};
+
+// A move as the record keeps it.
+struct RecordedMove {
+    std::string san;
+    std::string coordinates; // "e2e4", "e7e8q"
 };
 
 // What the window shows after a load, and what a later send of this turn needs.
@@ -35,8 +42,13 @@ struct LoadReport {
     // The game the position belongs to; without one (and without startsOnSend) a send
     // records nothing.
     std::optional<int64_t> gameId;
-    // New Game: the first send creates the game (standard start, local player White).
+    // The first send creates the game: New Game, game starts, does not follow, otherwise.
     bool startsOnSend = false;
+    // Same as sent, earlier position: gameId names the game, and a send records nothing.
+    bool recordsNothing = false;
+    // Same as sent: the player may still take the position for a new game
+    // (StartGameFromSameAsSent).
+    bool offersNewGame = false;
     // Moves recorded in the game up to the loaded position: a send of this turn goes there,
     // replacing what an earlier send of the same turn recorded.
     int plies = 0;
@@ -45,6 +57,12 @@ struct LoadReport {
     // The opponent's move to mark: its from and to squares, the rook's two squares for
     // castling, the taken pawn's square for en passant. Empty when there is none.
     std::vector<int16_t> marks;
+    // What the first send records before the local move when startsOnSend: the position the
+    // game begins from (empty: the standard start), the opponent's first move from it when
+    // the loaded position is one White move from the start, and the code received.
+    std::string startFen;
+    std::optional<RecordedMove> firstMove;
+    std::string receivedCode;
 };
 
 // One line of the list of games.
@@ -91,21 +109,31 @@ public:
     void SetClock(Clock now) { mNow = std::move(now); }
 
     // Places a position just loaded (the local player to move, `status` as the turn judged
-    // it, `code` the text received) and records what that calls for, in one transaction:
+    // it, `code` the text received). Its cases, tried in this order:
+    //   same as sent   the position a game's local player sent last, no reply yet: a
+    //                  message naming the game and the move; nothing is recorded;
     //   continues      a game whose last position the local player sent leads here by one
     //                  legal move (the most recently played such game): that move is recorded
     //                  as the opponent's; status "Your opponent played 14... Nf6", marks;
-    //   again          the position a game received last: nothing recorded, the status and
-    //                  marks of the first load;
+    //   again          the position a game received last: the status and marks of the
+    //                  first load;
+    //   earlier position  a position a game passed before its last: nothing is recorded;
     //   game starts    the standard start ("New game") or one White move from it ("Your
-    //                  opponent played 1. e4", marks): a new game from the standard start;
-    //   same as sent   a position the local player sent: a message, nothing recorded, no game;
+    //                  opponent played 1. e4", marks): a game from the standard start;
     //   does not follow  at most 8 squares away from a sent position: a message naming that
-    //                  game, and a new game from this position;
-    //   otherwise      a new game from this position ("Game started from this position").
-    // Mate or stalemate at load ends the game it belongs to.
+    //                  game and the move sent there, and a game from this position;
+    //   otherwise      a game from this position ("Game started from this position").
+    // Only "continues" writes, in one transaction; the games the last three start are
+    // written by the first send. Mate or stalemate at load ends the game continued. The same
+    // load recognised twice in one run finds the same game.
     std::optional<LoadReport> RecogniseLoad(
         const BoardState &loaded, GameStatus status, const std::string &code, std::string &error);
+
+    // "Start a New Game" after same as sent: records at once a game from the loaded position
+    // (from the standard start with the opponent's first move when the position is one White
+    // move from it) and turns `load` into the report of that game.
+    bool StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded, GameStatus status,
+        const std::string &code, std::string &error);
 
     // New Game in the window: a report for the standard start with the local player as White.
     // Nothing is recorded until the first send.
@@ -114,8 +142,9 @@ public:
     // Records the local move of this turn (SAN, coordinates, the code sent, the time) after
     // load.plies moves of load's game, replacing a move an earlier send of this turn recorded
     // there. `loaded` is the position before the move; promotionPiece counts only for a
-    // promotion. Sets the result when the move mates or stalemates. Records nothing for a
-    // position that belongs to no game; for New Game creates the game and fills load.gameId.
+    // promotion. Sets the result when the move mates or stalemates. Records nothing (and
+    // answers true) for a load that records nothing; for a load that starts a game creates it
+    // with what the load received, and fills load.gameId. Whole or not at all.
     bool RecordSend(LoadReport &load, const BoardState &loaded, Move move, int16_t promotionPiece,
         const std::string &code, std::string &error);
 

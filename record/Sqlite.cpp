@@ -141,6 +141,11 @@ int64_t Connection::LastInsertId() const
     return sqlite3_last_insert_rowid(mDb);
 }
 
+bool Connection::InTransaction() const
+{
+    return sqlite3_get_autocommit(mDb) == 0;
+}
+
 Transaction::Transaction(Connection &connection, bool write)
     : mConnection(connection)
 {
@@ -149,22 +154,56 @@ Transaction::Transaction(Connection &connection, bool write)
 
 Transaction::~Transaction()
 {
-    if (mOpen) {
+    Fail("not committed");
+}
+
+void Transaction::Fail(const std::string &why)
+{
+    if (mError.empty())
+        mError = why.empty() ? "failed" : why;
+    if (!mOpen)
+        return;
+    mOpen = false;
+    // Only while SQLite has not rolled back by itself: a ROLLBACK then would fail, and
+    // nothing else may run.
+    if (mConnection.InTransaction()) {
         std::string ignored;
         mConnection.Execute("ROLLBACK", ignored);
     }
 }
 
+bool Transaction::Run(Statement &statement)
+{
+    if (Ok())
+        statement.Run();
+    return Check(statement);
+}
+
+bool Transaction::Execute(const char *sql)
+{
+    std::string why;
+    if (Ok() && !mConnection.Execute(sql, why))
+        Fail(why);
+    return Ok();
+}
+
+bool Transaction::Check(const Statement &statement)
+{
+    if (statement.Failed())
+        Fail(statement.Error());
+    return Ok();
+}
+
 bool Transaction::Commit(std::string &error)
 {
-    if (!mOpen) {
-        error = mError;
-        return false;
+    std::string why;
+    if (Ok() && mConnection.Execute("COMMIT", why)) {
+        mOpen = false;
+        return true;
     }
-    if (!mConnection.Execute("COMMIT", error))
-        return false; // still open: the destructor rolls it back
-    mOpen = false;
-    return true;
+    Fail(why);
+    error = mError;
+    return false;
 }
 
 } // namespace corvalen::sqlite

@@ -76,9 +76,12 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     Statement Prepare(std::string_view sql) { return Statement(mDb, sql); }
-    // Runs SQL without parameters (several statements allowed); false and `error` on a failure.
+    // Runs SQL without parameters (several statements allowed, stopping at the first that
+    // fails); false and `error` on a failure.
     bool Execute(const char *sql, std::string &error);
     int64_t LastInsertId() const;
+    // True while a transaction is open: false again once SQLite rolled one back by itself.
+    bool InTransaction() const;
 
 private:
     explicit Connection(sqlite3 *db)
@@ -88,9 +91,13 @@ private:
     sqlite3 *mDb;
 };
 
-// A transaction that rolls back unless Commit() succeeded. A writing transaction starts with
-// BEGIN IMMEDIATE: it takes the write lock at once (waiting up to the busy timeout), so two
-// processes never both read and then fail to write.
+// A change that is whole or not at all. A writing transaction starts with BEGIN IMMEDIATE: it
+// takes the write lock at once (waiting up to the busy timeout), so two processes never both
+// read and then fail to write. Every step of the change goes through the transaction: after the
+// first failed step no further statement runs, and the transaction is rolled back at once.
+// SQLite may have rolled it back by itself already (FULL, IOERR, NOMEM, BUSY, or RAISE(ROLLBACK)
+// in a trigger); a statement run after that would commit on its own, so none is. A COMMIT that
+// fails is rolled back too.
 class Transaction {
 public:
     Transaction(Connection &connection, bool write);
@@ -98,11 +105,23 @@ public:
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
 
-    // Empty when the transaction began, else why not.
+    // True while the transaction began and no step failed.
+    bool Ok() const { return mError.empty(); }
+    // Empty while Ok(), else the first failure.
     const std::string &Error() const { return mError; }
+    // Runs `statement` to its end unless a step failed before; false once any step failed.
+    bool Run(Statement &statement);
+    // Runs SQL without parameters unless a step failed before; false once any step failed.
+    bool Execute(const char *sql);
+    // Takes note of a query that stopped stepping: false once it or any step before failed.
+    bool Check(const Statement &statement);
+    // Commits when every step succeeded; else (or when COMMIT fails) rolls back, false and
+    // the reason in `error`.
     bool Commit(std::string &error);
 
 private:
+    void Fail(const std::string &why);
+
     Connection &mConnection;
     bool mOpen = false;
     std::string mError;

@@ -41,10 +41,13 @@ std::optional<SanMove> Play(BoardState &board, const QString &san)
 //   ~SAN   the opponent moves          <SAN   the opponent moves and the local player loads it
 //   load   the position loaded last, once more       sent   the position sent last, loaded
 //   day:N  the clock at 2026-03-N      ?SAN   CastlingRefusal's answer, added to the message
+//   ply:N  the position after the script's Nth move loaded      renew  Start a New Game
+//   refuse:WHEN  a trigger (WHEN: "AFTER_UPDATE_ON_game") that fails every later write
 LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last = nullptr)
 {
     LoadReport report;
     BoardState loaded = Position(StartFen), current = loaded;
+    std::vector<BoardState> played;
     std::string error;
     auto load = [&](const BoardState &position) {
         loaded = current = position;
@@ -67,16 +70,30 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
             const auto noon = std::chrono::system_clock::from_time_t(
                 1772366400 + (step.mid(4).toInt() - 1) * 86400);
             record.SetClock([noon] { return noon; });
+        } else if (step.startsWith("ply:")) {
+            load(played.at(step.mid(4).toUInt() - 1));
+        } else if (step == "renew") {
+            if (!record.StartGameFromSameAsSent(report, loaded,
+                    LoadedStatus(loaded, FindKing(loaded)),
+                    EncodePositionCode(loaded, loaded.giToMove), error))
+                report.message = "error: " + error;
+        } else if (step.startsWith("refuse:")) {
+            const QString trigger = "CREATE TRIGGER refuse " + step.mid(7).replace('_', ' ')
+                + " BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END";
+            if (!sqlite::Connection::Open(record.Path(), false, 0, error)
+                     ->Execute(qPrintable(trigger), error))
+                qFatal("test script: %s", error.c_str());
         } else if (step[0] == '>') {
             current = loaded;
             const SanMove move = Play(current, san).value();
+            played.push_back(current);
             if (!record.RecordSend(report, loaded, move.move, move.promotionPiece,
                     EncodePositionCode(current, current.giToMove), error))
                 report.message = "error: " + error;
         } else if (step[0] == '?') {
             const Move move = MoveFromSan(loaded, san.toStdString()).value().move;
             report.message += record.CastlingRefusal(report, loaded, move, error) + error;
-        } else if (!Play(current, san)) {
+        } else if (!Play(current, san) || (played.push_back(current), false)) {
             qFatal("test script: no move %s", qPrintable(step));
         } else if (step[0] == '<') {
             load(current);
@@ -147,26 +164,43 @@ private slots:
         QTest::addColumn<QString>("report");
         const QString rooks = "fen:r3k2r/8/8/8/8/8/8/R3K2R_w ", reply = "Your opponent played ";
         const QString castling = "fen:r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R_w >a3 ";
-        const QString kept = "Does not follow your last move: kept as a new game||2:white 0 - *; "
-                             "1:white %1|This position does not follow by one legal move from "
+        const QString kept = "Does not follow your last move: kept as a new game||1:white %1|This position does not follow by one legal move from "
                              "the position you sent in the game started 2026-03-01 (last move "
                              "%2). It is kept as a new game.";
         const QString noCastling = "You cannot castle on this side: your %1 in this game (%2).";
-        Row("the start, again, then after a send", "start start >e4 start",
-            "New game||2:white 0 - *; 1:white 1 e4 *");
-        Row("a game starts after 1. e4", "<e4", reply + "1. e4|e2 e4|1:black 1 e4 *");
+        const QString sent = "This is the position you sent in game 1 on 2026-03-0%1 (%2).";
+        const QString earlier = "This is an earlier position of game 1 (%1); the game now stands "
+                                "at %2.||%3";
+        Row("the start twice, a send, the start again: one game", "start start >e4 start >d4",
+            "New game||1:white 1 d4 *");
+        Row("a game starts after 1. e4, recorded with the first send", "<e4 >e5 load >d5",
+            reply + "1. e4|e2 e4|1:black 2 d5 *");
         Row("New Game thrice, two sends", "new new new >e4 >d4", "New game||1:white 1 d4 *");
         Row("the reply, loaded twice", "new >e4 <e5 load", reply + "1... e5|e7 e5|1:white 2 e5 *");
         Row("the reply opened after a send, sent again", "new >e4 <e5 >Nf3 load >Nc3",
             reply + "1... e5|e7 e5|1:white 3 Nc3 *");
-        Row("the position sent, then a send", "new >e4 <e5 day:4 >Nf3 sent >Nc6",
-            "This is the position you sent on 2026-03-04.||1:white 3 Nf3 *|This is the "
-            "position you sent on 2026-03-04. Your opponent has not replied with a move "
-            "yet.");
+        Row("own first code opened again, a send from it", "new >e4 sent >e5",
+            sent.arg(1).arg("1. e4") + "||1:white 1 e4 *|" + sent.arg(1).arg("1. e4")
+                + " Your opponent has not replied with a move yet.");
+        Row("the position sent, then Start a New Game", "new >e4 <e5 day:4 >Nf3 sent renew >Nc6",
+            "Game started from this position||2:black 1 Nc6 *; 1:white 3 Nf3 *");
+        Row("own first code, Start a New Game, recognised again", "new >e4 sent renew load >e5",
+            reply + "1. e4|e2 e4|2:black 2 e5 *; 1:white 1 e4 *");
+        Row("an older position, a send from it", "new >e4 <e5 >Nf3 <Nc6 ply:2 >Bc4",
+            earlier.arg("after 1... e5", "2... Nc6", "1:white 4 Nc6 *"));
+        Row("an older position sent", "new >e4 <e5 >Nf3 <Nc6 >Bc4 ply:3",
+            earlier.arg("after 2. Nf3", "3. Bc4", "1:white 5 Bc4 *"));
+        Row("the set-up position a game started from", "fen:4k3/8/8/8/8/8/8/R3K3_b >Kd7 <Ra2 day:2 "
+            "fen:4k3/8/8/8/8/8/8/R3K3_b",
+            earlier.arg("the position it started from", "2. Ra2", "1:black 2 Ra2 *"));
         Row("two moves at once", "new >e4 <e5 day:2 >Nf3 ~Nc6 ~Bc4 <Nf6",
             kept.arg("3 Nf3 *", "2. Nf3"));
-        Row("near no game", "fen:4k3/8/8/8/8/8/8/R3K3_b",
-            "Game started from this position||1:black 0 - *");
+        Row("two moves at once after a reply", "new >e4 <e5 day:2 >Nf3 <Nc6 ~Bc4 ~Nf6 <Ng5",
+            kept.arg("4 Nc6 *", "2. Nf3"));
+        Row("a code opened and nothing sent", "fen:4k3/8/8/8/8/8/8/R3K3_b",
+            "Game started from this position||");
+        Row("a game from a loaded position, recorded with the first send",
+            "fen:4k3/8/8/8/8/8/8/R3K3_b >Kd7", "Game started from this position||1:black 1 Kd7 *");
         Row("two games in one position", "new >e4 <e5 >Nf3 new >e4 <e5 >Nf3 <Nc6",
             reply + "2... Nc6|b8 c6|2:white 4 Nc6 *; 1:white 3 Nf3 *");
         Row("castling the record forbids", castling + "<Kd8 >a4 <Ke8 >a5 <O-O",
@@ -174,8 +208,6 @@ private slots:
         Row("castling", castling + "<O-O", reply + "1... O-O|e8 g8 h8 f8|1:white 2 O-O *");
         Row("en passant", "<e4 >a6 <e5 >d5 <exd6", reply + "3. exd6|e5 d6 d5|1:black 5 exd6 *");
         Row("mate at load", "new >f3 <e5 >g4 <Qh4#", reply + "2... Qh4#|d8 h4|1:white 4 Qh4# 0-1");
-        Row("stalemate at load", "fen:7k/8/6Q1/8/8/8/8/6K1_b",
-            "Game started from this position||1:black 0 - 1/2-1/2");
         Row("the king moved", rooks + ">Kf1 <Kd8 >Ke1 <Ke8 ?O-O",
             reply + "2... Ke8|d8 e8|1:white 4 Ke8 *|" + noCastling.arg("king moved", "1. Kf1"));
         Row("a rook moved", rooks + ">Rb1 <Kd8 >Ra1 <Ke8 ?O-O ?O-O-O",
@@ -200,6 +232,51 @@ private slots:
         QCOMPARE(QString::fromStdString(seen.status) + '|' + marks.join(' ') + '|' + Games(*record)
                 + QString::fromStdString(seen.message.empty() ? "" : '|' + seen.message),
             report);
+    }
+
+    // A write that fails midway (a trigger raising ROLLBACK, as a full disk would stop it)
+    // leaves the record as the script before the failing step made it: every game's plies
+    // equal its move rows, its last SAN is its last move's, its PGN reads back.
+    void keepsEveryChangeWhole_data()
+    {
+        for (const char *column : { "before", "failing" })
+            QTest::addColumn<QString>(column);
+        Row("a send, its move refused", "new >e4 <e5", "refuse:BEFORE_INSERT_ON_move >Nf3");
+        Row("a send, its game row refused last", "new >e4 <e5", "refuse:AFTER_UPDATE_ON_game >Nf3");
+        Row("a first send, the opponent's first move refused", "<e4",
+            "refuse:BEFORE_INSERT_ON_move >e5");
+        Row("a load continuing a game, its move refused", "new >e4",
+            "refuse:BEFORE_INSERT_ON_move <e5");
+        Row("a load continuing a game, its game row refused", "new >e4",
+            "refuse:AFTER_UPDATE_ON_game <e5");
+    }
+
+    void keepsEveryChangeWhole()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, failing);
+        QTemporaryDir folder;
+        std::string error;
+        QStringList dumps;
+        for (const QString &script : { before, before + ' ' + failing }) {
+            const QString path = folder.filePath(QString::number(dumps.size()));
+            auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+            const LoadReport report = RunScript(*record, script);
+            QCOMPARE(QString::fromStdString(report.message).contains("disk full"),
+                script != before);
+            for (const GameSummary &game : std::vector(record->ListGames(error).value()))
+                QVERIFY(record->Pgn(game.id, error));
+            auto db = sqlite::Connection::Open(path.toStdString(), false, 0, error);
+            sqlite::Statement read = db->Prepare(
+                "SELECT group_concat(g.id || g.plies || ifnull(g.last_san, '') || g.received_fen "
+                "|| ifnull(g.sent_fen, '') || (SELECT group_concat(ply || san, ' ') FROM move "
+                "WHERE game_id = g.id), '; '), sum(g.plies != (SELECT count(*) FROM move WHERE "
+                "game_id = g.id) OR ifnull(g.last_san, '') != (SELECT ifnull(max(san), '') FROM "
+                "move WHERE game_id = g.id AND ply = g.plies - 1)) FROM game g");
+            QVERIFY(read.Step() && read.Int(1) == 0);
+            dumps << QString::fromStdString(read.Text(0));
+        }
+        QCOMPARE(dumps.last(), dumps.first());
     }
 
     // A game played through the record comes back from its PGN: the SAN reader replays it to
@@ -271,6 +348,9 @@ private slots:
         Row("not a database", "text", "file is not a database");
         Row("written by a newer version", "PRAGMA user_version = 2", "newer version of Corvalen");
         Row("another program's database", "CREATE TABLE t (a)", "not a Corvalen game record");
+        Row("another program's tables under the record's version",
+            "CREATE TABLE game (id); CREATE TABLE move (id); PRAGMA user_version = 1",
+            "not a Corvalen game record");
         Row("in a folder that cannot be written", "read-only", "readonly database");
     }
 
@@ -323,7 +403,7 @@ private slots:
         for (const char *column : { "arguments", "home", "answer" })
             QTest::addColumn<QString>(column);
         Row("games, the most recently played first", "games", "record",
-            "0|2\t2026-03-01\tblack\t0\t-\t*\n1\t2026-03-01\twhite\t3\tNf3\t*\n|");
+            "0|2\t2026-03-01\tblack\t1\tKd7\t*\n1\t2026-03-01\twhite\t3\tNf3\t*\n|");
         Row("pgn of the game played last", "pgn", "record", "0|@2|");
         Row("pgn of one game", "pgn 1", "record", "0|@1|");
         Row("pgn of all games", "pgn all", "record", "0|@2@1|");
@@ -344,7 +424,7 @@ private slots:
         const QString path = folder.filePath("record/corvalen/games.sqlite");
         std::string error;
         auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
-        RunScript(*record, "new >e4 <e5 >Nf3 fen:4k3/8/8/8/8/8/8/R3K3_b");
+        RunScript(*record, "new >e4 <e5 >Nf3 fen:4k3/8/8/8/8/8/8/R3K3_b >Kd7");
         for (const int id : { 1, 2 })
             answer.replace(QString("@%1").arg(id), QString::fromStdString(*record->Pgn(id, error)));
         // Delete Record... takes the file and its companions (the record is open: both exist).

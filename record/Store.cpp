@@ -1,0 +1,261 @@
+#include "record/Store.h"
+
+#include "record/GameRecord.h"
+#include "rules/Fen.h"
+#include "rules/MoveExecution.h"
+#include "rules/MoveLegality.h"
+#include "rules/San.h"
+
+namespace corvalen::record {
+
+namespace {
+
+    // Version 1. A game row keeps what recognising a load needs (the last position, who sent
+    // it, the last position sent and the last received), so a start-up reads one row per game
+    // and never replays moves; each move row keeps the code of the position after it.
+    // played_order grows with every change: the game with the largest is the one played most
+    // recently.
+    constexpr const char *Schema = R"(
+CREATE TABLE game (
+    id INTEGER PRIMARY KEY,
+    started TEXT NOT NULL,
+    start_fen TEXT NOT NULL,
+    local_side INTEGER NOT NULL,
+    result TEXT NOT NULL DEFAULT '*',
+    plies INTEGER NOT NULL DEFAULT 0,
+    last_fen TEXT NOT NULL,
+    last_sent INTEGER NOT NULL DEFAULT 0,
+    last_san TEXT,
+    played_order INTEGER NOT NULL,
+    sent_fen TEXT,
+    sent_at TEXT,
+    received_fen TEXT,
+    received_plies INTEGER,
+    received_status TEXT,
+    received_marks TEXT
+);
+CREATE INDEX game_by_order ON game(played_order);
+CREATE INDEX game_by_sent ON game(sent_fen);
+CREATE INDEX game_by_received ON game(received_fen);
+CREATE TABLE move (
+    game_id INTEGER NOT NULL REFERENCES game(id) ON DELETE CASCADE,
+    ply INTEGER NOT NULL,
+    san TEXT NOT NULL,
+    coordinates TEXT NOT NULL,
+    code TEXT NOT NULL,
+    local INTEGER NOT NULL,
+    played TEXT NOT NULL,
+    PRIMARY KEY (game_id, ply)
+) WITHOUT ROWID;
+PRAGMA user_version = 1;
+)";
+
+    constexpr const char *NextOrder = "(SELECT COALESCE(MAX(played_order), 0) + 1 FROM game)";
+
+    // Every table's columns with their types and constraints, one line each.
+    std::optional<std::string> Tables(sqlite::Connection &db, std::string &error)
+    {
+        sqlite::Statement read = db.Prepare(
+            "SELECT t.name, c.name, c.type, c.\"notnull\", c.pk, c.dflt_value FROM sqlite_schema "
+            "t JOIN pragma_table_info(t.name) c WHERE t.type = 'table' AND t.name NOT LIKE "
+            "'sqlite_%' ORDER BY t.name, c.cid");
+        std::string tables;
+        while (read.Step())
+            for (int column = 0; column < 6; ++column)
+                tables += read.Text(column) + (column == 5 ? "\n" : " ");
+        if (read.Failed()) {
+            error = read.Error();
+            return std::nullopt;
+        }
+        return tables;
+    }
+
+    // The tables of version 1, as a file the program made holds them.
+    const std::string &SchemaTables()
+    {
+        static const std::string tables = [] {
+            std::string error;
+            const auto memory = sqlite::Connection::Open(":memory:", false, 0, error);
+            const bool made = memory && memory->Execute(Schema, error);
+            const std::optional<std::string> read = made ? Tables(*memory, error) : std::nullopt;
+            return read.value_or(error);
+        }();
+        return tables;
+    }
+
+} // namespace
+
+bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error)
+{
+    sqlite::Statement read = db.Prepare("SELECT (SELECT user_version FROM pragma_user_version),"
+                                        " (SELECT count(*) FROM sqlite_schema)");
+    if (!read.Step()) {
+        error = read.Failed() ? read.Error() : "cannot be read";
+        return false;
+    }
+    version = read.Int(0);
+    const int64_t objects = read.Int(1);
+    if (version > GameRecord::SchemaVersion) {
+        error = "written by a newer version of Corvalen (record version " + std::to_string(version)
+            + "); left as it is";
+        return false;
+    }
+    if (version == 0 && objects == 0)
+        return true;
+    std::optional<std::string> tables;
+    if (version > 0 && !(tables = Tables(db, error)))
+        return false;
+    if (version == 0 || *tables != SchemaTables()) {
+        error = "not a Corvalen game record; left as it is";
+        return false;
+    }
+    return true;
+}
+
+bool CreateSchema(sqlite::Connection &db, std::string &error)
+{
+    sqlite::Transaction transaction(db, true);
+    if (!transaction.Ok()) {
+        error = transaction.Error();
+        return false;
+    }
+    // Asked again under the write lock: another window may have made the schema since.
+    int64_t version = 0;
+    if (!ReadSchema(db, version, error))
+        return false;
+    if (version > 0 || (transaction.Execute(Schema) && transaction.Commit(error)))
+        return true;
+    error = transaction.Error();
+    return false;
+}
+
+namespace {
+
+    constexpr const char *GameColumns
+        = "SELECT id, started, start_fen, local_side, result, plies, last_fen, last_sent, "
+          "last_san, sent_fen, sent_at, received_fen, received_plies, received_status, "
+          "received_marks FROM game";
+
+    GameRow RowOf(const sqlite::Statement &read)
+    {
+        return GameRow { read.Int(0), read.Text(1), read.Text(2),
+            static_cast<int16_t>(read.Int(3)), read.Text(4), read.Int(5), read.Text(6),
+            read.Int(7) != 0, read.Text(8), read.Text(9), read.Text(10), read.Text(11),
+            read.Int(12), read.Text(13), read.Text(14), false };
+    }
+
+} // namespace
+
+std::vector<GameRow> ReadGames(
+    sqlite::Connection &db, sqlite::Transaction &transaction, const std::string &path)
+{
+    std::vector<GameRow> games;
+    if (!transaction.Ok())
+        return games;
+    sqlite::Statement read = db.Prepare(std::string(GameColumns) + " ORDER BY played_order DESC");
+    while (read.Step()) {
+        games.push_back(RowOf(read));
+        games.back().playedThisRun = PlayedThisRun(path, games.back().id);
+    }
+    transaction.Check(read);
+    return games;
+}
+
+std::optional<GameRow> ReadGameRow(
+    sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId)
+{
+    if (!transaction.Ok())
+        return std::nullopt;
+    sqlite::Statement read = db.Prepare(std::string(GameColumns) + " WHERE id = ?1");
+    read.Bind(gameId);
+    if (read.Step())
+        return RowOf(read);
+    transaction.Check(read);
+    return std::nullopt;
+}
+
+void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
+    const ContinuedGame &continued, const LoadReport &report, const std::string &code,
+    const std::string &now)
+{
+    sqlite::Statement insert = db.Prepare("INSERT INTO move (game_id, ply, san, coordinates, "
+                                          "code, local, played) VALUES (?1, ?2, ?3, ?4, ?5, 0, "
+                                          "?6)");
+    insert.Bind(continued.gameId, continued.ply, continued.move.san, continued.move.coordinates,
+        code, now);
+    if (!transaction.Run(insert))
+        return;
+    sqlite::Statement update = db.Prepare(std::string("UPDATE game SET plies = ?2, last_fen = ?3, "
+                                                      "last_sent = 0, last_san = ?4, result = "
+                                                      "?5, received_fen = ?3, received_plies = "
+                                                      "?2, received_status = ?6, received_marks = "
+                                                      "?7, played_order = ")
+        + NextOrder + " WHERE id = ?1");
+    update.Bind(continued.gameId, continued.ply + 1, continued.fen, continued.move.san,
+        continued.result, report.status, MarksText(report.marks));
+    transaction.Run(update);
+}
+
+int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
+    const LoadReport &load, const BoardState &loaded, const std::string &result,
+    const std::string &now)
+{
+    const std::string fen = FenFromBoard(loaded);
+    sqlite::Statement insert
+        = db.Prepare(std::string("INSERT INTO game (started, start_fen, local_side, result, "
+                                 "plies, last_fen, last_san, played_order, received_fen, "
+                                 "received_plies, received_status, received_marks) VALUES (?1, "
+                                 "?2, ?3, ?4, ?5, ?6, ?7, ")
+            + NextOrder + ", ?6, ?5, ?8, ?9)");
+    const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
+    if (load.firstMove)
+        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
+            load.status, MarksText(load.marks));
+    else
+        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, std::nullopt,
+            load.status, MarksText(load.marks));
+    if (!transaction.Run(insert))
+        return 0;
+    const int64_t id = db.LastInsertId();
+    if (load.firstMove) {
+        sqlite::Statement first = db.Prepare("INSERT INTO move (game_id, ply, san, coordinates, "
+                                             "code, local, played) VALUES (?1, 0, ?2, ?3, ?4, 0, "
+                                             "?5)");
+        first.Bind(id, load.firstMove->san, load.firstMove->coordinates, load.receivedCode, now);
+        if (!transaction.Run(first))
+            return 0;
+    }
+    return id;
+}
+
+void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId,
+    int64_t plies, const BoardState &loaded, Move move, int16_t promotionPiece,
+    const std::string &code, const std::string &now)
+{
+    const bool promotion = IsPromotion(loaded, move.from, move.to);
+    const int16_t piece = !promotion                        ? Empty
+        : promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece
+                                                            : Queen;
+    const std::string san = MoveToSan(loaded, move, piece);
+    BoardState after = loaded;
+    CarryOutMove(after, move.from, move.to, piece);
+    after.giToMove = Opponent(loaded.giToMove);
+    const std::string fen = FenFromBoard(after);
+    const GameStatus status = LoadedStatus(after, FindKing(after));
+
+    sqlite::Statement drop = db.Prepare("DELETE FROM move WHERE game_id = ?1 AND ply >= ?2");
+    drop.Bind(gameId, plies);
+    sqlite::Statement insert = db.Prepare("INSERT INTO move (game_id, ply, san, coordinates, "
+                                          "code, local, played) VALUES (?1, ?2, ?3, ?4, ?5, 1, "
+                                          "?6)");
+    insert.Bind(gameId, plies, san, MoveCoordinates(move, piece), code, now);
+    sqlite::Statement update = db.Prepare(std::string("UPDATE game SET plies = ?2, last_fen = ?3, "
+                                                      "last_sent = 1, last_san = ?4, result = "
+                                                      "?5, sent_fen = ?3, sent_at = ?6, "
+                                                      "played_order = ")
+        + NextOrder + " WHERE id = ?1");
+    update.Bind(gameId, plies + 1, fen, san, ResultOf(status, after.giToMove), now);
+    transaction.Run(drop) && transaction.Run(insert) && transaction.Run(update);
+}
+
+} // namespace corvalen::record

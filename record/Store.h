@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "record/GameRows.h"
+#include "record/Recognition.h"
+#include "record/Sqlite.h"
+
+namespace corvalen::record {
+
+// The schema version of a record file, checked before anything is written to it: false and
+// the reason when it cannot be read, when a newer version of the program wrote it, or when
+// its tables and columns are not the record's (another program's file). Version 0 is an
+// empty file.
+bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error);
+// Makes the tables in an empty file, whole or not at all; nothing when another window made
+// them meanwhile.
+bool CreateSchema(sqlite::Connection &db, std::string &error);
+
+// Every game, the most recently played first; `path` names the record for PlayedThisRun.
+std::vector<GameRow> ReadGames(
+    sqlite::Connection &db, sqlite::Transaction &transaction, const std::string &path);
+std::optional<GameRow> ReadGameRow(
+    sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId);
+
+// The writes; each runs inside `transaction` and does nothing once a step of it failed.
+// The opponent's move that continues a game (a recognition's only write).
+void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
+    const ContinuedGame &continued, const LoadReport &report, const std::string &code,
+    const std::string &now);
+// A game `load` starts, standing at the loaded position: the position it begins from, the
+// opponent's first move when there is one. Its id; 0 when the write failed.
+int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
+    const LoadReport &load, const BoardState &loaded, const std::string &result,
+    const std::string &now);
+// The local move after `plies` moves of a game, replacing what stood there.
+void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId,
+    int64_t plies, const BoardState &loaded, Move move, int16_t promotionPiece,
+    const std::string &code, const std::string &now);
+
+} // namespace corvalen::record
