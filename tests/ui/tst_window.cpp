@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "WindowTestSupport.h"
-#include "code/frmBoardCode.h"
+#include "ui/frmBoardCode.h"
 #include "rules/San.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
