@@ -3,13 +3,16 @@
 #include <QTest>
 
 #include "WindowTestSupport.h"
-#include "ui/frmBoardCode.h"
+#include "record/GameRecord.h"
+#include "record/Sqlite.h"
 #include "rules/San.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
 #include "ui/Options.h"
+#include "ui/frmBoardCode.h"
 #include "ui/frmChess.h"
 #include "ui/frmPawnChange.h"
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -84,6 +87,44 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
         QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
     };
 }
+
+// Options and a record of the test's own, the record on or off, for as long as it lives.
+class RecordHome {
+public:
+    explicit RecordHome(bool on)
+    {
+        qputenv("XDG_CONFIG_HOME", mHome.filePath("config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", mHome.filePath("data").toLocal8Bit());
+        if (on)
+            Options::SetRecordEnabled(true);
+    }
+    ~RecordHome()
+    {
+        qputenv("XDG_CONFIG_HOME", mConfig);
+        qputenv("XDG_DATA_HOME", mData);
+    }
+    QString Home() const { return mHome.path(); }
+    QString File() const { return mHome.filePath("data/corvalen/games.sqlite"); }
+    // Each recorded game as "plies:moves read back", the most recent first.
+    QStringList Games() const
+    {
+        std::string error;
+        QStringList games;
+        const auto record = GameRecord::Open(File().toStdString(), RecordAccess::ReadOnly, error);
+        for (const GameSummary &game :
+            record ? *record->ListGames(error) : std::vector<GameSummary>()) {
+            const QStringList words
+                = QString::fromStdString(record->Moves(game.id, error)->moveText)
+                      .split(' ', Qt::SkipEmptyParts);
+            games << QString("%1:%2").arg(game.plies).arg(words.size() - words.filter(".").size());
+        }
+        return games;
+    }
+
+private:
+    QTemporaryDir mHome;
+    QByteArray mConfig = qgetenv("XDG_CONFIG_HOME"), mData = qgetenv("XDG_DATA_HOME");
+};
 
 } // namespace
 
@@ -389,7 +430,8 @@ private slots:
         QTest::keyClick(window.txtMove, Qt::Key_Return);
         const bool moved = after.contains('/');
         QCOMPARE(moved ? window.Board() : Position(fen), Position(moved ? after : fen));
-        QCOMPARE(window.lblStatus->text(), moved ? "" : after);
+        QCOMPARE(window.lblStatus->text(),
+            moved ? "Press Send Move to copy your move, or Undo Move." : after);
         QCOMPARE(window.txtMove->text(), moved ? "" : text);
         QCOMPARE(window.txtMove->isEnabled(), !moved);
         QCOMPARE(window.cmdSend->isEnabled(), moved);
@@ -434,7 +476,6 @@ private slots:
             "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop");
         Drag(loaded.window, "e8", "e7");
         QCOMPARE(loaded.window.imgCell[Sq("e7")]->accessibleName(), "e7, black king");
-        QCOMPARE(loaded.window.lblStatus->text(), "");
         QVERIFY(loaded.Load(Code("4k3/8/8/8/8/8/8/1B2K3 b")));
         QCOMPARE(loaded.window.lblStatus->text(), "Draw: neither side can mate.");
     }
@@ -444,10 +485,6 @@ private slots:
     // dialog shows the moves and copies the PGN.
     void record()
     {
-        QTemporaryDir home;
-        const QByteArray config = qgetenv("XDG_CONFIG_HOME"), data = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
-        qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
         const auto marked = [](const frmChess &window) {
             QStringList squares;
             for (const BoardCell *cell : window.imgCell)
@@ -456,43 +493,180 @@ private slots:
             return squares.join(' ');
         };
         for (const bool on : { false, true }) {
-            QDir(home.path()).removeRecursively();
-            if (on)
-                Options::SetRecordEnabled(on);
-            Loaded loaded;
-            QVERIFY(loaded.Load(Code(StartFen)));
-            QCOMPARE(loaded.window.lblStatus->text(), on ? "New game" : "");
-            Drag(loaded.window, "e2", "e4");
-            loaded.modals.Then(ModalAnswers::PressOk());
-            QTest::mouseClick(loaded.window.cmdSend, Qt::LeftButton);
-            QTest::mouseClick(loaded.window.cmdUndo, Qt::LeftButton);
-            QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
+            RecordHome home(on);
+            {
+                Loaded loaded;
+                QVERIFY(loaded.Load(Code(StartFen)));
+                QCOMPARE(loaded.window.lblStatus->text(), on ? "New game" : "");
+                Drag(loaded.window, "e2", "e4");
+                loaded.modals.Then(ModalAnswers::PressOk());
+                QTest::mouseClick(loaded.window.cmdSend, Qt::LeftButton);
+            }
+            QCOMPARE(QDir(home.Home()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
                 on ? 2 : 0);
+            if (!on)
+                continue;
+            QCOMPARE(QFileInfo(home.File()).permissions(),
+                QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+            Loaded reply;
+            QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
+            QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
+            QCOMPARE(marked(reply.window), "e7 e5");
+            Drag(reply.window, "g1", "f3");
+            QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
+            QCOMPARE(marked(reply.window), "e7 e5");
+            reply.modals.Then([](QWidget *dialog) {
+                QCOMPARE(
+                    dialog->findChild<QPlainTextEdit *>("txtMoves")->toPlainText(), "1. e4 e5");
+                ModalAnswers::Press(dialog, "Copy PGN");
+                ModalAnswers::Press(dialog, "Close");
+            });
+            QTest::mouseClick(reply.window.cmdGame, Qt::LeftButton);
+            QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+                "[Event \"Corvalen e-mail game\"]"));
+            QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
+            QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
+            QCOMPARE(marked(reply.window), "");
+            QCOMPARE(reply.window.lblStatus->text(), "New game");
+            Options::SetRecordEnabled(false);
         }
-        QCOMPARE(QFileInfo(home.filePath("data/corvalen/games.sqlite")).permissions(),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-        Loaded reply;
-        QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
-        QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
-        QCOMPARE(marked(reply.window), "e7 e5");
-        Drag(reply.window, "g1", "f3");
-        QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
-        QCOMPARE(marked(reply.window), "e7 e5");
-        reply.modals.Then([](QWidget *dialog) {
-            QCOMPARE(dialog->findChild<QPlainTextEdit *>("txtMoves")->toPlainText(), "1. e4 e5");
-            ModalAnswers::Press(dialog, "Copy PGN");
-            ModalAnswers::Press(dialog, "Close");
-        });
-        QTest::mouseClick(reply.window.cmdGame, Qt::LeftButton);
-        QVERIFY(
-            QGuiApplication::clipboard()->text().startsWith("[Event \"Corvalen e-mail game\"]"));
-        QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
-        QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
-        QCOMPARE(marked(reply.window), "");
-        QCOMPARE(reply.window.lblStatus->text(), "New game");
+    }
+
+    // The line under the board after the load and after each step: a typed move (its text),
+    // "enter" in the empty move box, "undo" (":OK" or ":Cancel" answers its question), "send",
+    // "game" (the record off and on in the Game dialog), "spoil" (every move written to the
+    // record fails), "reopen" (the code sent, loaded again: "Start a New Game"). Then the
+    // messages seen, each the start of one ("%1": the record file), and the record's games
+    // ("whole": each game's plies equal its moves).
+    void statusLine_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<bool>("record");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QString>("games");
+        const QString next = "Press Send Move to copy your move, or Undo Move.", none;
+        const QString question = "Chess|You have sent 1. e4 already. Take it back? If your "
+                                 "opponent has that e-mail, this game will no longer match it.";
+        Row("mated at load", "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w", false, none,
+            QStringList { "Checkmate: Black wins." }, QStringList(), none);
+        Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none,
+            QStringList { "Stalemate: a draw." }, QStringList(), none);
+        Row("a move that mates, then Undo", "6k1/5ppp/8/8/8/8/8/R5K1 w", false, "Ra8 undo",
+            QStringList { "", "Checkmate: you win. Send Move tells your opponent.", "" },
+            QStringList(), none);
+        Row("a move that stalemates", "7k/8/5Q2/6K1/8/8/8/8 w", false, "Qf7",
+            QStringList { "", "Stalemate: a draw. Send Move tells your opponent." }, QStringList(),
+            none);
+        Row("an error, an empty Enter, a good move", StartFen, false, "Nf6 enter Nf3 undo",
+            QStringList {
+                "", "No legal move matches \"Nf6\".", "No legal move matches \"Nf6\".", next, "" },
+            QStringList(), none);
+        Row("no king for White, record off", "k7/8/8/8/8/8/8/r6R w", false, none,
+            QStringList {
+                "This position cannot arise in a game (a side without exactly one king)." },
+            QStringList(), none);
+        Row("the side that just moved in check", "4k3/4R3/8/8/8/8/8/4K3 w", false, none,
+            QStringList {
+                "This position cannot arise in a game (the side that just moved left in check)." },
+            QStringList(), none);
+        Row("a pawn on the last row, record on: sent, not recorded", "P3k3/8/8/8/8/8/8/4K3 b", true,
+            "Kd7 send",
+            QStringList {
+                "This position cannot arise in a game (a pawn on the last row); it is not "
+                "recorded.",
+                next, next },
+            QStringList { Sent }, none);
+        Row("Undo after Send asks, Cancel keeps the move", StartFen, true,
+            "e4 send undo:Cancel undo:OK", QStringList { "New game", next, next, next, "New game" },
+            QStringList { Sent, question, question }, "1:1");
+        Row("record off and on in the Game dialog, then a second Send", StartFen, true,
+            "e4 send game send", QStringList { "New game", next, next, next, next },
+            QStringList { Sent, Sent }, "1:1");
+        Row("a write failure at Send", StartFen, true, "spoil e4 send",
+            QStringList { "New game", "New game", next, next },
+            QStringList { "Chess|The record could not be written: the game record %1", Sent },
+            "whole");
+        Row("the code sent, opened again", "4k3/8/8/8/8/8/8/4K2R w", true, "Kd1 send reopen",
+            QStringList {
+                "Game started from this position", next, next, "This is the position you sent on" },
+            QStringList { Sent, "Chess|This is the position you sent on" }, "1:1");
+    }
+
+    void statusLine()
+    {
+        QFETCH(QString, fen);
+        QFETCH(bool, record);
+        QFETCH(QString, steps);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, seen);
+        QFETCH(QString, games);
+        RecordHome home(record);
+        Loaded loaded;
+        frmChess &window = loaded.window;
+        QVERIFY(loaded.Load(Code(fen)));
+        QStringList shown { window.lblStatus->text() };
+        bool spoiled = false;
+        for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step.startsWith("undo")) {
+                if (step.contains(':'))
+                    loaded.modals.Then([step](QWidget *box) {
+                        QCOMPARE(
+                            qobject_cast<QMessageBox *>(box)->defaultButton()->text(), "Cancel");
+                        ModalAnswers::Press(box, step.section(':', 1));
+                    });
+                QTest::mouseClick(window.cmdUndo, Qt::LeftButton);
+            } else if (step == "send") {
+                for (int box = 0; box <= int(spoiled); ++box)
+                    loaded.modals.Then(ModalAnswers::PressOk());
+                QTest::mouseClick(window.cmdSend, Qt::LeftButton);
+                QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
+                    EncodePositionCode(window.Board(), Opponent(window.Board().giToMove)));
+            } else if (step == "game") {
+                loaded.modals.Then([](QWidget *dialog) {
+                    dialog->findChild<QCheckBox *>("chkRecord")->click();
+                    dialog->findChild<QCheckBox *>("chkRecord")->click();
+                    ModalAnswers::Press(dialog, "Close");
+                });
+                QTest::mouseClick(window.cmdGame, Qt::LeftButton);
+            } else if (step == "spoil") {
+                std::string error;
+                const auto db
+                    = sqlite::Connection::Open(home.File().toStdString(), false, 1000, error);
+                QVERIFY(db
+                    && db->Execute("CREATE TRIGGER spoil BEFORE INSERT ON move BEGIN SELECT "
+                                   "RAISE(ROLLBACK, 'no room left'); END",
+                        error));
+                spoiled = true;
+            } else if (step == "reopen") {
+                loaded.modals.Then([](QWidget *box) {
+                    QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(), "OK");
+                    ModalAnswers::Press(box, "Start a New Game");
+                });
+                QVERIFY(loaded.Load(QGuiApplication::clipboard()->text()));
+            } else {
+                window.txtMove->clear();
+                if (step != "enter")
+                    QTest::keyClicks(window.txtMove, step);
+                QTest::keyClick(window.txtMove, Qt::Key_Return);
+            }
+            shown << window.lblStatus->text();
+        }
+        QCOMPARE(shown.size(), lines.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(shown[i].left(lines[i].size()) == lines[i], qPrintable(shown.join('|')));
+        const QStringList messages = loaded.modals.Seen().filter(QRegularExpression("^Chess\\|"));
+        QCOMPARE(messages.size(), seen.size());
+        for (int i = 0; i < seen.size(); ++i)
+            QVERIFY2(messages[i].startsWith(QString(seen[i]).replace("%1", home.File())),
+                qPrintable(messages[i]));
+        QCOMPARE(loaded.modals.Pending(), 0);
+        if (games != "whole")
+            QCOMPARE(home.Games().join(' '), games);
+        for (const QString &game : home.Games())
+            QCOMPARE(game.section(':', 0, 0), game.section(':', 1));
         Options::SetRecordEnabled(false);
-        qputenv("XDG_CONFIG_HOME", config);
-        qputenv("XDG_DATA_HOME", data);
     }
 
     // "New E-mail" in the Send Move message hands a new message to the desktop: the code as
