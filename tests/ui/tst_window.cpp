@@ -464,8 +464,8 @@ private slots:
         Options::SetSideToMoveAtBottom(false);
     }
 
-    // The cells name themselves for screen readers; a dead position says so.
-    void accessibleNamesAndDeadPosition()
+    // The cells name themselves for screen readers.
+    void accessibleNames()
     {
         Loaded loaded;
         QVERIFY(loaded.Load(Code("4k3/4R3/8/8/8/8/8/1B2K3 b")));
@@ -476,11 +476,9 @@ private slots:
             "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop");
         Drag(loaded.window, "e8", "e7");
         QCOMPARE(loaded.window.imgCell[Sq("e7")]->accessibleName(), "e7, black king");
-        QVERIFY(loaded.Load(Code("4k3/8/8/8/8/8/8/1B2K3 b")));
-        QCOMPARE(loaded.window.lblStatus->text(), "Draw: neither side can mate.");
     }
 
-    // With the record off a whole turn writes no file. With it on, the opponent's reply is said
+    // With the record on, the record file is private, the opponent's reply is said
     // and marked at load, the marks stay through Undo Move and go with New Game, and the Game
     // dialog shows the moves and copies the PGN.
     void record()
@@ -492,105 +490,88 @@ private slots:
                     squares << QString::fromStdString(SquareName(cell->Index()));
             return squares.join(' ');
         };
-        for (const bool on : { false, true }) {
-            RecordHome home(on);
-            {
-                Loaded loaded;
-                QVERIFY(loaded.Load(Code(StartFen)));
-                QCOMPARE(loaded.window.lblStatus->text(), on ? "New game" : "");
-                Drag(loaded.window, "e2", "e4");
-                loaded.modals.Then(ModalAnswers::PressOk());
-                QTest::mouseClick(loaded.window.cmdSend, Qt::LeftButton);
-            }
-            QCOMPARE(QDir(home.Home()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
-                on ? 2 : 0);
-            if (!on)
-                continue;
-            QCOMPARE(QFileInfo(home.File()).permissions(),
-                QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-            Loaded reply;
-            QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
-            QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
-            QCOMPARE(marked(reply.window), "e7 e5");
-            Drag(reply.window, "g1", "f3");
-            QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
-            QCOMPARE(marked(reply.window), "e7 e5");
-            reply.modals.Then([](QWidget *dialog) {
-                QCOMPARE(
-                    dialog->findChild<QPlainTextEdit *>("txtMoves")->toPlainText(), "1. e4 e5");
-                ModalAnswers::Press(dialog, "Copy PGN");
-                ModalAnswers::Press(dialog, "Close");
-            });
-            QTest::mouseClick(reply.window.cmdGame, Qt::LeftButton);
-            QVERIFY(QGuiApplication::clipboard()->text().startsWith(
-                "[Event \"Corvalen e-mail game\"]"));
-            QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
-            QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
-            QCOMPARE(marked(reply.window), "");
-            QCOMPARE(reply.window.lblStatus->text(), "New game");
-            Options::SetRecordEnabled(false);
+        RecordHome home(true);
+        {
+            Loaded loaded;
+            QVERIFY(loaded.Load(Code(StartFen)));
+            Drag(loaded.window, "e2", "e4");
+            loaded.modals.Then(ModalAnswers::PressOk());
+            QTest::mouseClick(loaded.window.cmdSend, Qt::LeftButton);
         }
+        QCOMPARE(QFileInfo(home.File()).permissions(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        Loaded reply;
+        QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
+        QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
+        QCOMPARE(marked(reply.window), "e7 e5");
+        Drag(reply.window, "g1", "f3");
+        QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
+        QCOMPARE(marked(reply.window), "e7 e5");
+        reply.modals.Then([](QWidget *dialog) {
+            QCOMPARE(dialog->findChild<QPlainTextEdit *>("txtMoves")->toPlainText(), "1. e4 e5");
+            ModalAnswers::Press(dialog, "Copy PGN");
+            ModalAnswers::Press(dialog, "Close");
+        });
+        QTest::mouseClick(reply.window.cmdGame, Qt::LeftButton);
+        QVERIFY(
+            QGuiApplication::clipboard()->text().startsWith("[Event \"Corvalen e-mail game\"]"));
+        QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
+        QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
+        QCOMPARE(marked(reply.window), "");
+        QCOMPARE(reply.window.lblStatus->text(), "New game");
+        Options::SetRecordEnabled(false);
     }
 
-    // The line under the board after the load and after each step: a typed move (its text),
-    // "enter" in the empty move box, "undo" (":OK" or ":Cancel" answers its question), "send",
-    // "game" (the record off and on in the Game dialog), "spoil" (every move written to the
-    // record fails), "reopen" (the code sent, loaded again: "Start a New Game"). Then the
-    // messages seen, each the start of one ("%1": the record file), and the record's games
-    // ("whole": each game's plies equal its moves).
+    // The line under the board after the load and after each step (" / " between): a typed
+    // move, "enter" in the empty move box, "undo" (":OK" or ":Cancel" answers its question),
+    // "send", "game" (the record off and on in the Game dialog), "spoil" (every move written
+    // to the record fails), "reopen" (the code sent, loaded again: "Start a New Game"). Then
+    // the start of each message seen ("%1": the record file) and the record's games as
+    // "plies:moves" ("whole": any, each game's plies equal to its moves); with the record off
+    // no file is written. "~" is the line after a move.
     void statusLine_data()
     {
         QTest::addColumn<QString>("fen");
         QTest::addColumn<bool>("record");
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("lines");
         QTest::addColumn<QStringList>("seen");
         QTest::addColumn<QString>("games");
-        const QString next = "Press Send Move to copy your move, or Undo Move.", none;
-        const QString question = "Chess|You have sent 1. e4 already. Take it back? If your "
-                                 "opponent has that e-mail, this game will no longer match it.";
+        const QString none;
+        const QString asked = "Chess|You have sent 1. e4 already. Take it back? If your "
+                              "opponent has that e-mail, this game will no longer match it.";
+        const QString cannot = "This position cannot arise in a game (";
         Row("mated at load", "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w", false, none,
-            QStringList { "Checkmate: Black wins." }, QStringList(), none);
-        Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none,
-            QStringList { "Stalemate: a draw." }, QStringList(), none);
+            "Checkmate: Black wins.", QStringList(), none);
+        Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none, "Stalemate: a draw.",
+            QStringList(), none);
+        Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", false, none, "Draw: neither side can mate.",
+            QStringList(), none);
         Row("a move that mates, then Undo", "6k1/5ppp/8/8/8/8/8/R5K1 w", false, "Ra8 undo",
-            QStringList { "", "Checkmate: you win. Send Move tells your opponent.", "" },
-            QStringList(), none);
+            " / Checkmate: you win. Send Move tells your opponent. / ", QStringList(), none);
         Row("a move that stalemates", "7k/8/5Q2/6K1/8/8/8/8 w", false, "Qf7",
-            QStringList { "", "Stalemate: a draw. Send Move tells your opponent." }, QStringList(),
-            none);
+            " / Stalemate: a draw. Send Move tells your opponent.", QStringList(), none);
         Row("an error, an empty Enter, a good move", StartFen, false, "Nf6 enter Nf3 undo",
-            QStringList {
-                "", "No legal move matches \"Nf6\".", "No legal move matches \"Nf6\".", next, "" },
+            " / No legal move matches \"Nf6\". / No legal move matches \"Nf6\". / ~ / ",
             QStringList(), none);
-        Row("no king for White, record off", "k7/8/8/8/8/8/8/r6R w", false, none,
-            QStringList {
-                "This position cannot arise in a game (a side without exactly one king)." },
-            QStringList(), none);
+        Row("no king for White", "k7/8/8/8/8/8/8/r6R w", false, none,
+            cannot + "a side without exactly one king).", QStringList(), none);
         Row("the side that just moved in check", "4k3/4R3/8/8/8/8/8/4K3 w", false, none,
-            QStringList {
-                "This position cannot arise in a game (the side that just moved left in check)." },
-            QStringList(), none);
-        Row("a pawn on the last row, record on: sent, not recorded", "P3k3/8/8/8/8/8/8/4K3 b", true,
-            "Kd7 send",
-            QStringList {
-                "This position cannot arise in a game (a pawn on the last row); it is not "
-                "recorded.",
-                next, next },
+            cannot + "the side that just moved left in check).", QStringList(), none);
+        Row("a pawn on the last row, record on: not recorded", "P3k3/8/8/8/8/8/8/4K3 b", true,
+            "Kd7 send", cannot + "a pawn on the last row); it is not recorded. / ~ / ~",
             QStringList { Sent }, none);
         Row("Undo after Send asks, Cancel keeps the move", StartFen, true,
-            "e4 send undo:Cancel undo:OK", QStringList { "New game", next, next, next, "New game" },
-            QStringList { Sent, question, question }, "1:1");
+            "e4 send undo:Cancel undo:OK", "New game / ~ / ~ / ~ / New game",
+            QStringList { Sent, asked, asked }, "1:1");
         Row("record off and on in the Game dialog, then a second Send", StartFen, true,
-            "e4 send game send", QStringList { "New game", next, next, next, next },
-            QStringList { Sent, Sent }, "1:1");
+            "e4 send game send", "New game / ~ / ~ / ~ / ~", QStringList { Sent, Sent }, "1:1");
         Row("a write failure at Send", StartFen, true, "spoil e4 send",
-            QStringList { "New game", "New game", next, next },
+            "New game / New game / ~ / ~",
             QStringList { "Chess|The record could not be written: the game record %1", Sent },
             "whole");
         Row("the code sent, opened again", "4k3/8/8/8/8/8/8/4K2R w", true, "Kd1 send reopen",
-            QStringList {
-                "Game started from this position", next, next, "This is the position you sent on" },
+            "Game started from this position / ~ / ~ / This is the position you sent on",
             QStringList { Sent, "Chess|This is the position you sent on" }, "1:1");
     }
 
@@ -599,7 +580,7 @@ private slots:
         QFETCH(QString, fen);
         QFETCH(bool, record);
         QFETCH(QString, steps);
-        QFETCH(QStringList, lines);
+        QFETCH(QString, lines);
         QFETCH(QStringList, seen);
         QFETCH(QString, games);
         RecordHome home(record);
@@ -653,19 +634,22 @@ private slots:
             }
             shown << window.lblStatus->text();
         }
-        QCOMPARE(shown.size(), lines.size());
-        for (int i = 0; i < lines.size(); ++i)
-            QVERIFY2(shown[i].left(lines[i].size()) == lines[i], qPrintable(shown.join('|')));
-        const QStringList messages = loaded.modals.Seen().filter(QRegularExpression("^Chess\\|"));
-        QCOMPARE(messages.size(), seen.size());
-        for (int i = 0; i < seen.size(); ++i)
-            QVERIFY2(messages[i].startsWith(QString(seen[i]).replace("%1", home.File())),
-                qPrintable(messages[i]));
-        QCOMPARE(loaded.modals.Pending(), 0);
+        // Each text seen is compared as far as the one expected goes.
+        const auto starts = [](QStringList texts, const QStringList &expected) {
+            for (int i = 0; i < qMin(texts.size(), expected.size()); ++i)
+                texts[i].truncate(expected[i].size());
+            return texts;
+        };
+        const QStringList expected
+            = lines.replace("~", "Press Send Move to copy your move, or Undo Move.").split(" / ");
+        QCOMPARE(starts(shown, expected), expected);
+        seen.replaceInStrings("%1", home.File());
+        QCOMPARE(starts(loaded.modals.Seen().filter(QRegularExpression("^Chess\\|")), seen), seen);
         if (games != "whole")
             QCOMPARE(home.Games().join(' '), games);
         for (const QString &game : home.Games())
             QCOMPARE(game.section(':', 0, 0), game.section(':', 1));
+        QVERIFY(record || QDir(home.Home()).isEmpty());
         Options::SetRecordEnabled(false);
     }
 
