@@ -13,7 +13,7 @@
 
 #include <cstring>
 
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>

@@ -38,4 +38,16 @@ std::optional<std::string> ExtractCodeCharacters(std::string_view text)
     return kept.substr(CodePrefix.size());
 }
 
+CodeIntake ReadCodeText(std::string_view text)
+{
+    CodeIntake intake;
+    std::optional<std::string> characters = ExtractCodeCharacters(text);
+    if (!characters)
+        return intake;
+    intake.characters = std::move(*characters);
+    intake.decoded = DecodePositionCode(intake.characters);
+    intake.kind = intake.decoded.IsDamaged() ? CodeIntake::Kind::Damaged : CodeIntake::Kind::Sound;
+    return intake;
+}
+
 } // namespace corvalen

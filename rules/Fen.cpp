@@ -237,4 +237,10 @@ std::string FenFromBoard(const BoardState &board)
     return fen;
 }
 
+BoardState StandardStart()
+{
+    std::string ignored;
+    return *BoardFromFen(StandardStartFen, ignored);
+}
+
 } // namespace corvalen

@@ -20,6 +20,12 @@ std::optional<BoardState> BoardFromFen(
 // h1, Q for the rook on a1, k and q likewise for Black; "-" when none.
 std::string CastlingFromPlacement(const BoardState &board);
 
+// The standard start of a game, White to move, as FenFromBoard writes it.
+constexpr std::string_view StandardStartFen
+    = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+// The board of StandardStartFen.
+BoardState StandardStart();
+
 // Placement, side to move, castling from the placement, the en-passant square when a capture onto
 // it can count (else "-"), then "0 1".
 std::string FenFromBoard(const BoardState &board);

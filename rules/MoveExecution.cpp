@@ -30,6 +30,11 @@ bool IsPromotion(const BoardState &board, int16_t from, int16_t to)
     return RowOf(to) == (board.giToMove == White ? 0 : 7);
 }
 
+int16_t PromotedPiece(int16_t promotionPiece)
+{
+    return promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece : Queen;
+}
+
 MoveOutcome CarryOutMove(BoardState &board, int16_t from, int16_t to, int16_t promotionPiece)
 {
     MoveOutcome outcome;
@@ -60,10 +65,7 @@ MoveOutcome CarryOutMove(BoardState &board, int16_t from, int16_t to, int16_t pr
     }
 
     if (promotion) {
-        // Anything but a rook, knight, bishop or queen would leave a piece that cannot be.
-        const int16_t piece
-            = promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece : Queen;
-        board.PutPiece(to, piece, board.Colour(to));
+        board.PutPiece(to, PromotedPiece(promotionPiece), board.Colour(to));
         outcome.promoted = true;
     }
 

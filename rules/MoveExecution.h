@@ -22,9 +22,14 @@ struct MoveOutcome {
 // True when the move takes a pawn of the side to move onto its last row.
 bool IsPromotion(const BoardState &board, int16_t from, int16_t to);
 
+// The piece a pawn promotes to when promotionPiece is asked for: a rook, knight, bishop or
+// queen stays as asked, anything else becomes a queen.
+int16_t PromotedPiece(int16_t promotionPiece);
+
 // Carries out a move that IsValidMove accepted: the piece, the castling rook, the promotion
-// piece (Rook..Queen, used only for a promotion), the pawn taken en passant and the new
+// piece (PromotedPiece, used only for a promotion), the pawn taken en passant and the new
 // en-passant square. giToMove and mbInCheck are left as they are.
-MoveOutcome CarryOutMove(BoardState &board, int16_t from, int16_t to, int16_t promotionPiece = Queen);
+MoveOutcome CarryOutMove(
+    BoardState &board, int16_t from, int16_t to, int16_t promotionPiece = Queen);
 
 } // namespace corvalen

@@ -68,10 +68,8 @@ namespace {
                 san = SquareName(move.from).substr(0, 1) + "x";
             san += SquareName(move.to);
             if (IsPromotion(board, move.from, move.to)) {
-                const int16_t promoted
-                    = promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece : Queen;
                 san += '=';
-                san += PieceLetters[promoted];
+                san += PieceLetters[PromotedPiece(promotionPiece)];
             }
         } else {
             san = PieceLetters[piece];

@@ -1,41 +1,13 @@
 #include "rules/Turn.h"
 
-#include "rules/Attack.h"
 #include "rules/MoveLegality.h"
 
 namespace corvalen {
 
-const char *StatusName(GameStatus status)
+void Turn::Load(const BoardState &board, int16_t kingSquare)
 {
-    switch (status) {
-    case GameStatus::Check:
-        return "check";
-    case GameStatus::Mate:
-        return "mate";
-    case GameStatus::Stalemate:
-        return "stalemate";
-    case GameStatus::None:
-        break;
-    }
-    return "none";
-}
-
-GameStatus LoadedStatus(BoardState &board, int16_t kingSquare)
-{
-    board.mbInCheck = false;
-    if (IsSquareAttacked(kingSquare, board)) {
-        board.mbInCheck = true;
-        return IsCheckmate(board) ? GameStatus::Mate : GameStatus::Check;
-    }
-    if (kingSquare != NoSquare && IsStalemate(board))
-        return GameStatus::Stalemate;
-    return GameStatus::None;
-}
-
-void Turn::Load(const DecodedCode &decoded)
-{
-    mLoaded = decoded.board;
-    miKingSquare = decoded.kingSquare;
+    mLoaded = board;
+    miKingSquare = kingSquare;
     mStatus = LoadedStatus(mLoaded, miKingSquare);
     Undo();
 }
@@ -60,10 +32,7 @@ const MoveOutcome &Turn::Play(int16_t from, int16_t to, int16_t promotionPiece)
     mOutcome = CarryOutMove(mBoard, from, to, promotionPiece);
     mBoard.mbInCheck = false;
     mMove = Move { from, to };
-    // CarryOutMove makes anything but a rook, knight, bishop or queen a queen.
-    miPromotion = !promotion                                ? Empty
-        : promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece
-                                                            : Queen;
+    miPromotion = promotion ? PromotedPiece(promotionPiece) : Empty;
     return mOutcome;
 }
 
@@ -75,9 +44,18 @@ void Turn::Undo()
     mOutcome = MoveOutcome();
 }
 
-std::string Turn::CodeToSend() const
+int16_t Turn::KingSquareNow() const
 {
-    return EncodePositionCode(mBoard, Opponent(mBoard.giToMove));
+    return mMove && mMove->from == miKingSquare ? mMove->to : miKingSquare;
+}
+
+GameStatus Turn::StatusAfterMove() const
+{
+    if (!mMove)
+        return GameStatus::None;
+    BoardState after = mBoard;
+    after.giToMove = Opponent(mBoard.giToMove);
+    return LoadedStatus(after, FindKing(after));
 }
 
 } // namespace corvalen

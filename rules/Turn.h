@@ -1,29 +1,15 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
-#include "code/PositionCode.h"
 #include "rules/BoardState.h"
+#include "rules/GameStatus.h"
 #include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
 
 namespace corvalen {
 
-// What the side to move faces in a loaded position.
-enum class GameStatus { None, Check, Mate, Stalemate };
-
-// "none", "check", "mate" or "stalemate".
-const char *StatusName(GameStatus status);
-
-// The status of a decoded position, as the window shows it: check when the king the decoder
-// named is attacked (board.mbInCheck is then set), mate when it is in check and has no legal
-// move, stalemate when a king of the side to move stands out of check and no legal move
-// exists. A position without a king of the side to move is never stalemate.
-GameStatus LoadedStatus(BoardState &board, int16_t kingSquare);
-
-// One turn: the position loaded from a code, its status, the one move the local player makes
-// on it and the code that move sends.
+// One turn: the position loaded, its status and the one move the local player makes on it.
 class Turn {
 public:
     enum class Verdict {
@@ -33,23 +19,27 @@ public:
         Legal,
     };
 
-    // Loads a decoded code (one the decoder did not report damaged) and forgets any move.
-    void Load(const DecodedCode &decoded);
+    // Loads a position whose side to move has its king on kingSquare (NoSquare: none) and
+    // forgets any move.
+    void Load(const BoardState &board, int16_t kingSquare);
 
     // The position as it stands: the loaded one, or the one after the move.
     const BoardState &Board() const { return mBoard; }
     // The position as loaded, with mbInCheck set when its side to move is in check.
     const BoardState &Loaded() const { return mLoaded; }
     GameStatus Status() const { return mStatus; }
-    // The king square the decoder named for the side to move, or NoSquare.
+    // The king square given at load for the side to move, or NoSquare.
     int16_t KingSquare() const { return miKingSquare; }
+    // That king's square as the board stands: where the move took it, if it moved.
+    int16_t KingSquareNow() const;
 
     // Whether dragging the piece on `from` to `to` is a move the turn accepts now.
     Verdict JudgeMove(int16_t from, int16_t to);
     // True when the move takes a pawn to its last row, so the player chooses a piece first.
     bool NeedsPromotionChoice(int16_t from, int16_t to) const;
     // Carries out a move JudgeMove called Legal; the check flag is cleared, the side to move
-    // stays. Returns the squares changed, kept for Undo as Outcome().
+    // stays. A promotion becomes PromotedPiece(promotionPiece). Returns the squares changed,
+    // kept for Undo as Outcome().
     const MoveOutcome &Play(int16_t from, int16_t to, int16_t promotionPiece = Queen);
     // Back to the loaded position, no move made.
     void Undo();
@@ -58,9 +48,9 @@ public:
     // The piece a promoted pawn became; Empty when the move was no promotion or none was made.
     int16_t PlayedPromotion() const { return miPromotion; }
     const MoveOutcome &Outcome() const { return mOutcome; }
-
-    // The full code text of the board as it stands, with the opponent of the mover to move.
-    std::string CodeToSend() const;
+    // What the opponent faces after the move: none, check, mate or stalemate; None without a
+    // move.
+    GameStatus StatusAfterMove() const;
 
 private:
     BoardState mLoaded;

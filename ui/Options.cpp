@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "record/RecordPaths.h"
+#include "game/Game.h"
 
 namespace corvalen::Options {
 
@@ -13,7 +13,7 @@ namespace {
 
     bool Read(const char *key)
     {
-        return QSettings(QString::fromStdString(OptionsFilePath()), QSettings::IniFormat)
+        return QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
             .value(QLatin1String(key), false)
             .toBool();
     }
@@ -21,7 +21,7 @@ namespace {
     void Write(const char *key, bool on)
     {
         // QSettings makes the folder itself; the file holds nothing secret.
-        QSettings(QString::fromStdString(OptionsFilePath()), QSettings::IniFormat)
+        QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
             .setValue(QLatin1String(key), on);
     }
 

@@ -21,9 +21,6 @@
 
 #include "about/frmAbout.h"
 #include "code/CodeText.h"
-#include "code/PositionCode.h"
-#include "code/frmBoardCode.h"
-#include "record/RecordPaths.h"
 #include "rules/San.h"
 #include "rules/TypedMove.h"
 #include "ui/BoardCell.h"
@@ -32,6 +29,7 @@
 #include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
 #include "ui/WaylandStart.h"
+#include "ui/frmBoardCode.h"
 #include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
 
@@ -93,16 +91,7 @@ namespace {
         return name;
     }
 
-    QString FromView(std::string_view text)
-    {
-        return QString::fromLatin1(text.data(), qsizetype(text.size()));
-    }
-
     // A code the decoder reads without complaint; the prefix alone counts as damaged.
-    bool IsSoundCode(const std::string &code)
-    {
-        return !code.empty() && !DecodePositionCode(code).IsDamaged();
-    }
 
 } // namespace
 
@@ -230,24 +219,23 @@ bool frmChess::Form_Load()
         if (!isVisible())
             return false;
     }
-    if (!LoadPosition(QString())) {
+    mGame.SwitchRecord(Options::RecordEnabled());
+    if (!LoadPosition()) {
         close();
         return false;
     }
-    SetTurnLabel(mTurn.Board().giToMove);
+    SetTurnLabel(mGame.Board().giToMove);
     ReportMissingPicture();
-    RecogniseLoadedPosition();
+    ShowNotices();
     return true;
 }
 
-bool frmChess::LoadPosition(const QString &code)
+bool frmChess::LoadPosition()
 {
-    mTurn.Load(DecodedCode {});
-    msBoardCode = code.isEmpty() ? ReadCodeFromClipboard() : code.toUpper();
-    if (msBoardCode.isEmpty())
+    const std::optional<CodeIntake> intake = ReadCodeFromClipboard();
+    if (!intake)
         return false;
-
-    mTurn.Load(DecodePositionCode(msBoardCode.toStdString()));
+    mGame.Load(intake->decoded, intake->characters);
     SetViewForLoadedPosition();
     ShowLoadedPosition();
     return true;
@@ -257,7 +245,7 @@ void frmChess::ShowLoadedPosition()
 {
     // The pieces are drawn first without the check mark; the check display then redraws the
     // one king the code named.
-    BoardState plain = mTurn.Board();
+    BoardState plain = mGame.Board();
     plain.mbInCheck = false;
     for (int16_t square = 0; square < 64; ++square) {
         if (!plain.IsEmpty(square)) {
@@ -269,24 +257,21 @@ void frmChess::ShowLoadedPosition()
     txtMove->setEnabled(true);
 }
 
-QString frmChess::ReadCodeFromClipboard()
+std::optional<CodeIntake> frmChess::ReadCodeFromClipboard()
 {
-    std::optional<std::string> code
-        = ExtractCodeCharacters(QGuiApplication::clipboard()->text().toStdString());
-    if (code && !IsSoundCode(*code)) {
+    CodeIntake intake = ReadCodeText(QGuiApplication::clipboard()->text().toStdString());
+    if (intake.kind == CodeIntake::Kind::Damaged)
         ShowDamagedCodeMessage();
-        code.reset();
-    }
-    if (!code) {
+    if (intake.kind != CodeIntake::Kind::Sound) {
         frmBoardCode dialog(this);
         dialog.exec();
-        code = ExtractCodeCharacters(dialog.sBoardCode.toStdString());
-        if (code && !IsSoundCode(*code)) {
+        intake = ReadCodeText(dialog.sBoardCode.toStdString());
+        if (intake.kind == CodeIntake::Kind::Damaged)
             ShowDamagedCodeMessage();
-            return QString();
-        }
     }
-    return code ? QString::fromStdString(*code) : QString();
+    if (intake.kind != CodeIntake::Kind::Sound)
+        return std::nullopt;
+    return intake;
 }
 
 void frmChess::ShowDamagedCodeMessage()
@@ -298,12 +283,13 @@ void frmChess::ShowDamagedCodeMessage()
 
 void frmChess::ShowCheckAndMate()
 {
-    const GameStatus status = mTurn.Status();
+    const Turn &turn = mGame.CurrentTurn();
+    const GameStatus status = turn.Status();
     if (status == GameStatus::Check || status == GameStatus::Mate) {
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
         SetCheckCaption(QStringLiteral("In Check"));
         picCheck->show();
-        DrawPiece(mTurn.KingSquare());
+        DrawPiece(turn.KingSquare());
         if (status == GameStatus::Mate) {
             ShowPicture(picCheck, ImagesFolder() + QStringLiteral("/mate.bmp"));
             SetCheckCaption(QStringLiteral("Mate"));
@@ -332,14 +318,8 @@ void frmChess::SetCheckCaption(const QString &caption)
 
 void frmChess::ClearCheck()
 {
-    const BoardState &board = mTurn.Board();
-    int16_t king = NoSquare;
-    for (int16_t square = 0; square < 64; ++square) {
-        if (board.Colour(square) == board.giToMove && board.Piece(square) == King)
-            king = square;
-    }
     HideCheck();
-    if (king != NoSquare)
+    if (const int16_t king = mGame.CurrentTurn().KingSquareNow(); king != NoSquare)
         DrawPiece(king);
 }
 
@@ -367,7 +347,7 @@ void frmChess::SetTurnLabel(int16_t toMove)
 void frmChess::cmdNew_Click()
 {
     if (cmdUndo->isEnabled()) {
-        cmdUndo_Click();
+        UndoMove();
         cmdUndo->setEnabled(false);
         cmdSend->setEnabled(false);
     }
@@ -376,41 +356,51 @@ void frmChess::cmdNew_Click()
     // Cells that held a piece before must not stay draggable once they are empty.
     LockBoard();
     DrawBoard();
-    LoadPosition(FromView(StartingCode));
+    mGame.NewGame();
+    SetViewForLoadedPosition();
+    ShowLoadedPosition();
     ReportMissingPicture();
-    StartRecordedNewGame();
+    ShowNotices();
 }
 
 void frmChess::cmdUndo_Click()
 {
-    DrawSquare(mTurn.Outcome().miLastTarget);
-    if (mTurn.Outcome().miCastleTarget > NoSquare)
-        DrawSquare(mTurn.Outcome().miCastleTarget);
+    // A move already sent may be in the opponent's hands: taking it back is confirmed first.
+    const std::string question = mGame.UndoQuestion();
+    if (!question.empty()) {
+        QMessageBox box(QMessageBox::Question, ProgramTitle, FromStd(question),
+            QMessageBox::Ok | QMessageBox::Cancel, this);
+        box.setDefaultButton(QMessageBox::Cancel);
+        if (box.exec() != QMessageBox::Ok)
+            return;
+    }
+    UndoMove();
+    ShowStatus();
+}
+
+void frmChess::UndoMove()
+{
+    const MoveOutcome &outcome = mGame.CurrentTurn().Outcome();
+    DrawSquare(outcome.miLastTarget);
+    if (outcome.miCastleTarget > NoSquare)
+        DrawSquare(outcome.miCastleTarget);
     cmdUndo->setEnabled(false);
     cmdSend->setEnabled(false);
-    mTurn.Undo();
+    mGame.Undo();
     ShowLoadedPosition();
     ReportMissingPicture();
 }
 
 void frmChess::cmdSend_Click()
 {
-    const QString code = QString::fromStdString(mTurn.CodeToSend());
+    // The Game records the move before the code is handed out.
+    const SentMove sent = mGame.Send();
+    const QString code = FromStd(sent.code);
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(code);
-    QString numberedMove;
-    if (mRecord && mLoad && mTurn.PlayedMove()) {
-        std::string error;
-        std::optional<GameMoves> moves;
-        if (mRecord->RecordSend(*mLoad, mTurn.Loaded(), *mTurn.PlayedMove(),
-                mTurn.PlayedPromotion(), code.toStdString(), error)
-            && mLoad->gameId && (moves = mRecord->Moves(*mLoad->gameId, error)))
-            numberedMove = FromStd(moves->lastMove);
-        else if (!error.empty())
-            DropRecord(error);
-    }
-    ShowSentMessage(code, numberedMove);
+    ShowNotices();
+    ShowSentMessage(code, FromStd(sent.numberedMove));
 }
 
 void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
@@ -444,31 +434,22 @@ QUrl frmChess::MailtoUrl(const QString &code, const QString &numberedMove)
 void frmChess::cmdGame_Click()
 {
     GameDialogContent content;
-    content.recordFile = FromStd(RecordFilePath());
-    if (mRecord && mLoad && mLoad->gameId) {
-        std::string error;
-        const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
-        const std::optional<std::string> pgn = mRecord->Pgn(*mLoad->gameId, error);
-        if (moves && pgn) {
-            content.started = FromStd(moves->startDate);
-            content.moves = FromStd(moves->moveText);
-            content.pgn = FromStd(*pgn);
-        }
+    content.recordFile = FromStd(mGame.RecordPath());
+    if (const std::optional<GameSheet> sheet = mGame.Sheet()) {
+        content.started = FromStd(sheet->started);
+        content.moves = FromStd(sheet->moves);
+        content.pgn = FromStd(sheet->pgn);
     }
     frmGame dialog(content, this);
     // Off means closed at once, so that Delete Record... finds no open record; on means the
-    // position loaded is placed in the record as if it had just been opened.
-    bool switched = false;
-    connect(&dialog, &frmGame::RecordSwitched, this, [this, &switched](bool on) {
-        switched = true;
-        if (!on) {
-            mRecord.reset();
-            mLoad.reset();
-        }
+    // position loaded is placed in the record once the dialog closes.
+    connect(&dialog, &frmGame::RecordSwitched, this, [this](bool on) {
+        if (!on)
+            mGame.SwitchRecord(false);
     });
     dialog.exec();
-    if (switched && Options::RecordEnabled())
-        RecogniseLoadedPosition();
+    mGame.SwitchRecord(Options::RecordEnabled());
+    ShowNotices();
     SetViewForLoadedPosition();
 }
 
@@ -484,27 +465,21 @@ void frmChess::cmdAbout_Click()
 
 void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
 {
-    switch (mTurn.JudgeMove(source, target)) {
-    case Turn::Verdict::OpponentsPiece:
-        ShowMessage(this, QMessageBox::Information,
-            QStringLiteral("You cannot move your opponents pieces."));
-        return;
-    case Turn::Verdict::NoMove:
-    case Turn::Verdict::Illegal:
-        return;
-    case Turn::Verdict::Legal:
+    const bool taken = mGame.TakesMove(source, target);
+    ShowNotices();
+    if (taken)
         MakeMove(source, target, Empty);
-    }
 }
 
 void frmChess::txtMove_Enter()
 {
-    const TypedMove typed = ReadTypedMove(mTurn.Board(), txtMove->text().toStdString());
-    if (typed.kind != TypedMove::Kind::Move) {
-        lblStatus->setText(FromStd(typed.message));
+    const TypedMove typed = mGame.ReadTyped(txtMove->text().toStdString());
+    ShowStatus();
+    if (typed.kind != TypedMove::Kind::Move)
         return;
-    }
-    if (mTurn.JudgeMove(typed.move.from, typed.move.to) != Turn::Verdict::Legal)
+    const bool taken = mGame.TakesMove(typed.move.from, typed.move.to);
+    ShowNotices();
+    if (!taken)
         return;
     MakeMove(typed.move.from, typed.move.to, typed.promotionPiece);
     if (!cmdUndo->isEnabled())
@@ -515,22 +490,13 @@ void frmChess::txtMove_Enter()
 
 void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
 {
-    const int16_t mover = mTurn.Board().giToMove;
-    if (mRecord && mLoad) {
-        std::string error;
-        const std::string refusal
-            = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), { source, target }, error);
-        if (!error.empty())
-            DropRecord(error);
-        else if (!refusal.empty())
-            return ShowMessage(this, QMessageBox::Information, FromStd(refusal));
-    }
-    if (mTurn.NeedsPromotionChoice(source, target) && promotionPiece == Empty) {
+    const int16_t mover = mGame.Board().giToMove;
+    if (mGame.NeedsPromotionChoice(source, target) && promotionPiece == Empty) {
         // The pawn stands on its last row while the player chooses what it becomes.
         DrawSquare(source);
         QString pictureFile;
         QString iconFile;
-        GetPieceImageFiles(mTurn.Board(), target, mover, Pawn, pictureFile, iconFile);
+        GetPieceImageFiles(mGame.Board(), target, mover, Pawn, pictureFile, iconFile);
         ShowPicture(imgCell[target], pictureFile);
         frmPawnChange dialog(mover, this);
         dialog.exec();
@@ -538,10 +504,9 @@ void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
     }
 
     // The changed squares are drawn as the board stood before the check indicator goes.
-    const bool wasInCheck = mTurn.Board().mbInCheck;
-    const MoveOutcome &outcome
-        = mTurn.Play(source, target, promotionPiece == Empty ? Queen : promotionPiece);
-    BoardState shown = mTurn.Board();
+    const bool wasInCheck = mGame.Board().mbInCheck;
+    const MoveOutcome &outcome = mGame.Play(source, target, promotionPiece);
+    BoardState shown = mGame.Board();
     shown.mbInCheck = wasInCheck;
     for (int i = 0; i < outcome.changedCount; ++i) {
         const int16_t square = outcome.changedSquares[static_cast<size_t>(i)];
@@ -556,66 +521,52 @@ void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
     LockBoard();
     cmdUndo->setEnabled(true);
     cmdSend->setEnabled(true);
+    ShowStatus();
     ReportMissingPicture();
 }
 
-void frmChess::RecogniseLoadedPosition()
+void frmChess::ShowStatus()
 {
-    mLoad.reset();
-    if (Options::RecordEnabled()) {
-        std::string error;
-        if (!mRecord)
-            mRecord = GameRecord::Open(RecordFilePath(), RecordAccess::Create, error);
-        if (mRecord)
-            mLoad = mRecord->RecogniseLoad(
-                mTurn.Loaded(), mTurn.Status(), msBoardCode.toStdString(), error);
-        if (!mLoad)
-            DropRecord(error);
+    lblStatus->setText(FromStd(mGame.StatusLine()));
+    MarkSquares(mGame.Marks());
+}
+
+void frmChess::ShowNotices()
+{
+    ShowStatus();
+    for (std::vector<Notice> notices = mGame.TakeNotices(); !notices.empty();
+         notices = mGame.TakeNotices()) {
+        for (const Notice &notice : notices) {
+            const bool warning = notice.kind == Notice::Kind::Warning;
+            QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Information, ProgramTitle,
+                FromStd(notice.text), QMessageBox::Ok, this);
+            QPushButton *start = notice.kind == Notice::Kind::SameAsSent
+                ? box.addButton(QStringLiteral("&Start a New Game"), QMessageBox::ActionRole)
+                : nullptr;
+            if (start)
+                start->setAccessibleName(QStringLiteral("Start a New Game"));
+            box.setDefaultButton(QMessageBox::Ok);
+            box.exec();
+            if (start && box.clickedButton() == start)
+                mGame.StartGameFromSameAsSent();
+        }
+        ShowStatus();
     }
-    ShowLoadReport();
-    if (mLoad && !mLoad->message.empty())
-        ShowMessage(this, QMessageBox::Information, FromStd(mLoad->message));
-}
-
-void frmChess::StartRecordedNewGame()
-{
-    mLoad.reset();
-    if (mRecord)
-        mLoad = mRecord->StartNewGame();
-    ShowLoadReport();
-}
-
-void frmChess::DropRecord(const std::string &error)
-{
-    mRecord.reset();
-    mLoad.reset();
-    ShowMessage(this, QMessageBox::Warning,
-        FromStd(error) + QStringLiteral("\n\nThis turn goes on without the record."));
-}
-
-void frmChess::ShowLoadReport()
-{
-    QStringList status;
-    if (mLoad)
-        status << FromStd(mLoad->status);
-    if (IsDeadPosition(mTurn.Loaded()))
-        status << QStringLiteral("Draw: neither side can mate.");
-    lblStatus->setText(status.join(QStringLiteral("  ")));
-    MarkSquares(mLoad ? mLoad->marks : std::vector<int16_t>());
 }
 
 void frmChess::MarkSquares(const std::vector<int16_t> &squares)
 {
     for (BoardCell *cell : imgCell) {
         cell->SetMarked(std::find(squares.begin(), squares.end(), cell->Index()) != squares.end());
-        cell->setAccessibleName(CellName(mTurn.Board(), *cell));
+        cell->setAccessibleName(CellName(mGame.Board(), *cell));
     }
 }
 
 void frmChess::SetViewForLoadedPosition()
 {
     const bool flipped
-        = (Options::SideToMoveAtBottom() && mTurn.Loaded().giToMove == Black) != mbFlippedByKey;
+        = (Options::SideToMoveAtBottom() && mGame.CurrentTurn().Loaded().giToMove == Black)
+        != mbFlippedByKey;
     if (flipped == mbFlipped)
         return;
     mbFlipped = flipped;
@@ -699,7 +650,7 @@ void frmChess::DrawSquare(int16_t square)
 
 void frmChess::DrawPiece(int16_t square)
 {
-    DrawPieceOf(mTurn.Board(), square);
+    DrawPieceOf(mGame.Board(), square);
 }
 
 void frmChess::DrawPieceOf(const BoardState &board, int16_t square)
@@ -716,7 +667,7 @@ void frmChess::MakeDraggable(int16_t square)
 {
     QString pictureFile;
     QString iconFile;
-    const BoardState &board = mTurn.Board();
+    const BoardState &board = mGame.Board();
     GetPieceImageFiles(
         board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
     bool ok = false;

@@ -5,12 +5,11 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
-#include "record/GameRecord.h"
+#include "code/CodeText.h"
+#include "game/Game.h"
 #include "rules/BoardState.h"
-#include "rules/Turn.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,9 +22,8 @@ class BoardFrame;
 class PictureBox;
 
 // The main window: the board, the turn label, the check indicator, the buttons, the move box
-// and the status line. It owns the game state of one turn: the position loaded from a code, the
-// one move made on it, the squares Undo Move has to repaint, and, while the player keeps a
-// record, the game the position belongs to.
+// and the status line. It draws the Game of this turn, asks the player and uses the clipboard;
+// the Game decides.
 class frmChess : public QWidget {
     Q_OBJECT
 public:
@@ -37,9 +35,9 @@ public:
     // at once, without a message.
     bool Form_Load();
 
-    const BoardState &Board() const { return mTurn.Board(); }
+    const BoardState &Board() const { return mGame.Board(); }
     // The code loaded last, without its prefix, in upper case.
-    const QString &BoardCode() const { return msBoardCode; }
+    QString BoardCode() const { return QString::fromStdString(mGame.LoadedCode()); }
     // Whether the board is drawn with Black's back rank at the bottom.
     bool IsFlipped() const { return mbFlipped; }
 
@@ -82,14 +80,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // Empties the board and loads a code: the given one, or the clipboard's when `code` is
-    // empty. False when no code was obtained; nothing is drawn then.
-    bool LoadPosition(const QString &code);
+    // Loads the clipboard's code (or the code dialog's). False when no code was obtained;
+    // nothing is drawn then.
+    bool LoadPosition();
     // Draws the pieces of the loaded position, makes them draggable and shows its status.
     void ShowLoadedPosition();
-    // The base-32 characters of a sound code from the clipboard or, failing that, from the code
-    // dialog; empty when the player gave none or a damaged one.
-    QString ReadCodeFromClipboard();
+    // A sound code from the clipboard or, failing that, from the code dialog; nullopt when the
+    // player gave none or a damaged one.
+    std::optional<CodeIntake> ReadCodeFromClipboard();
     void ShowDamagedCodeMessage();
     void ShowCheckAndMate();
     void SetCheckCaption(const QString &caption);
@@ -101,15 +99,14 @@ private:
     // The one move of the turn, from a drop or the move box; promotionPiece Empty asks the
     // player.
     void MakeMove(int16_t source, int16_t target, int16_t promotionPiece);
+    // Takes the move back and redraws the squares it changed; asks nothing.
+    void UndoMove();
     void ShowSentMessage(const QString &code, const QString &numberedMove);
 
-    // The record, while the player keeps one: opened at need; any failure is told once and the
-    // turn goes on without it.
-    void RecogniseLoadedPosition();
-    void StartRecordedNewGame();
-    void DropRecord(const std::string &error);
-    // The status line and the marks of the opponent's move after a load.
-    void ShowLoadReport();
+    // The Game's status line and the marks of the opponent's move.
+    void ShowStatus();
+    // What the Game has to tell, one message box each, then the status line.
+    void ShowNotices();
     void MarkSquares(const std::vector<int16_t> &squares);
 
     // Where each cell stands: White's side at the bottom, or Black's when flipped.
@@ -128,15 +125,12 @@ private:
     // Tells the player, once per run, about the first picture file that failed to load.
     void ReportMissingPicture();
 
-    // The loaded position, its status and the move made on it: every decision of the turn.
-    Turn mTurn;
-    QString msBoardCode;
+    // The turn with its record: every decision of the turn.
+    Game mGame;
     QString msMissingPicture;
     bool mbMissingPictureReported = false;
     bool mbFlipped = false;
     bool mbFlippedByKey = false;
-    std::unique_ptr<GameRecord> mRecord;
-    std::optional<LoadReport> mLoad;
 };
 
 } // namespace corvalen

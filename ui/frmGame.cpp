@@ -13,7 +13,7 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
-#include "record/GameRecord.h"
+#include "game/Game.h"
 #include "ui/Options.h"
 
 namespace corvalen {
@@ -147,7 +147,7 @@ void frmGame::cmdDeleteRecord_Click()
     if (question.exec() != QMessageBox::Yes)
         return;
     std::string error;
-    if (!DeleteRecord(mContent.recordFile.toStdString(), error))
+    if (!Game::DeleteRecord(mContent.recordFile.toStdString(), error))
         QMessageBox(QMessageBox::Warning, QStringLiteral("Game"), QString::fromStdString(error),
             QMessageBox::Ok, this)
             .exec();

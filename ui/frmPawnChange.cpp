@@ -11,7 +11,7 @@
 
 #include "rules/BoardState.h"
 #include "ui/PieceImages.h"
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 namespace corvalen {
 

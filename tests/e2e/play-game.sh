@@ -6,11 +6,13 @@
 # typed with the keyboard alone), Alt+S puts the reply on the clipboard, which is read while the
 # message box is open, Enter closes the box and Alt+X ends the program. The game castles, takes
 # en passant, promotes and ends in mate, which the last run must show; then each player's
-# record must read back the same game as PGN.
-# Usage: play-game.sh BUILD_DIR [OUTPUT_DIR]; exit status 77: no X server tools (skipped).
+# record must read back the same game as PGN. With KILLED plies, only that many are played and
+# each program is killed (SIGKILL) once the player has the code: the records must still hold
+# every move sent.
+# Usage: play-game.sh BUILD_DIR [OUTPUT_DIR [KILLED]]; exit status 77: no X server tools (skipped).
 set -euo pipefail
 build=$(cd "$1" && pwd)
-out=${2:-$build/e2e}
+out=${2:-$build/e2e} killed=${3:-0}
 program=$build/corvalen tool=$build/corvalen-code
 for t in Xvfb xdotool xclip import convert; do
     command -v "$t" >/dev/null || { echo "SKIP: $t not found (scripts/install-deps installs it)"; exit 77; }
@@ -163,11 +165,18 @@ for entry in "${game[@]}"; do
         ;;
     esac
     send
-    finish
+    if [ "$killed" -gt 0 ]; then kill -KILL "$pid"; wait "$pid" 2>/dev/null || true; else finish; fi
     [ "$sent" = "$(as "$side" "$tool" code "$fen" 2>/dev/null)" ] || fail "ply $ply $uci sent $sent: $("$tool" fen "$sent"), not $fen"
     echo "ply $ply $uci ($how): $fen"
     code=$sent previous=$uci
+    [ "$ply" = "$killed" ] && break
 done
+if [ "$killed" -gt 0 ]; then # the last sender has every ply recorded, the other all but one
+    total=$(( $(as white "$tool" games | cut -f4) + $(as black "$tool" games | cut -f4) ))
+    [ "$total" = $((2 * killed - 1)) ] || fail "the records hold $total plies, not $((2 * killed - 1))"
+    echo "killed after each of $killed sends: every move sent is recorded"
+    exit 0
+fi
 
 # The receiver's run shows the mate (red text in the check indicator), and both records hold
 # the whole game.

@@ -4,13 +4,16 @@
 #include <QTest>
 
 #include "WindowTestSupport.h"
-#include "code/frmBoardCode.h"
+#include "record/GameRecord.h"
+#include "record/Sqlite.h"
 #include "rules/San.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
 #include "ui/Options.h"
+#include "ui/frmBoardCode.h"
 #include "ui/frmChess.h"
 #include "ui/frmPawnChange.h"
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -100,6 +103,44 @@ QString Name(QWidget *widget)
 {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
+
+// Options and a record of the test's own, the record on or off, for as long as it lives.
+class RecordHome {
+public:
+    explicit RecordHome(bool on)
+    {
+        qputenv("XDG_CONFIG_HOME", mHome.filePath("config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", mHome.filePath("data").toLocal8Bit());
+        if (on)
+            Options::SetRecordEnabled(true);
+    }
+    ~RecordHome()
+    {
+        qputenv("XDG_CONFIG_HOME", mConfig);
+        qputenv("XDG_DATA_HOME", mData);
+    }
+    QString Home() const { return mHome.path(); }
+    QString File() const { return mHome.filePath("data/corvalen/games.sqlite"); }
+    // Each recorded game as "plies:moves read back", the most recent first.
+    QStringList Games() const
+    {
+        std::string error;
+        QStringList games;
+        const auto record = GameRecord::Open(File().toStdString(), RecordAccess::ReadOnly, error);
+        for (const GameSummary &game :
+            record ? *record->ListGames(error) : std::vector<GameSummary>()) {
+            const QStringList words
+                = QString::fromStdString(record->Moves(game.id, error)->moveText)
+                      .split(' ', Qt::SkipEmptyParts);
+            games << QString("%1:%2").arg(game.plies).arg(words.size() - words.filter(".").size());
+        }
+        return games;
+    }
+
+private:
+    QTemporaryDir mHome;
+    QByteArray mConfig = qgetenv("XDG_CONFIG_HOME"), mData = qgetenv("XDG_DATA_HOME");
+};
 
 } // namespace
 
@@ -444,7 +485,8 @@ private slots:
         QTest::keyClick(window.txtMove, Qt::Key_Return);
         const bool moved = after.contains('/');
         QCOMPARE(moved ? window.Board() : Position(fen), Position(moved ? after : fen));
-        QCOMPARE(window.lblStatus->text(), moved ? "" : after);
+        QCOMPARE(window.lblStatus->text(),
+            moved ? "Press Send Move to copy your move, or Undo Move." : after);
         QCOMPARE(window.txtMove->text(), moved ? "" : text);
         QCOMPARE(window.txtMove->isEnabled(), !moved);
         QCOMPARE(window.cmdSend->isEnabled(), moved);
@@ -489,8 +531,10 @@ private slots:
         const QString check = "4k3/4R3/8/8/8/8/8/1B2K3 b";
         Row("a king in check", check, "",
             "e8, black king, in check; e7, white rook; d5, empty; b1, white bishop; In Check", "");
-        Row("the king steps out of check", check, "e8 e7", "e8, empty; e7, black king; ", "");
-        Row("mate", "R3k3/8/4K3/8/8/8/8/8 b", "", "e8, black king, in check; Mate", "");
+        Row("the king steps out of check", check, "e8 e7", "e8, empty; e7, black king; ",
+            "Press Send Move to copy your move, or Undo Move.");
+        Row("mate", "R3k3/8/4K3/8/8/8/8/8 b", "", "e8, black king, in check; Mate",
+            "Checkmate: White wins.");
         Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", "", "b1, white bishop; ",
             "Draw: neither side can mate.");
     }
@@ -519,15 +563,11 @@ private slots:
                     qPrintable(Name(widget)));
     }
 
-    // With the record off a whole turn writes no file. With it on, the opponent's reply is said
+    // With the record on, the record file is private, the opponent's reply is said
     // and marked at load, the marks stay through Undo Move and go with New Game, and the Game
     // dialog shows the moves and copies the PGN.
     void record()
     {
-        QTemporaryDir home;
-        const QByteArray config = qgetenv("XDG_CONFIG_HOME"), data = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
-        qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
         const auto marked = [](const frmChess &window) {
             QStringList squares;
             for (const BoardCell *cell : window.imgCell)
@@ -535,21 +575,15 @@ private slots:
                     squares << QString::fromStdString(SquareName(cell->Index()));
             return squares.join(' ');
         };
-        for (const bool on : { false, true }) {
-            QDir(home.path()).removeRecursively();
-            if (on)
-                Options::SetRecordEnabled(on);
+        RecordHome home(true);
+        {
             Loaded loaded;
             QVERIFY(loaded.Load(Code(StartFen)));
-            QCOMPARE(loaded.window.lblStatus->text(), on ? "New game" : "");
             Drag(loaded.window, "e2", "e4");
             loaded.modals.Then(ModalAnswers::PressOk());
             QTest::mouseClick(loaded.window.cmdSend, Qt::LeftButton);
-            QTest::mouseClick(loaded.window.cmdUndo, Qt::LeftButton);
-            QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
-                on ? 2 : 0);
         }
-        QCOMPARE(QFileInfo(home.filePath("data/corvalen/games.sqlite")).permissions(),
+        QCOMPARE(QFileInfo(home.File()).permissions(),
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
         Loaded reply;
         QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
@@ -573,8 +607,137 @@ private slots:
         QCOMPARE(Name(reply.window.imgCell[Sq("e5")]), "e5, empty");
         QCOMPARE(reply.window.lblStatus->text(), "New game");
         Options::SetRecordEnabled(false);
-        qputenv("XDG_CONFIG_HOME", config);
-        qputenv("XDG_DATA_HOME", data);
+    }
+
+    // The line under the board after the load and after each step (" / " between): a typed
+    // move, "enter" in the empty move box, "undo" (":OK" or ":Cancel" answers its question),
+    // "send", "game" (the record off and on in the Game dialog), "spoil" (every move written
+    // to the record fails), "reopen" (the code sent, loaded again: "Start a New Game"). Then
+    // the start of each message seen ("%1": the record file) and the record's games as
+    // "plies:moves" ("whole": any, each game's plies equal to its moves); with the record off
+    // no file is written. "~" is the line after a move.
+    void statusLine_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<bool>("record");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QString>("games");
+        const QString none;
+        const QString asked = "Chess|You have sent 1. e4 already. Take it back? If your "
+                              "opponent has that e-mail, this game will no longer match it.";
+        const QString cannot = "This position cannot arise in a game (";
+        Row("mated at load", "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w", false, none,
+            "Checkmate: Black wins.", QStringList(), none);
+        Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none, "Stalemate: a draw.",
+            QStringList(), none);
+        Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", false, none, "Draw: neither side can mate.",
+            QStringList(), none);
+        Row("a move that mates, then Undo", "6k1/5ppp/8/8/8/8/8/R5K1 w", false, "Ra8 undo",
+            " / Checkmate: you win. Send Move tells your opponent. / ", QStringList(), none);
+        Row("a move that stalemates", "7k/8/5Q2/6K1/8/8/8/8 w", false, "Qf7",
+            " / Stalemate: a draw. Send Move tells your opponent.", QStringList(), none);
+        Row("an error, an empty Enter, a good move", StartFen, false, "Nf6 enter Nf3 undo",
+            " / No legal move matches \"Nf6\". / No legal move matches \"Nf6\". / ~ / ",
+            QStringList(), none);
+        Row("no king for White", "k7/8/8/8/8/8/8/r6R w", false, none,
+            cannot + "a side without exactly one king).", QStringList(), none);
+        Row("the side that just moved in check", "4k3/4R3/8/8/8/8/8/4K3 w", false, none,
+            cannot + "the side that just moved left in check).", QStringList(), none);
+        Row("a pawn on the last row, record on: not recorded", "P3k3/8/8/8/8/8/8/4K3 b", true,
+            "Kd7 send", cannot + "a pawn on the last row); it is not recorded. / ~ / ~",
+            QStringList { Sent }, none);
+        Row("Undo after Send asks, Cancel keeps the move", StartFen, true,
+            "e4 send undo:Cancel undo:OK", "New game / ~ / ~ / ~ / New game",
+            QStringList { Sent, asked, asked }, "1:1");
+        Row("record off and on in the Game dialog, then a second Send", StartFen, true,
+            "e4 send game send", "New game / ~ / ~ / ~ / ~", QStringList { Sent, Sent }, "1:1");
+        Row("a write failure at Send", StartFen, true, "spoil e4 send",
+            "New game / New game / ~ / ~",
+            QStringList { "Chess|The record could not be written: the game record %1", Sent },
+            "whole");
+        Row("the code sent, opened again", "4k3/8/8/8/8/8/8/4K2R w", true, "Kd1 send reopen",
+            "Game started from this position / ~ / ~ / Game started from this position",
+            QStringList { Sent, "Chess|This is the position you sent in game 1" }, "0:0 1:1");
+    }
+
+    void statusLine()
+    {
+        QFETCH(QString, fen);
+        QFETCH(bool, record);
+        QFETCH(QString, steps);
+        QFETCH(QString, lines);
+        QFETCH(QStringList, seen);
+        QFETCH(QString, games);
+        RecordHome home(record);
+        Loaded loaded;
+        frmChess &window = loaded.window;
+        QVERIFY(loaded.Load(Code(fen)));
+        QStringList shown { window.lblStatus->text() };
+        bool spoiled = false;
+        for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step.startsWith("undo")) {
+                if (step.contains(':'))
+                    loaded.modals.Then([step](QWidget *box) {
+                        QCOMPARE(
+                            qobject_cast<QMessageBox *>(box)->defaultButton()->text(), "Cancel");
+                        ModalAnswers::Press(box, step.section(':', 1));
+                    });
+                QTest::mouseClick(window.cmdUndo, Qt::LeftButton);
+            } else if (step == "send") {
+                for (int box = 0; box <= int(spoiled); ++box)
+                    loaded.modals.Then(ModalAnswers::PressOk());
+                QTest::mouseClick(window.cmdSend, Qt::LeftButton);
+                QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
+                    EncodePositionCode(window.Board(), Opponent(window.Board().giToMove)));
+            } else if (step == "game") {
+                loaded.modals.Then([](QWidget *dialog) {
+                    dialog->findChild<QCheckBox *>("chkRecord")->click();
+                    dialog->findChild<QCheckBox *>("chkRecord")->click();
+                    ModalAnswers::Press(dialog, "Close");
+                });
+                QTest::mouseClick(window.cmdGame, Qt::LeftButton);
+            } else if (step == "spoil") {
+                std::string error;
+                const auto db
+                    = sqlite::Connection::Open(home.File().toStdString(), false, 1000, error);
+                QVERIFY(db
+                    && db->Execute("CREATE TRIGGER spoil BEFORE INSERT ON move BEGIN SELECT "
+                                   "RAISE(ROLLBACK, 'no room left'); END",
+                        error));
+                spoiled = true;
+            } else if (step == "reopen") {
+                loaded.modals.Then([](QWidget *box) {
+                    QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(), "OK");
+                    ModalAnswers::Press(box, "Start a New Game");
+                });
+                QVERIFY(loaded.Load(QGuiApplication::clipboard()->text()));
+            } else {
+                window.txtMove->clear();
+                if (step != "enter")
+                    QTest::keyClicks(window.txtMove, step);
+                QTest::keyClick(window.txtMove, Qt::Key_Return);
+            }
+            shown << window.lblStatus->text();
+        }
+        // Each text seen is compared as far as the one expected goes.
+        const auto starts = [](QStringList texts, const QStringList &expected) {
+            for (int i = 0; i < qMin(texts.size(), expected.size()); ++i)
+                texts[i].truncate(expected[i].size());
+            return texts;
+        };
+        const QStringList expected
+            = lines.replace("~", "Press Send Move to copy your move, or Undo Move.").split(" / ");
+        QCOMPARE(starts(shown, expected), expected);
+        seen.replaceInStrings("%1", home.File());
+        QCOMPARE(starts(loaded.modals.Seen().filter(QRegularExpression("^Chess\\|")), seen), seen);
+        if (games != "whole")
+            QCOMPARE(home.Games().join(' '), games);
+        for (const QString &game : home.Games())
+            QCOMPARE(game.section(':', 0, 0), game.section(':', 1));
+        QVERIFY(record || QDir(home.Home()).isEmpty());
+        Options::SetRecordEnabled(false);
     }
 
     // "New E-mail" in the Send Move message hands a new message to the desktop: the code as

@@ -16,7 +16,6 @@
 #include "code/PositionCode.h"
 #include "record/GameRecord.h"
 #include "record/RecordPaths.h"
-#include "rules/Attack.h"
 #include "rules/Fen.h"
 #include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
@@ -72,41 +71,43 @@ Answer Failure(std::string reason, int status)
     return { "error: " + std::move(reason), status, {} };
 }
 
-// The decoded position of a pasted text, or the answer that says why there is none.
-std::optional<DecodedCode> ReadPosition(std::string_view text, Answer &failure)
+// The loaded position of a pasted text, as the program loads it (its status known and the
+// check mark on the king the code names), or the answer that says why there is none.
+std::optional<Turn> ReadPosition(std::string_view text, Answer &failure)
 {
-    const std::optional<std::string> characters = ExtractCodeCharacters(text);
-    if (!characters) {
+    const CodeIntake intake = ReadCodeText(text);
+    switch (intake.kind) {
+    case CodeIntake::Kind::NoCode:
         failure = Failure(
             "no position code: the text does not begin with CHESS-CODE:", ExitDamagedCode);
         return std::nullopt;
-    }
-    DecodedCode decoded = DecodePositionCode(*characters);
-    if (decoded.IsDamaged()) {
-        failure = Failure("damaged code: " + decoded.reason, ExitDamagedCode);
+    case CodeIntake::Kind::Damaged:
+        failure = Failure("damaged code: " + intake.decoded.reason, ExitDamagedCode);
         return std::nullopt;
+    case CodeIntake::Kind::Sound:
+        break;
     }
-    // As a loaded position: the check mark belongs to the king the code names last.
-    decoded.board.mbInCheck = IsSquareAttacked(decoded.kingSquare, decoded.board);
-    return decoded;
+    Turn turn;
+    turn.Load(intake.decoded.board, intake.decoded.kingSquare);
+    return turn;
 }
 
 Answer AnswerFen(std::string_view text)
 {
     Answer failure;
-    const std::optional<DecodedCode> decoded = ReadPosition(text, failure);
-    if (!decoded)
+    const std::optional<Turn> turn = ReadPosition(text, failure);
+    if (!turn)
         return failure;
-    return { FenFromBoard(decoded->board), ExitAnswered, {} };
+    return { FenFromBoard(turn->Loaded()), ExitAnswered, {} };
 }
 
 Answer AnswerMoves(std::string_view text)
 {
     Answer failure;
-    std::optional<DecodedCode> decoded = ReadPosition(text, failure);
-    if (!decoded)
+    const std::optional<Turn> turn = ReadPosition(text, failure);
+    if (!turn)
         return failure;
-    BoardState &board = decoded->board;
+    BoardState board = turn->Loaded();
     std::vector<std::string> moves;
     for (const Move &move : LegalMoves(board)) {
         const std::string uci = SquareName(move.from) + SquareName(move.to);
@@ -130,12 +131,10 @@ Answer AnswerMoves(std::string_view text)
 Answer AnswerStatus(std::string_view text)
 {
     Answer failure;
-    std::optional<DecodedCode> decoded = ReadPosition(text, failure);
-    if (!decoded)
+    const std::optional<Turn> turn = ReadPosition(text, failure);
+    if (!turn)
         return failure;
-    Turn turn;
-    turn.Load(*decoded);
-    return { StatusName(turn.Status()), ExitAnswered, {} };
+    return { StatusName(turn->Status()), ExitAnswered, {} };
 }
 
 // The castling letters in a fixed order, so that "qkQK" and "KQkq" agree.

@@ -1,4 +1,4 @@
-#include "code/frmBoardCode.h"
+#include "ui/frmBoardCode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

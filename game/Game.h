@@ -1,0 +1,137 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "code/PositionCode.h"
+#include "rules/Turn.h"
+#include "rules/TypedMove.h"
+
+namespace corvalen {
+
+class GameRecord;
+struct LoadReport;
+
+// Something the player is told in a message box, in the order it happened.
+struct Notice {
+    enum class Kind {
+        Information,
+        Warning,
+        // The position the local player sent: information that also offers to start a new
+        // game from it (StartGameFromSameAsSent).
+        SameAsSent,
+    };
+    Kind kind = Kind::Information;
+    std::string text;
+};
+
+// What the Game dialog shows of the recorded game the position belongs to.
+struct GameSheet {
+    std::string started; // YYYY-MM-DD
+    std::string moves; // "1. e4 e5 2. Nf3"
+    std::string pgn;
+};
+
+// What Send Move hands on: the code for the clipboard and the move it carries ("14... Nf6"
+// when the record numbers it, else empty).
+struct SentMove {
+    std::string code;
+    std::string numberedMove;
+};
+
+// One turn of a game with its record: the one place that decides what a load means, whether a
+// move is taken, what a send records and returns, and what the line under the board says. The
+// record is kept while it is switched on, opened at need from the path given; any failure of it
+// becomes a notice, and the turn goes on without it. Qt-free; the window draws it and asks the
+// player.
+class Game {
+public:
+    // recordPath empty: the player's record file (RecordFile()) at the time it is opened.
+    explicit Game(std::string recordPath = {});
+    ~Game();
+    Game(const Game &) = delete;
+    Game &operator=(const Game &) = delete;
+
+    // The player's record file, and the options file beside the player's other settings.
+    static std::string RecordFile();
+    static std::string OptionsFile();
+    // Deletes a record file with its companions; false and `error` when it cannot.
+    static bool DeleteRecord(const std::string &path, std::string &error);
+
+    std::string RecordPath() const;
+    bool RecordOn() const { return mbRecordOn; }
+    // On places the loaded position in the record as a load does, recording nothing that this
+    // run recorded for it already; off closes the file at once, so that it can be deleted.
+    void SwitchRecord(bool on);
+
+    // A sound code (ReadCodeText) becomes the loaded position; with the record on, the record
+    // places it (unless no game can reach it) and tells what it found.
+    void Load(const DecodedCode &code, const std::string &characters);
+    // The standard start with the local player White; recorded from its first send.
+    void NewGame();
+    // The code loaded last, without its prefix, in upper case.
+    const std::string &LoadedCode() const { return msLoadedCode; }
+
+    const Turn &CurrentTurn() const { return mTurn; }
+    const BoardState &Board() const { return mTurn.Board(); }
+
+    // Whether the player's move from `from` to `to` is taken now. A refusal the player should
+    // hear (an opponent's piece, castling the record forbids) becomes a notice.
+    bool TakesMove(int16_t from, int16_t to);
+    bool NeedsPromotionChoice(int16_t from, int16_t to) const;
+    // Plays a move TakesMove took; a promotion becomes PromotedPiece(promotionPiece).
+    const MoveOutcome &Play(int16_t from, int16_t to, int16_t promotionPiece);
+    // Reads a typed move against the position. Text that is no move puts its message on the
+    // status line; blank text changes nothing.
+    TypedMove ReadTyped(std::string_view text);
+
+    // The question to ask before Undo Move takes back a move already sent while the record is
+    // on; empty when Undo Move needs no question.
+    std::string UndoQuestion() const;
+    void Undo();
+    // Records the move (when the record is on), then gives the code to put on the clipboard:
+    // a program that ends after the player has the code has the move recorded.
+    SentMove Send();
+
+    // After a same-as-sent notice the player chose to start a new game from this position.
+    void StartGameFromSameAsSent();
+
+    // The line under the board as things stand.
+    std::string StatusLine() const;
+    // The squares of the opponent's last move to mark; empty without the record.
+    std::vector<int16_t> Marks() const;
+    // The recorded game the position belongs to, for the Game dialog; nullopt when none.
+    std::optional<GameSheet> Sheet();
+
+    // What the player must be told since the last call, oldest first.
+    std::vector<Notice> TakeNotices();
+
+private:
+    // Opens the record when it is on and not open; false (after a notice) when it cannot be.
+    bool OpenRecord();
+    // Places the loaded position in the record.
+    void RecogniseLoad();
+    // The record failed: it is closed for the rest of this turn and the player told once.
+    void DropRecord(const std::string &error, bool writing);
+    std::string LoadLine() const;
+    void Tell(Notice::Kind kind, std::string text);
+
+    std::string msRecordPath;
+    bool mbRecordOn = false;
+    bool mbRecordFailed = false; // told already; New Game does not try it again
+    bool mbNewGame = false; // the position came from New Game
+    std::unique_ptr<GameRecord> mRecord;
+    std::unique_ptr<LoadReport> mLoad;
+    Turn mTurn;
+    std::string msLoadedCode;
+    std::string msCannotArise; // why no game reaches the loaded position; empty when one can
+    std::string msNote; // what the last typed text was not; empty when nothing
+    std::string msSentMove; // the move sent in this turn ("14... Nf6" or "Nf6"); empty: none
+    std::vector<Notice> mNotices;
+};
+
+} // namespace corvalen
