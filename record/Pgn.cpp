@@ -1,5 +1,7 @@
 #include "record/Pgn.h"
 
+#include "record/Names.h"
+
 namespace corvalen {
 
 namespace {
@@ -36,7 +38,62 @@ namespace {
         return std::string("[") + name + " \"" + escaped + "\"]\n";
     }
 
+    std::string NameOrUnknown(const std::string &name)
+    {
+        const std::string clean = CleanName(name);
+        return clean.empty() ? "?" : clean;
+    }
+
 } // namespace
+
+const char *EndingResult(GameEnding ending)
+{
+    switch (ending) {
+    case GameEnding::WhiteResigned:
+        return "0-1";
+    case GameEnding::BlackResigned:
+        return "1-0";
+    case GameEnding::DrawAgreed:
+    case GameEnding::ThreefoldClaimed:
+    case GameEnding::FiftyMovesClaimed:
+        return "1/2-1/2";
+    case GameEnding::None:
+        break;
+    }
+    return "*";
+}
+
+std::string EndingComment(GameEnding ending)
+{
+    switch (ending) {
+    case GameEnding::WhiteResigned:
+        return "White resigns.";
+    case GameEnding::BlackResigned:
+        return "Black resigns.";
+    case GameEnding::DrawAgreed:
+        return "Draw agreed.";
+    case GameEnding::ThreefoldClaimed:
+        return "Draw claimed: " + DrawClaimName(DrawClaim::Threefold) + '.';
+    case GameEnding::FiftyMovesClaimed:
+        return "Draw claimed: " + DrawClaimName(DrawClaim::FiftyMoves) + '.';
+    case GameEnding::None:
+        break;
+    }
+    return {};
+}
+
+GameEnding ClaimEnding(DrawClaim claim)
+{
+    switch (claim) {
+    case DrawClaim::Threefold:
+        return GameEnding::ThreefoldClaimed;
+    case DrawClaim::FiftyMoves:
+        return GameEnding::FiftyMovesClaimed;
+    case DrawClaim::None:
+        break;
+    }
+    return GameEnding::None;
+}
 
 std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> &sans)
 {
@@ -51,15 +108,21 @@ std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> 
 
 std::string WritePgn(const PgnGame &game)
 {
+    const bool ended = game.ending != GameEnding::None;
+    const std::string result = ended ? EndingResult(game.ending) : game.result;
     std::string pgn = Tag("Event", "Corvalen e-mail game") + Tag("Site", "?")
-        + Tag("Date", game.date) + Tag("Round", "-") + Tag("White", "?") + Tag("Black", "?")
-        + Tag("Result", game.result);
+        + Tag("Date", game.date) + Tag("Round", "-") + Tag("White", NameOrUnknown(game.white))
+        + Tag("Black", NameOrUnknown(game.black)) + Tag("Result", result);
     if (!game.setUpFen.empty())
         pgn += Tag("SetUp", "1") + Tag("FEN", game.setUpFen);
+    if (ended)
+        pgn += Tag("Termination", "normal");
     pgn += '\n';
 
     std::vector<std::string> tokens = MoveTokens(game.firstMover, game.sans);
-    tokens.push_back(game.result);
+    if (ended)
+        tokens.push_back('{' + EndingComment(game.ending) + '}');
+    tokens.push_back(result);
     std::string line;
     for (const std::string &token : tokens) {
         if (!line.empty() && line.size() + 1 + token.size() > MaxLineLength) {

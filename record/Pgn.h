@@ -4,8 +4,27 @@
 #include <vector>
 
 #include "rules/BoardState.h"
+#include "rules/GameLine.h"
 
 namespace corvalen {
+
+// A result the position cannot show, and how it came about. The numbers never change, so a
+// record may keep them.
+enum class GameEnding {
+    None = 0, // no such result: the game goes on, or mate or stalemate ended it
+    WhiteResigned = 1,
+    BlackResigned = 2,
+    DrawAgreed = 3,
+    ThreefoldClaimed = 4,
+    FiftyMovesClaimed = 5,
+};
+
+// "0-1", "1-0" or "1/2-1/2"; "*" for None.
+const char *EndingResult(GameEnding ending);
+// "White resigns.", "Draw agreed.", "Draw claimed: threefold repetition."; empty for None.
+std::string EndingComment(GameEnding ending);
+// The ending a successful claim gives; None for DrawClaim::None.
+GameEnding ClaimEnding(DrawClaim claim);
 
 // One game for the PGN writer.
 struct PgnGame {
@@ -14,6 +33,9 @@ struct PgnGame {
     int16_t firstMover = White; // the side to move in that position
     std::vector<std::string> sans; // the moves in SAN, in order
     std::string result = "*"; // "*", "1-0", "0-1" or "1/2-1/2"
+    std::string white; // the players' names; empty when unknown
+    std::string black;
+    GameEnding ending = GameEnding::None; // when set, it gives the result
 };
 
 // The moves with their numbers, "1. e4 e5 2. Nf3"; a game whose first move is Black's begins
@@ -21,9 +43,11 @@ struct PgnGame {
 std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> &sans);
 
 // The game in PGN export format: the seven tags in their order (Event "Corvalen e-mail game",
-// Site "?", Date, Round "-", White "?", Black "?", Result), SetUp "1" and FEN for a game that
-// did not start from the standard position, a blank line, the numbered moves in lines of at
-// most 79 characters ending with the result, and a blank line after the game.
+// Site "?", Date, Round "-", White and Black (the names as CleanName leaves them, "?" when
+// empty), Result), SetUp "1" and FEN for a game that did not start from the standard position,
+// Termination "normal" for a game with an ending, a blank line, the numbered moves in lines of
+// at most 79 characters ending with the ending's comment ("{White resigns.}") and the result,
+// and a blank line after the game. A line breaks only between tokens.
 std::string WritePgn(const PgnGame &game);
 
 } // namespace corvalen

@@ -8,6 +8,8 @@
 
 #include "Support.h"
 #include "record/GameRecord.h"
+#include "record/Names.h"
+#include "record/Pgn.h"
 #include "record/Sqlite.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
@@ -440,6 +442,74 @@ private slots:
                 + QString(tool.readAllStandardError()).replace(path, "PATH"),
             answer);
         QCOMPARE(Contents(path), before);
+    }
+
+    // The players' names and a result the position cannot show, from the White tag on.
+    void pgnNamesAndEndings_data()
+    {
+        QTest::addColumn<QString>("white");
+        QTest::addColumn<QString>("black");
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<QString>("written");
+        const QString moves = "\n1. e4 e5 ";
+        Row("quote and backslash escaped", "Anna \"the Rook\" Berg", "C:\\chess",
+            int(GameEnding::None),
+            "[White \"Anna \\\"the Rook\\\" Berg\"]\n[Black \"C:\\\\chess\"]\n[Result \"*\"]\n"
+                + moves + "*");
+        Row("controls out, blanks trimmed, cut at 80 characters",
+            " Dr.\tM\u00fcller\u0085 " + QString(75, 'x'), "\n", int(GameEnding::None),
+            "[White \"Dr.M\u00fcller " + QString(70, 'x') + "\"]\n[Black \"?\"]\n[Result \"*\"]\n"
+                + moves + "*");
+        Row("White resigns", "", "Bo", int(GameEnding::WhiteResigned),
+            "[White \"?\"]\n[Black \"Bo\"]\n[Result \"0-1\"]\n[Termination \"normal\"]\n" + moves
+                + "{White resigns.} 0-1");
+        Row("draw claimed", "", "", int(GameEnding::ThreefoldClaimed),
+            "[White \"?\"]\n[Black \"?\"]\n[Result \"1/2-1/2\"]\n[Termination \"normal\"]\n" + moves
+                + "{Draw claimed: threefold repetition.} 1/2-1/2");
+    }
+
+    void pgnNamesAndEndings()
+    {
+        QFETCH(QString, white);
+        QFETCH(QString, black);
+        QFETCH(int, ending);
+        QFETCH(QString, written);
+        PgnGame game;
+        game.sans = { "e4", "e5" };
+        game.white = white.toStdString();
+        game.black = black.toStdString();
+        game.ending = GameEnding(ending);
+        const QString pgn = QString::fromStdString(WritePgn(game));
+        QCOMPARE(pgn.mid(pgn.indexOf("[White")), written + "\n\n");
+    }
+
+    // Opponent's e-mail: one plain address, percent-encoded into the New E-mail link.
+    void plainAddresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("url"); // "refused" when it is no plain address
+        Row("plain, with a plus", "anna.berg+chess@mail.example.org",
+            "mailto:anna.berg%2Bchess@mail.example.org?subject=Chess%3A%201.%20e4&body=AB%0D%0A");
+        Row("two addresses", "a@example.org,b@example.org", "refused");
+        Row("name and address", "Anna <anna@example.org>", "refused");
+        Row("a blank", "anna @example.org", "refused");
+        Row("a header smuggled in", "anna@example.org?cc=b@example.org", "refused");
+        Row("an ampersand", "a&b@example.org", "refused");
+        Row("a line break", "anna@example.org\r\n", "refused");
+        Row("a quoted local part", "\"anna\"@example.org", "refused");
+        Row("no dot in the domain", "anna@localhost", "refused");
+        Row("two dots in a row", "anna..berg@example.org", "refused");
+        Row("no local part", "@example.org", "refused");
+    }
+
+    void plainAddresses()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, url);
+        const std::string text = address.toStdString();
+        QCOMPARE(QString::fromStdString(
+                     IsPlainAddress(text) ? MailtoUrl(text, "Chess: 1. e4", "AB\r\n") : "refused"),
+            url);
     }
 };
 

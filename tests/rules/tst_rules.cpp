@@ -1,6 +1,9 @@
 #include <QTest>
 
+#include <set>
+
 #include "Support.h"
+#include "rules/GameLine.h"
 #include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
@@ -29,6 +32,35 @@ quint64 Perft(const BoardState &board, int depth)
         }
     }
     return leaves;
+}
+
+// The line from `fen` (the standard start when empty) through `moves`: SAN or coordinates, and
+// "walk:N" for N plies of the first quiet move (no pawn, no capture) to a position not seen yet.
+GameLine Line(const QString &fen, const QString &moves)
+{
+    GameLine line = fen.isEmpty() ? GameLine() : GameLine(Position(fen));
+    std::set<std::string> seen;
+    for (const QString &step : moves.split(' ', Qt::SkipEmptyParts)) {
+        for (int ply = step.startsWith("walk:") ? step.mid(5).toInt() : 0; ply > 0; --ply) {
+            BoardState board = line.Last().board;
+            seen.insert(FenFromBoard(board));
+            std::vector<Move> fresh;
+            for (const Move &move : LegalMoves(board)) {
+                BoardState next = board;
+                CarryOutMove(next, move.from, move.to);
+                next.giToMove = Opponent(next.giToMove);
+                if (board.Piece(move.from) != Pawn && board.IsEmpty(move.to)
+                    && !seen.count(FenFromBoard(next)))
+                    fresh.push_back(move);
+            }
+            if (fresh.empty())
+                qFatal("test walk: no fresh quiet move in %s", FenFromBoard(board).c_str());
+            line.Play(fresh[size_t(ply) % fresh.size()]);
+        }
+        if (!step.startsWith("walk:") && !line.Play(step.toStdString()))
+            qFatal("test line: no move %s", qPrintable(step));
+    }
+    return line;
 }
 
 } // namespace
@@ -208,6 +240,77 @@ private slots:
                          ? MoveCoordinates(typed.move, typed.promotionPiece)
                          : typed.message),
             read);
+    }
+
+    // FIDE Laws 9.2 and 9.3 over a game's recorded positions; the same claim must be open to a
+    // player who announces the last move before making it.
+    void drawClaim_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("claim");
+        const QString rooks = "r3k2r/8/8/8/8/8/8/R3K2R w", knights = "Nf3 Nf6 Ng1 Ng8 ";
+        Row("knights out and back twice", "", knights + knights, "threefold repetition");
+        Row("one ply short", "", knights + "Nf3 Nf6 Ng1", "");
+        Row("king back home without its castling rights", rooks, "Ke2 Ke7 Ke1 Ke8 Ke2 Ke7 Ke1 Ke8",
+            "");
+        Row("king back home, third time without rights", rooks,
+            "Ke2 Ke7 Ke1 Ke8 Ke2 Ke7 Ke1 Ke8 Ke2 Ke7 Ke1 Ke8", "threefold repetition");
+        Row("rook back home without its castling right", rooks, "Rh2 Rh7 Rh1 Rh8 Rh2 Rh7 Rh1 Rh8",
+            "");
+        Row("en passant possible the first time", "",
+            "e4 Nc6 e5 d5 Nf3 Nb8 Ng1 Nc6 Nf3 Nb8 Ng1 Nc6", "");
+        Row("double step no pawn can take", "", "d4 Nf6 Nf3 Ng8 Ng1 Nf6 Nf3 Ng8 Ng1",
+            "threefold repetition");
+        Row("double step the pinned pawn cannot take", "4k3/8/8/8/4p3/8/3P4/4R2K w",
+            "d4 Kd8 Kg1 Ke8 Kh1 Kd8 Kg1 Ke8 Kh1", "threefold repetition");
+        Row("set-up position with Black to move", "4k3/p7/8/8/8/8/8/4K1N1 b",
+            "Kd8 Nf3 Ke8 Ng1 Kd8 Nf3 Ke8 Ng1", "threefold repetition");
+        Row("99 quiet plies", rooks, "walk:99", "");
+        Row("100 quiet plies", rooks, "walk:100", "50 moves without a capture or pawn move");
+        Row("a capture restarts the count", "r3k2r/8/8/8/8/8/8/R3Kn1R w", "Kxf1 walk:99", "");
+        Row("a pawn move restarts the count", "r3k2r/p7/8/8/8/8/8/R3K2R b", "a6 walk:99", "");
+    }
+
+    void drawClaim()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, moves);
+        QFETCH(QString, claim);
+        const GameLine line = Line(fen, moves);
+        QCOMPARE(QString::fromStdString(DrawClaimName(line.ClaimableDraw())), claim);
+        GameLine before = fen.isEmpty() ? GameLine() : GameLine(Position(fen));
+        for (int ply = 1; ply < line.Plies(); ++ply)
+            before.Play(line.MoveTo(ply));
+        QCOMPARE(QString::fromStdString(
+                     DrawClaimName(before.ClaimableDrawAfter(line.MoveTo(line.Plies())))),
+            claim);
+    }
+
+    // Copy FEN of a game's last position: castling rights as the moves leave them (a set-up
+    // start has what its placement allows), the clock and the move number.
+    void lineFen_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("written");
+        Row("a double step", "", "e4",
+            "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
+        Row("set-up position, the king moves", "r3k2r/8/8/8/8/8/8/R3K2R b", "Kf8",
+            "r4k1r/8/8/8/8/8/8/R3K2R w KQ - 1 2");
+        Row("a rook taken on its home square", "r3k2r/8/8/8/8/8/1b6/R3K2R b", "Bxa1",
+            "r3k2r/8/8/8/8/8/8/b3K2R w Kkq - 0 2");
+        Row("rooks out and back", "r3k2r/8/8/8/8/8/8/R3K2R w", "Rb1 Rb8 Ra1 Ra8",
+            "r3k2r/8/8/8/8/8/8/R3K2R w Kk - 4 3");
+    }
+
+    void lineFen()
+    {
+        QFETCH(QString, fen);
+        QFETCH(QString, moves);
+        QFETCH(QString, written);
+        const GameLine line = Line(fen, moves);
+        QCOMPARE(QString::fromStdString(line.Fen(line.Plies())), written);
     }
 
     void deadPosition_data()
