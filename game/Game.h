@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "code/PositionCode.h"
+#include "record/Pgn.h"
+#include "rules/GameLine.h"
 #include "rules/Turn.h"
 #include "rules/TypedMove.h"
 
@@ -34,6 +36,50 @@ struct GameSheet {
     std::string started; // YYYY-MM-DD
     std::string moves; // "1. e4 e5 2. Nf3"
     std::string pgn;
+};
+
+// Whose move a recorded game waits for.
+enum class GameTurn {
+    Yours, // its last recorded position has the local player to move
+    Theirs, // it has the opponent to move
+    Finished, // it has a result
+};
+
+// One line of the list of games.
+struct GameListRow {
+    int64_t id = 0;
+    std::string opponent; // the opponent's name; empty when unknown
+    int16_t localSide = White;
+    int fullMoves = 0; // full moves played: 1 after "1. e4", 1 after "1. e4 e5", 2 after "2. Nf3"
+    std::string lastMove; // "14... Nf6"; empty without moves
+    GameTurn turn = GameTurn::Yours;
+    int daysSince = 0; // whole days since the game last changed: 0 today, 1, 12...
+    std::string result; // "*", "1-0", "0-1", "1/2-1/2"
+};
+
+// A result the player sets in the Game dialog.
+enum class PlayerEnding {
+    Resign, // the local player resigns
+    OpponentResigned,
+    DrawAgreed,
+};
+
+// One recorded game as the Game dialog shows it.
+struct GameView {
+    int64_t id = 0;
+    std::string started; // YYYY-MM-DD
+    int16_t localSide = White;
+    // The start (standard or set-up) and every recorded move: positions for the replay board,
+    // FEN with castling rights for Copy FEN.
+    GameLine line;
+    std::vector<std::string> plies; // one per ply: "1. e4", "1... e5"
+    std::string opponent; // empty when unknown
+    std::string opponentEmail; // empty when unknown
+    std::string notes;
+    std::string result; // "*", "1-0", "0-1", "1/2-1/2"
+    GameEnding ending = GameEnding::None; // set by Resign, Opponent Resigned, Draw Agreed, a claim
+    std::string endedOn; // YYYY-MM-DD when ending is set
+    std::string pgn; // with the players' names, result, Termination and comment
 };
 
 // What Send Move hands on: the code for the clipboard and the move it carries ("14... Nf6"
@@ -106,6 +152,37 @@ public:
     std::vector<int16_t> Marks() const;
     // The recorded game the position belongs to, for the Game dialog; nullopt when none.
     std::optional<GameSheet> Sheet();
+
+    // The desk: every game of the record. Empty, nullopt or false while the record is off or
+    // cannot be read; a failure of the record becomes a notice.
+    //
+    // The games, the most recently played first; daysSince counts from now.
+    std::vector<GameListRow> GameList();
+    // The recorded game this turn's position belongs to; nullopt when none.
+    std::optional<int64_t> CurrentGameId() const;
+    std::optional<GameView> ViewGame(int64_t id);
+    // The local player's name for PGN (the window passes its setting, "" when unset).
+    void SetPlayerName(const std::string &name);
+    // Stores the opponent's name (cleaned: plain text, at most 80 characters) and e-mail
+    // address; false without a change when the address is neither empty nor one plain address.
+    bool SetOpponent(int64_t id, const std::string &name, const std::string &email);
+    bool SetNotes(int64_t id, const std::string &notes);
+    // Ends a game with a result the code cannot carry, dated today.
+    bool EndGame(int64_t id, PlayerEnding ending);
+    // Clears a result EndGame or ClaimDraw set; a result from mate or stalemate stays.
+    bool ReopenGame(int64_t id);
+    // Removes one game with its moves; the others stay as they are.
+    bool DeleteGame(int64_t id);
+    // The draw the local player may claim in this turn's game: at load, and after the local
+    // move once it is played (then counting that move). None without a recorded game.
+    DrawClaim ClaimableDraw() const;
+    // Sets 1/2-1/2 with the rule's comment on this turn's game; the New E-mail subject then
+    // tells the opponent (MailSubjectNote).
+    bool ClaimDraw();
+    // " (I claim a draw: threefold repetition)" after a claim made in this turn; else empty.
+    std::string MailSubjectNote() const;
+    // The opponent's plain e-mail address for this turn's game; empty when unknown.
+    std::string OpponentEmail() const;
 
     // What the player must be told since the last call, oldest first.
     std::vector<Notice> TakeNotices();
