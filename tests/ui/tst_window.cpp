@@ -612,10 +612,10 @@ private slots:
     // The line under the board after the load and after each step (" / " between): a typed
     // move, "enter" in the empty move box, "undo" (":OK" or ":Cancel" answers its question),
     // "send", "game" (the record off and on in the Game dialog), "spoil" (every move written
-    // to the record fails), "reopen" (the code sent, loaded again: "Start a New Game"). Then
-    // the start of each message seen ("%1": the record file) and the record's games as
-    // "plies:moves" ("whole": any, each game's plies equal to its moves); with the record off
-    // no file is written. "~" is the line after a move.
+    // to the record fails), "reopen" (the code sent, loaded again: OK), "renew" (the same, then
+    // "Start a New Game"). Then the start of each message seen ("%1": the record file) and the
+    // record's games as "plies:moves" ("whole": any, each game's plies equal to its moves); with
+    // the record off no file is written. "~" is the line after a move.
     void statusLine_data()
     {
         QTest::addColumn<QString>("fen");
@@ -657,9 +657,15 @@ private slots:
             "New game / New game / ~ / ~",
             QStringList { "Chess|The record could not be written: the game record %1", Sent },
             "whole");
-        Row("the code sent, opened again", "4k3/8/8/8/8/8/8/4K2R w", true, "Kd1 send reopen",
+        Row("the code sent, opened again: OK", StartFen, true, "e4 send reopen",
+            "New game / ~ / ~ / This is the position you sent in game 1",
+            QStringList { Sent, "Chess|This is the position you sent in game 1" }, "1:1");
+        Row("the code sent, opened again: Start a New Game", "4k3/8/8/8/8/8/8/4K2R w", true,
+            "Kd1 send renew",
             "Game started from this position / ~ / ~ / Game started from this position",
             QStringList { Sent, "Chess|This is the position you sent in game 1" }, "0:0 1:1");
+        Row("a code opened, closed without a move", "4k3/8/8/8/8/8/8/4K2R w", true, none,
+            "Game started from this position", QStringList(), "");
     }
 
     void statusLine()
@@ -707,10 +713,10 @@ private slots:
                                    "RAISE(ROLLBACK, 'no room left'); END",
                         error));
                 spoiled = true;
-            } else if (step == "reopen") {
-                loaded.modals.Then([](QWidget *box) {
+            } else if (step == "reopen" || step == "renew") {
+                loaded.modals.Then([step](QWidget *box) {
                     QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(), "OK");
-                    ModalAnswers::Press(box, "Start a New Game");
+                    ModalAnswers::Press(box, step == "renew" ? "Start a New Game" : "OK");
                 });
                 QVERIFY(loaded.Load(QGuiApplication::clipboard()->text()));
             } else {
