@@ -196,6 +196,19 @@ private:
     void DropRecord(const std::string &error, bool writing);
     std::string LoadLine() const;
     void Tell(Notice::Kind kind, std::string text);
+    // The record as the desk uses it: open when it is on and has not failed in this turn.
+    bool DeskRecord();
+    // Reads what this turn knows of its recorded game: its line up to the loaded position, its
+    // ending and the opponent's address.
+    void ReadCurrentGame();
+    void WritePlayerName();
+    bool IsCurrentGame(int64_t id) const;
+    // "This game ended on 2026-03-04 (White resigned); nothing is recorded"; empty while the
+    // game has no ending.
+    std::string EndedLine() const;
+    // What the line after the local move says first of the game: a claim or an ending; empty
+    // when there is nothing.
+    std::string AboutGame() const;
 
     std::string msRecordPath;
     bool mbRecordOn = false;
@@ -208,6 +221,16 @@ private:
     std::string msCannotArise; // why no game reaches the loaded position; empty when one can
     std::string msNote; // what the last typed text was not; empty when nothing
     std::string msSentMove; // the move sent in this turn ("14... Nf6" or "Nf6"); empty: none
+    std::optional<std::string> msPlayerName; // as the window last gave it
+    // The recorded game of this turn up to the loaded position; none without a recorded game,
+    // and for a load that records nothing.
+    std::optional<GameLine> mLine;
+    GameEnding mEnding = GameEnding::None;
+    std::string msEndedOn;
+    std::string msResult = "*";
+    std::string msOpponentEmail;
+    DrawClaim mClaimed = DrawClaim::None; // the claim made in this turn
+    bool mbClaimWithMove = false; // made after the local move: Send Move records the move
     std::vector<Notice> mNotices;
 };
 
