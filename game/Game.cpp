@@ -463,7 +463,7 @@ std::vector<GameListRow> Game::GameList()
             row.fullMoves = half / 2 + 1;
             row.lastMove = record::NumberedPly(game.firstMover, game.plies - 1, game.lastSan);
         }
-        row.turn = game.result != "*"        ? GameTurn::Finished
+        row.turn = game.result != "*"       ? GameTurn::Finished
             : game.toMove == game.localSide ? GameTurn::Yours
                                             : GameTurn::Theirs;
         row.daysSince = game.daysSince;
@@ -631,9 +631,8 @@ bool Game::ClaimDraw()
 
 std::string Game::MailSubjectNote() const
 {
-    return mClaimed == DrawClaim::None
-        ? std::string()
-        : " (I claim a draw: " + DrawClaimName(mClaimed) + ")";
+    return mClaimed == DrawClaim::None ? std::string()
+                                       : " (I claim a draw: " + DrawClaimName(mClaimed) + ")";
 }
 
 std::string Game::OpponentEmail() const

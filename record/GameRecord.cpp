@@ -141,8 +141,8 @@ bool GameRecord::StartGameFromSameAsSent(LoadReport &load, const BoardState &loa
 {
     if (!load.offersNewGame)
         return true;
-    LoadReport started
-        = StartingReport({ loaded, status, code }, LoadCase::Otherwise, "Game started from this position");
+    LoadReport started = StartingReport(
+        { loaded, status, code }, LoadCase::Otherwise, "Game started from this position");
     sqlite::Transaction transaction(*mConnection, true);
     const int64_t id = WriteNewGame(
         *mConnection, transaction, started, loaded, ResultOf(status, loaded.giToMove), Now());

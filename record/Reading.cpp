@@ -11,7 +11,7 @@ using namespace record;
 
 namespace {
 
-        std::optional<GameDetails> ReadDetails(
+    std::optional<GameDetails> ReadDetails(
         sqlite::Connection &db, int64_t gameId, std::string &error)
     {
         sqlite::Transaction transaction(db, false);

@@ -166,8 +166,8 @@ namespace {
         report.gameId = game.id;
         report.plies = static_cast<int>(game.plies + 1);
         report.marks = step->changed;
-        report.status
-            = "Your opponent played " + NumberedPly(SideOfFen(game.startFen), game.plies, step->san);
+        report.status = "Your opponent played "
+            + NumberedPly(SideOfFen(game.startFen), game.plies, step->san);
         report.recordsNothing = game.result != "*";
         if (!report.recordsNothing)
             c.found.continued = ContinuedGame { game.id, game.plies,
@@ -229,8 +229,7 @@ namespace {
             report.gameId = game.id;
             report.plies = ply ? static_cast<int>(ply->ply + 1) : 0;
             report.recordsNothing = true;
-            report.status = "This is an earlier position of game " + std::to_string(game.id)
-                + " ("
+            report.status = "This is an earlier position of game " + std::to_string(game.id) + " ("
                 + (ply ? "after " + NumberedPly(SideOfFen(game.startFen), ply->ply, ply->san)
                        : std::string("the position it started from"))
                 + "); the game now stands at " + LastMoveOf(game) + ".";
@@ -272,7 +271,7 @@ namespace {
                                  "position you sent in the game started "
             + DateOf(nearest->started)
             + (sent ? " (last move "
-                       + NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san) + ")"
+                        + NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san) + ")"
                     : "")
             + ". It is kept as a new game.";
         return true;
@@ -319,8 +318,8 @@ LoadReport StartingReport(
         report.kind = LoadCase::GameStarts;
         report.status = "Your opponent played " + NumberedPly(White, 0, first->san);
         report.marks = first->changed;
-        report.firstMove = RecordedMove { first->san,
-            MoveCoordinates(first->move, first->promotionPiece) };
+        report.firstMove
+            = RecordedMove { first->san, MoveCoordinates(first->move, first->promotionPiece) };
         report.plies = 1;
     } else {
         report.kind = LoadCase::GameStarts;

@@ -191,10 +191,9 @@ namespace {
 
     GameRow RowOf(const sqlite::Statement &read)
     {
-        return GameRow { read.Int(0), read.Text(1), read.Text(2),
-            static_cast<int16_t>(read.Int(3)), read.Text(4), read.Int(5), read.Text(6),
-            read.Int(7) != 0, read.Text(8), read.Text(9), read.Text(10), read.Text(11),
-            read.Int(12), read.Text(13), read.Text(14), false };
+        return GameRow { read.Int(0), read.Text(1), read.Text(2), static_cast<int16_t>(read.Int(3)),
+            read.Text(4), read.Int(5), read.Text(6), read.Int(7) != 0, read.Text(8), read.Text(9),
+            read.Text(10), read.Text(11), read.Int(12), read.Text(13), read.Text(14), false };
     }
 
 } // namespace
@@ -234,8 +233,8 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
     sqlite::Statement insert = db.Prepare("INSERT INTO move (game_id, ply, san, coordinates, "
                                           "code, local, played) VALUES (?1, ?2, ?3, ?4, ?5, 0, "
                                           "?6)");
-    insert.Bind(continued.gameId, continued.ply, continued.move.san, continued.move.coordinates,
-        code, now);
+    insert.Bind(
+        continued.gameId, continued.ply, continued.move.san, continued.move.coordinates, code, now);
     if (!transaction.Run(insert))
         return;
     sqlite::Statement update = db.Prepare(

@@ -256,7 +256,7 @@ int ListGames(std::string_view argument)
                   << (game.localSide == White ? "white" : "black") << '\t' << game.plies << '\t'
                   << (game.lastSan.empty() ? "-" : game.lastSan) << '\t' << game.result << '\t'
                   << game.opponent << '\t'
-                  << (game.result != "*"                 ? ""
+                  << (game.result != "*"                     ? ""
                              : game.toMove == game.localSide ? "yours"
                                                              : "theirs")
                   << '\n';
