@@ -16,8 +16,8 @@ namespace {
 //   SAN!    played, not sent yet        send   the move played is sent and loaded
 //   new:w   New Game (White's)          undo:b, claim:b, resign:w, resigned:w, agree:w, reopen:w,
 //   delete:w  on the game of the turn   name:w:NAME, opp:w:NAME:ADDRESS, notes:w:TEXT
-//   ?status:w  the status line   ?list:w  the list of games   ?pgn:w  tags and moves of the
-//   game of the turn   ?mail:w  the subject note and the opponent's address
+//   ?status:w  the status line   ?list:w  the list of games   ?pgn:w  the notes, then the tags
+//   and moves of the game of the turn   ?mail:w  the subject note and the opponent's address
 // ('_' stands for a blank). The answers of "?" steps and of changes that fail, joined by " | ".
 QString Play(const QString &script)
 {
@@ -48,11 +48,10 @@ QString Play(const QString &script)
             game.Undo();
         } else if (word[0] == "claim") {
             done = game.ClaimDraw();
-        } else if (word[0] == "resign" || word[0] == "resigned" || word[0] == "agree") {
-            done = game.EndGame(id.value_or(0),
-                word[0] == "resign"         ? PlayerEnding::Resign
-                    : word[0] == "resigned" ? PlayerEnding::OpponentResigned
-                                            : PlayerEnding::DrawAgreed);
+        } else if (const int ending
+                   = QStringList { "resign", "resigned", "agree" }.indexOf(word[0]);
+                   ending >= 0) {
+            done = game.EndGame(id.value_or(0), PlayerEnding(ending));
         } else if (word[0] == "reopen") {
             done = game.ReopenGame(id.value_or(0));
         } else if (word[0] == "delete") {
@@ -71,7 +70,8 @@ QString Play(const QString &script)
         } else if (word[0] == "?pgn") {
             const std::optional<GameView> view = game.ViewGame(id.value_or(0));
             const QString pgn = QString::fromStdString(view ? view->pgn : "no game");
-            said << pgn.mid(pgn.indexOf("[White")).simplified();
+            said << QString::fromStdString(view ? view->notes : "")
+                    + pgn.mid(pgn.indexOf("[White")).simplified();
         } else if (word[0] == "?list") {
             QStringList rows;
             for (const GameListRow &row : game.GameList())
@@ -115,9 +115,10 @@ private slots:
         const QString claimable = "Draw can be claimed: threefold repetition.";
         const QString sendOrUndo = " Press Send Move to copy your move, or Undo Move.";
         Row("names and a resignation in PGN",
-            "name:w:Anna e4 e5 opp:w:Bo_Ek:bo@example.org resign:w ?pgn:w ?list:w ?status:w "
-            "?mail:w",
-            "[White \"Anna\"] [Black \"Bo Ek\"] [Result \"0-1\"] [Termination \"normal\"] 1. e4 "
+            "name:w:Anna e4 e5 opp:w:Bo_Ek:bo@example.org notes:w:Quiet resign:w ?pgn:w ?list:w "
+            "?status:w ?mail:w",
+            "Quiet[White \"Anna\"] [Black \"Bo Ek\"] [Result \"0-1\"] [Termination \"normal\"] 1. "
+            "e4 "
             "e5 {White resigns.} 0-1 | Bo Ek W 1 1... e5 F0 0-1 | "
                 + ended.arg("White resigned") + " | >bo@example.org");
         Row("opponent resigned, as Black", "e4 e5 Nf3 resigned:b ?list:b ?list:w",

@@ -155,7 +155,7 @@ CREATE TABLE move (game_id INTEGER NOT NULL REFERENCES game(id) ON DELETE CASCAD
     ply INTEGER NOT NULL, san TEXT NOT NULL, coordinates TEXT NOT NULL, code TEXT NOT NULL,
     local INTEGER NOT NULL, played TEXT NOT NULL, PRIMARY KEY (game_id, ply)) WITHOUT ROWID;
 PRAGMA user_version = 1;)",
-                error),
+                 error),
         error.c_str());
     for (int id = 1; id <= games.size(); ++id) {
         const QStringList game = games[id - 1].split('|'); // start FEN, local side, SAN
@@ -497,13 +497,7 @@ private slots:
             || (DeleteRecord(path.toStdString(), error) && !QFile::exists(path + "-wal")));
         const QByteArray before = Contents(path);
 
-        QProcess tool;
-        qputenv("XDG_DATA_HOME", folder.filePath("record").toLocal8Bit());
-        tool.start(CORVALEN_CODE_PROGRAM, arguments.split(' '));
-        QVERIFY(tool.waitForFinished());
-        QCOMPARE(QString::number(tool.exitCode()) + '|' + tool.readAllStandardOutput() + '|'
-                + QString(tool.readAllStandardError()).replace(path, "PATH"),
-            answer);
+        QCOMPARE(RunTool(folder.filePath("record"), arguments).replace(path, "PATH"), answer);
         QCOMPARE(Contents(path), before);
     }
 
