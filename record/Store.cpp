@@ -112,8 +112,12 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
     // The tables of a version (1 or 2), as a file the program made holds them.
     const std::string &SchemaTables(int64_t version)
     {
-        static const std::string one = MadeTables(false), two = MadeTables(true);
-        return version == 1 ? one : two;
+        if (version == 1) {
+            static const std::string one = MadeTables(false);
+            return one;
+        }
+        static const std::string two = MadeTables(true);
+        return two;
     }
 
 } // namespace
