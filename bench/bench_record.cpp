@@ -164,7 +164,7 @@ void GameDialogOpens(benchmark::State &state)
         const std::vector<GameListRow> rows = game->GameList();
         const std::optional<GameView> view
             = rows.empty() ? std::nullopt : game->ViewGame(rows.front().id);
-        if (rows.size() != size_t(Games) || !view || view->line.Plies() != PliesPerGame)
+        if (rows.size() < size_t(Games) || !view || view->line.Plies() != PliesPerGame)
             state.SkipWithError("the record did not read back whole");
         benchmark::DoNotOptimize(view);
     }
