@@ -179,9 +179,7 @@ void Game::DropRecord(const std::string &error, bool writing)
 {
     mRecord.reset();
     mLoad.reset();
-    mLine.reset();
-    mEnding = GameEnding::None;
-    msResult = "*";
+    ReadCurrentGame(); // without the record: no game
     mbRecordFailed = true;
     Tell(Notice::Kind::Warning,
         (writing ? "The record could not be written: " + error : error)
@@ -258,8 +256,7 @@ void Game::Undo()
     // A claim made with the move goes with it.
     if (mbClaimWithMove && mLoad && mLoad->gameId && DeskRecord()) {
         std::string error;
-        if (!mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error) && !error.empty())
-            DropRecord(error, true);
+        Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
         mClaimed = DrawClaim::None;
         mbClaimWithMove = false;
         ReadCurrentGame();
@@ -399,6 +396,13 @@ bool Game::DeskRecord()
     return mbRecordOn && (mRecord || !mbRecordFailed) && OpenRecord();
 }
 
+bool Game::Changed(bool changed, const std::string &error)
+{
+    if (!changed && !error.empty())
+        DropRecord(error, true);
+    return changed;
+}
+
 bool Game::IsCurrentGame(int64_t id) const
 {
     return mLoad && mLoad->gameId == id;
@@ -517,11 +521,8 @@ bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &e
     if ((!email.empty() && !IsPlainAddress(email)) || !DeskRecord())
         return false;
     std::string error;
-    if (!mRecord->SetOpponent(id, CleanName(name), email, error)) {
-        if (!error.empty())
-            DropRecord(error, true);
+    if (!Changed(mRecord->SetOpponent(id, CleanName(name), email, error), error))
         return false;
-    }
     if (IsCurrentGame(id))
         msOpponentEmail = email;
     return true;
@@ -529,15 +530,8 @@ bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &e
 
 bool Game::SetNotes(int64_t id, const std::string &notes)
 {
-    if (!DeskRecord())
-        return false;
     std::string error;
-    if (!mRecord->SetNotes(id, notes, error)) {
-        if (!error.empty())
-            DropRecord(error, true);
-        return false;
-    }
-    return true;
+    return DeskRecord() && Changed(mRecord->SetNotes(id, notes, error), error);
 }
 
 bool Game::EndGame(int64_t id, PlayerEnding ending)
@@ -552,11 +546,8 @@ bool Game::EndGame(int64_t id, PlayerEnding ending)
     const GameEnding set = ending == PlayerEnding::DrawAgreed ? GameEnding::DrawAgreed
         : (ending == PlayerEnding::Resign) == white           ? GameEnding::WhiteResigned
                                                               : GameEnding::BlackResigned;
-    if (!mRecord->SetEnding(id, set, error)) {
-        if (!error.empty())
-            DropRecord(error, true);
+    if (!Changed(mRecord->SetEnding(id, set, error), error))
         return false;
-    }
     if (IsCurrentGame(id))
         ReadCurrentGame();
     return true;
@@ -567,11 +558,8 @@ bool Game::ReopenGame(int64_t id)
     if (!DeskRecord())
         return false;
     std::string error;
-    if (!mRecord->SetEnding(id, GameEnding::None, error)) {
-        if (!error.empty())
-            DropRecord(error, true);
+    if (!Changed(mRecord->SetEnding(id, GameEnding::None, error), error))
         return false;
-    }
     if (IsCurrentGame(id)) {
         mClaimed = DrawClaim::None;
         mbClaimWithMove = false;
@@ -585,11 +573,8 @@ bool Game::DeleteGame(int64_t id)
     if (!DeskRecord())
         return false;
     std::string error;
-    if (!mRecord->DeleteGame(id, error)) {
-        if (!error.empty())
-            DropRecord(error, true);
+    if (!Changed(mRecord->DeleteGame(id, error), error))
         return false;
-    }
     // The rest of this turn belongs to no recorded game: a send records nothing.
     if (IsCurrentGame(id)) {
         mLoad->gameId.reset();
@@ -618,11 +603,8 @@ bool Game::ClaimDraw()
     if (claim == DrawClaim::None || !DeskRecord())
         return false;
     std::string error;
-    if (!mRecord->SetEnding(*mLoad->gameId, ClaimEnding(claim), error)) {
-        if (!error.empty())
-            DropRecord(error, true);
+    if (!Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
         return false;
-    }
     mClaimed = claim;
     mbClaimWithMove = mTurn.PlayedMove().has_value();
     ReadCurrentGame();

@@ -203,6 +203,9 @@ private:
     void ReadCurrentGame();
     void WritePlayerName();
     bool IsCurrentGame(int64_t id) const;
+    // A change of the desk: a failure of the record (an error) drops it; nothing to change
+    // (no error) is only false.
+    bool Changed(bool changed, const std::string &error);
     // "This game ended on 2026-03-04 (White resigned); nothing is recorded"; empty while the
     // game has no ending.
     std::string EndedLine() const;
