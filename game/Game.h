@@ -140,13 +140,17 @@ public:
     std::string UndoQuestion() const;
     void Undo();
     // Records the move (when the record is on), then gives the code to put on the clipboard:
-    // a program that ends after the player has the code has the move recorded.
+    // a program that ends after the player has the code has the move recorded. A game that has
+    // ended (resigned, agreed or claimed before this move) records nothing more.
     SentMove Send();
 
     // After a same-as-sent notice the player chose to start a new game from this position.
     void StartGameFromSameAsSent();
 
-    // The line under the board as things stand.
+    // The line under the board as things stand. A draw the player may claim is named after
+    // what the load says, or before "Press Send Move..." once the local move is played; a game
+    // with a result the code cannot carry says "This game ended on DATE (...); nothing is
+    // recorded" instead of the load's words.
     std::string StatusLine() const;
     // The squares of the opponent's last move to mark; empty without the record.
     std::vector<int16_t> Marks() const;
@@ -177,7 +181,9 @@ public:
     // move once it is played (then counting that move). None without a recorded game.
     DrawClaim ClaimableDraw() const;
     // Sets 1/2-1/2 with the rule's comment on this turn's game; the New E-mail subject then
-    // tells the opponent (MailSubjectNote).
+    // tells the opponent (MailSubjectNote). A claim after the local move is made with that move,
+    // as a player writes the move and claims: Send Move still records the move (so that both
+    // players' records hold it), and Undo Move takes the claim back with the move.
     bool ClaimDraw();
     // " (I claim a draw: threefold repetition)" after a claim made in this turn; else empty.
     std::string MailSubjectNote() const;
