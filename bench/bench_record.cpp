@@ -1,6 +1,7 @@
 // The game record at start-up: opening the record and recognising the loaded position, with a
 // record of 1,000 games of 60 plies each (built once in a temporary folder). Each timed run
 // starts from a fresh copy of that record, since a reply that continues a game is recorded.
+// Then what the Game dialog reads when it opens: the list of games and one game's view.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "code/PositionCode.h"
+#include "game/Game.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
@@ -148,6 +150,29 @@ void StartUpWithEarlierPosition(benchmark::State &state)
     OpenAndRecognise(state, BuiltRecord().earlier, LoadCase::EarlierPosition);
 }
 BENCHMARK(StartUpWithEarlierPosition)->Unit(benchmark::kMillisecond)->Repetitions(9);
+
+// The Game dialog opening on a record the turn has open: every game's line, and the view of
+// the game listed first (its replay line, move list and PGN).
+void GameDialogOpens(benchmark::State &state)
+{
+    const Fixture &fixture = BuiltRecord();
+    std::filesystem::copy_file(
+        fixture.pristine, fixture.work, std::filesystem::copy_options::overwrite_existing);
+    auto game = std::make_unique<Game>(fixture.work);
+    game->SwitchRecord(true);
+    for (auto _ : state) {
+        const std::vector<GameListRow> rows = game->GameList();
+        const std::optional<GameView> view
+            = rows.empty() ? std::nullopt : game->ViewGame(rows.front().id);
+        if (rows.size() < size_t(Games) || !view || view->line.Plies() != PliesPerGame)
+            state.SkipWithError("the record did not read back whole");
+        benchmark::DoNotOptimize(view);
+    }
+    game.reset();
+    std::string error;
+    DeleteRecord(fixture.work, error);
+}
+BENCHMARK(GameDialogOpens)->Unit(benchmark::kMillisecond)->Repetitions(9);
 
 } // namespace
 

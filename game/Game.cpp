@@ -4,12 +4,58 @@
 #include <utility>
 
 #include "record/GameRecord.h"
+#include "record/GameRows.h"
+#include "record/Names.h"
 #include "record/RecordPaths.h"
 #include "rules/Fen.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
 
 namespace corvalen {
+
+namespace {
+
+    // A recorded game's start and its first `plies` moves; nullopt when the record holds a
+    // move that is not legal there.
+    std::optional<GameLine> LineOf(const GameDetails &game, size_t plies)
+    {
+        std::string ignored;
+        const std::optional<BoardState> start = BoardFromFen(game.startFen, ignored);
+        if (!start)
+            return std::nullopt;
+        GameLine line(*start);
+        for (size_t ply = 0; ply < plies && ply < game.moves.size(); ++ply)
+            if (!line.Play(game.moves[ply].coordinates))
+                return std::nullopt;
+        return line;
+    }
+
+    // Placement and side to move of a FEN record.
+    std::string PlacementAndSide(const std::string &fen)
+    {
+        return fen.substr(0, fen.find(' ', fen.find(' ') + 1));
+    }
+
+    const char *EndingWords(GameEnding ending)
+    {
+        switch (ending) {
+        case GameEnding::WhiteResigned:
+            return "White resigned";
+        case GameEnding::BlackResigned:
+            return "Black resigned";
+        case GameEnding::DrawAgreed:
+            return "draw agreed";
+        case GameEnding::ThreefoldClaimed:
+            return "draw claimed: threefold repetition";
+        case GameEnding::FiftyMovesClaimed:
+            return "draw claimed: 50 moves without a capture or pawn move";
+        case GameEnding::None:
+            break;
+        }
+        return "";
+    }
+
+} // namespace
 
 Game::Game(std::string recordPath)
     : msRecordPath(std::move(recordPath))
@@ -46,6 +92,7 @@ void Game::SwitchRecord(bool on)
     mbRecordFailed = false;
     if (!on) {
         mRecord.reset();
+        ReadCurrentGame();
         return;
     }
     if (msLoadedCode.empty())
@@ -55,6 +102,7 @@ void Game::SwitchRecord(bool on)
     if (mLoad && std::filesystem::exists(RecordPath(), ignored)) {
         if (!OpenRecord())
             mLoad.reset();
+        ReadCurrentGame();
         return;
     }
     if (mbNewGame) {
@@ -74,6 +122,8 @@ void Game::Load(const DecodedCode &code, const std::string &characters)
     msNote.clear();
     msSentMove.clear();
     mbNewGame = false;
+    mClaimed = DrawClaim::None;
+    mbClaimWithMove = false;
     RecogniseLoad();
 }
 
@@ -86,9 +136,12 @@ void Game::NewGame()
     msNote.clear();
     msSentMove.clear();
     mbNewGame = true;
+    mClaimed = DrawClaim::None;
+    mbClaimWithMove = false;
     mLoad.reset();
     if (mbRecordOn && (mRecord || !mbRecordFailed) && OpenRecord())
         mLoad = std::make_unique<LoadReport>(mRecord->StartNewGame());
+    ReadCurrentGame();
 }
 
 bool Game::OpenRecord()
@@ -99,6 +152,8 @@ bool Game::OpenRecord()
     mRecord = GameRecord::Open(RecordPath(), RecordAccess::Create, error);
     if (!mRecord)
         DropRecord(error, false);
+    else
+        WritePlayerName();
     return mRecord != nullptr;
 }
 
@@ -113,6 +168,7 @@ void Game::RecogniseLoad()
     if (!report)
         return DropRecord(error, true);
     mLoad = std::make_unique<LoadReport>(std::move(*report));
+    ReadCurrentGame();
     if (!mLoad->message.empty())
         Tell(mLoad->kind == LoadCase::SameAsSent ? Notice::Kind::SameAsSent
                                                  : Notice::Kind::Information,
@@ -123,6 +179,7 @@ void Game::DropRecord(const std::string &error, bool writing)
 {
     mRecord.reset();
     mLoad.reset();
+    ReadCurrentGame(); // without the record: no game
     mbRecordFailed = true;
     Tell(Notice::Kind::Warning,
         (writing ? "The record could not be written: " + error : error)
@@ -196,6 +253,14 @@ std::string Game::UndoQuestion() const
 
 void Game::Undo()
 {
+    // A claim made with the move goes with it.
+    if (mbClaimWithMove && mLoad && mLoad->gameId && DeskRecord()) {
+        std::string error;
+        Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+        mClaimed = DrawClaim::None;
+        mbClaimWithMove = false;
+        ReadCurrentGame();
+    }
     mTurn.Undo();
     msNote.clear();
     msSentMove.clear();
@@ -210,7 +275,11 @@ SentMove Game::Send()
         return sent;
     const Move move = *mTurn.PlayedMove();
     msSentMove = MoveToSan(mTurn.Loaded(), move, mTurn.PlayedPromotion());
-    if (mbRecordOn && mRecord && mLoad) {
+    // A game that has ended records no more moves; a draw claimed with this very move is
+    // recorded with it, so that both players' records hold the move.
+    const bool ended = mEnding != GameEnding::None && !mbClaimWithMove;
+    if (mbRecordOn && mRecord && mLoad && !ended) {
+        const bool starts = !mLoad->gameId;
         std::string error;
         if (!mRecord->RecordSend(
                 *mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code, error)) {
@@ -221,6 +290,8 @@ SentMove Game::Send()
                 sent.numberedMove = moves->lastMove;
             else
                 DropRecord(error, false);
+            if (starts && mRecord)
+                ReadCurrentGame();
         }
     }
     if (!sent.numberedMove.empty())
@@ -235,7 +306,8 @@ void Game::StartGameFromSameAsSent()
     std::string error;
     if (!mRecord->StartGameFromSameAsSent(
             *mLoad, mTurn.Loaded(), mTurn.Status(), msLoadedCode, error))
-        DropRecord(error, true);
+        return DropRecord(error, true);
+    ReadCurrentGame();
 }
 
 std::string Game::StatusLine() const
@@ -252,9 +324,28 @@ std::string Game::StatusLine() const
         case GameStatus::None:
             break;
         }
-        return "Press Send Move to copy your move, or Undo Move.";
+        return AboutGame() + "Press Send Move to copy your move, or Undo Move.";
     }
     return LoadLine();
+}
+
+std::string Game::AboutGame() const
+{
+    if (mbClaimWithMove)
+        return "Draw claimed: " + DrawClaimName(mClaimed) + ". ";
+    if (mEnding != GameEnding::None)
+        return EndedLine() + ". ";
+    const DrawClaim claim = ClaimableDraw();
+    return claim == DrawClaim::None ? std::string()
+                                    : "Draw can be claimed: " + DrawClaimName(claim) + ". ";
+}
+
+std::string Game::EndedLine() const
+{
+    if (mEnding == GameEnding::None)
+        return {};
+    return "This game ended on " + msEndedOn + " (" + EndingWords(mEnding)
+        + "); nothing is recorded";
 }
 
 std::string Game::LoadLine() const
@@ -263,6 +354,8 @@ std::string Game::LoadLine() const
     if (!msCannotArise.empty())
         parts.push_back("This position cannot arise in a game (" + msCannotArise
             + (mbRecordOn ? "); it is not recorded." : ")."));
+    else if (mbRecordOn && mEnding != GameEnding::None)
+        parts.push_back(EndedLine());
     else if (mbRecordOn && mLoad && !mLoad->status.empty())
         parts.push_back(mLoad->status);
     const BoardState &loaded = mTurn.Loaded();
@@ -273,6 +366,8 @@ std::string Game::LoadLine() const
         parts.push_back("Stalemate: a draw.");
     if (IsDeadPosition(loaded))
         parts.push_back("Draw: neither side can mate.");
+    if (const DrawClaim claim = ClaimableDraw(); claim != DrawClaim::None)
+        parts.push_back("Draw can be claimed: " + DrawClaimName(claim) + ".");
     std::string line;
     for (const std::string &part : parts)
         line += (line.empty() ? "" : "  ") + part;
@@ -294,6 +389,237 @@ std::optional<GameSheet> Game::Sheet()
     if (!moves || !pgn)
         return std::nullopt;
     return GameSheet { moves->startDate, moves->moveText, *pgn };
+}
+
+bool Game::DeskRecord()
+{
+    return mbRecordOn && (mRecord || !mbRecordFailed) && OpenRecord();
+}
+
+bool Game::Changed(bool changed, const std::string &error)
+{
+    if (!changed && !error.empty())
+        DropRecord(error, true);
+    return changed;
+}
+
+bool Game::IsCurrentGame(int64_t id) const
+{
+    return mLoad && mLoad->gameId == id;
+}
+
+void Game::ReadCurrentGame()
+{
+    mLine.reset();
+    mEnding = GameEnding::None;
+    msEndedOn.clear();
+    msResult = "*";
+    msOpponentEmail.clear();
+    if (!mbRecordOn || !mRecord || !mLoad || !mLoad->gameId)
+        return;
+    std::string error;
+    const std::optional<GameDetails> game = mRecord->Details(*mLoad->gameId, error);
+    if (!game)
+        return DropRecord(error, false);
+    mEnding = game->ending;
+    msEndedOn = game->endedOn;
+    msResult = game->result;
+    msOpponentEmail = game->opponentEmail;
+    if (!mLoad->recordsNothing)
+        mLine = LineOf(*game, static_cast<size_t>(mLoad->plies));
+    // Only a line that reaches the loaded position counts for a claim.
+    if (mLine
+        && PlacementAndSide(FenFromBoard(mLine->Last().board))
+            != PlacementAndSide(FenFromBoard(mTurn.Loaded())))
+        mLine.reset();
+}
+
+void Game::WritePlayerName()
+{
+    if (!msPlayerName || !mRecord)
+        return;
+    std::string error;
+    const std::optional<std::string> stored = mRecord->PlayerName(error);
+    if (stored && *stored == *msPlayerName)
+        return;
+    if (!stored || !mRecord->SetPlayerName(*msPlayerName, error))
+        DropRecord(error, stored.has_value());
+}
+
+std::vector<GameListRow> Game::GameList()
+{
+    std::vector<GameListRow> rows;
+    if (!DeskRecord())
+        return rows;
+    std::string error;
+    const std::optional<std::vector<GameSummary>> games = mRecord->ListGames(error);
+    if (!games) {
+        DropRecord(error, false);
+        return rows;
+    }
+    for (const GameSummary &game : *games) {
+        GameListRow row;
+        row.id = game.id;
+        row.opponent = game.opponent;
+        row.localSide = game.localSide;
+        if (game.plies > 0) {
+            const int half = game.plies - 1 + (game.firstMover == Black ? 1 : 0);
+            row.fullMoves = half / 2 + 1;
+            row.lastMove = record::NumberedPly(game.firstMover, game.plies - 1, game.lastSan);
+        }
+        row.turn = game.result != "*"       ? GameTurn::Finished
+            : game.toMove == game.localSide ? GameTurn::Yours
+                                            : GameTurn::Theirs;
+        row.daysSince = game.daysSince;
+        row.result = game.result;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::optional<int64_t> Game::CurrentGameId() const
+{
+    return mbRecordOn && mRecord && mLoad ? mLoad->gameId : std::nullopt;
+}
+
+std::optional<GameView> Game::ViewGame(int64_t id)
+{
+    if (!DeskRecord())
+        return std::nullopt;
+    std::string error;
+    std::optional<GameDetails> game = mRecord->Details(id, error);
+    if (!game)
+        return std::nullopt;
+    GameView view;
+    view.id = id;
+    view.started = game->started;
+    view.localSide = game->localSide;
+    view.line = LineOf(*game, game->moves.size()).value_or(GameLine());
+    const int16_t firstMover = record::SideOfFen(game->startFen);
+    for (int ply = 0; ply < view.line.Plies(); ++ply)
+        view.plies.push_back(
+            record::NumberedPly(firstMover, ply, game->moves[static_cast<size_t>(ply)].san));
+    view.opponent = std::move(game->opponent);
+    view.opponentEmail = std::move(game->opponentEmail);
+    view.notes = std::move(game->notes);
+    view.result = game->result;
+    view.ending = game->ending;
+    view.endedOn = game->endedOn;
+    view.pgn = std::move(game->pgn);
+    return view;
+}
+
+void Game::SetPlayerName(const std::string &name)
+{
+    msPlayerName = CleanName(name);
+    if (mbRecordOn && mRecord)
+        WritePlayerName();
+}
+
+bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &email)
+{
+    if ((!email.empty() && !IsPlainAddress(email)) || !DeskRecord())
+        return false;
+    std::string error;
+    if (!Changed(mRecord->SetOpponent(id, CleanName(name), email, error), error))
+        return false;
+    if (IsCurrentGame(id))
+        msOpponentEmail = email;
+    return true;
+}
+
+bool Game::SetNotes(int64_t id, const std::string &notes)
+{
+    std::string error;
+    return DeskRecord() && Changed(mRecord->SetNotes(id, notes, error), error);
+}
+
+bool Game::EndGame(int64_t id, PlayerEnding ending)
+{
+    if (!DeskRecord())
+        return false;
+    std::string error;
+    const std::optional<GameDetails> game = mRecord->Details(id, error);
+    if (!game)
+        return false;
+    const bool white = game->localSide == White;
+    const GameEnding set = ending == PlayerEnding::DrawAgreed ? GameEnding::DrawAgreed
+        : (ending == PlayerEnding::Resign) == white           ? GameEnding::WhiteResigned
+                                                              : GameEnding::BlackResigned;
+    if (!Changed(mRecord->SetEnding(id, set, error), error))
+        return false;
+    if (IsCurrentGame(id))
+        ReadCurrentGame();
+    return true;
+}
+
+bool Game::ReopenGame(int64_t id)
+{
+    if (!DeskRecord())
+        return false;
+    std::string error;
+    if (!Changed(mRecord->SetEnding(id, GameEnding::None, error), error))
+        return false;
+    if (IsCurrentGame(id)) {
+        mClaimed = DrawClaim::None;
+        mbClaimWithMove = false;
+        ReadCurrentGame();
+    }
+    return true;
+}
+
+bool Game::DeleteGame(int64_t id)
+{
+    if (!DeskRecord())
+        return false;
+    std::string error;
+    if (!Changed(mRecord->DeleteGame(id, error), error))
+        return false;
+    // The rest of this turn belongs to no recorded game: a send records nothing.
+    if (IsCurrentGame(id)) {
+        mLoad->gameId.reset();
+        mLoad->startsOnSend = false;
+        mLoad->recordsNothing = true;
+        mLoad->marks.clear();
+        mClaimed = DrawClaim::None;
+        mbClaimWithMove = false;
+        ReadCurrentGame();
+    }
+    return true;
+}
+
+DrawClaim Game::ClaimableDraw() const
+{
+    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || msResult != "*")
+        return DrawClaim::None;
+    if (const std::optional<Move> &move = mTurn.PlayedMove())
+        return mLine->ClaimableDrawAfter(*move, mTurn.PlayedPromotion());
+    return mLine->ClaimableDraw();
+}
+
+bool Game::ClaimDraw()
+{
+    const DrawClaim claim = ClaimableDraw();
+    if (claim == DrawClaim::None || !DeskRecord())
+        return false;
+    std::string error;
+    if (!Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
+        return false;
+    mClaimed = claim;
+    mbClaimWithMove = mTurn.PlayedMove().has_value();
+    ReadCurrentGame();
+    return true;
+}
+
+std::string Game::MailSubjectNote() const
+{
+    return mClaimed == DrawClaim::None ? std::string()
+                                       : " (I claim a draw: " + DrawClaimName(mClaimed) + ")";
+}
+
+std::string Game::OpponentEmail() const
+{
+    return mbRecordOn ? msOpponentEmail : std::string();
 }
 
 } // namespace corvalen

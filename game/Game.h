@@ -140,13 +140,17 @@ public:
     std::string UndoQuestion() const;
     void Undo();
     // Records the move (when the record is on), then gives the code to put on the clipboard:
-    // a program that ends after the player has the code has the move recorded.
+    // a program that ends after the player has the code has the move recorded. A game that has
+    // ended (resigned, agreed or claimed before this move) records nothing more.
     SentMove Send();
 
     // After a same-as-sent notice the player chose to start a new game from this position.
     void StartGameFromSameAsSent();
 
-    // The line under the board as things stand.
+    // The line under the board as things stand. A draw the player may claim is named after
+    // what the load says, or before "Press Send Move..." once the local move is played; a game
+    // with a result the code cannot carry says "This game ended on DATE (...); nothing is
+    // recorded" instead of the load's words.
     std::string StatusLine() const;
     // The squares of the opponent's last move to mark; empty without the record.
     std::vector<int16_t> Marks() const;
@@ -177,7 +181,9 @@ public:
     // move once it is played (then counting that move). None without a recorded game.
     DrawClaim ClaimableDraw() const;
     // Sets 1/2-1/2 with the rule's comment on this turn's game; the New E-mail subject then
-    // tells the opponent (MailSubjectNote).
+    // tells the opponent (MailSubjectNote). A claim after the local move is made with that move,
+    // as a player writes the move and claims: Send Move still records the move (so that both
+    // players' records hold it), and Undo Move takes the claim back with the move.
     bool ClaimDraw();
     // " (I claim a draw: threefold repetition)" after a claim made in this turn; else empty.
     std::string MailSubjectNote() const;
@@ -196,6 +202,22 @@ private:
     void DropRecord(const std::string &error, bool writing);
     std::string LoadLine() const;
     void Tell(Notice::Kind kind, std::string text);
+    // The record as the desk uses it: open when it is on and has not failed in this turn.
+    bool DeskRecord();
+    // Reads what this turn knows of its recorded game: its line up to the loaded position, its
+    // ending and the opponent's address.
+    void ReadCurrentGame();
+    void WritePlayerName();
+    bool IsCurrentGame(int64_t id) const;
+    // A change of the desk: a failure of the record (an error) drops it; nothing to change
+    // (no error) is only false.
+    bool Changed(bool changed, const std::string &error);
+    // "This game ended on 2026-03-04 (White resigned); nothing is recorded"; empty while the
+    // game has no ending.
+    std::string EndedLine() const;
+    // What the line after the local move says first of the game: a claim or an ending; empty
+    // when there is nothing.
+    std::string AboutGame() const;
 
     std::string msRecordPath;
     bool mbRecordOn = false;
@@ -208,6 +230,16 @@ private:
     std::string msCannotArise; // why no game reaches the loaded position; empty when one can
     std::string msNote; // what the last typed text was not; empty when nothing
     std::string msSentMove; // the move sent in this turn ("14... Nf6" or "Nf6"); empty: none
+    std::optional<std::string> msPlayerName; // as the window last gave it
+    // The recorded game of this turn up to the loaded position; none without a recorded game,
+    // and for a load that records nothing.
+    std::optional<GameLine> mLine;
+    GameEnding mEnding = GameEnding::None;
+    std::string msEndedOn;
+    std::string msResult = "*";
+    std::string msOpponentEmail;
+    DrawClaim mClaimed = DrawClaim::None; // the claim made in this turn
+    bool mbClaimWithMove = false; // made after the local move: Send Move records the move
     std::vector<Notice> mNotices;
 };
 

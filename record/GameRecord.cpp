@@ -90,6 +90,11 @@ std::unique_ptr<GameRecord> GameRecord::Open(
         return fail(why);
     if (readOnly && version == 0)
         return fail("no games recorded yet");
+    if (readOnly && !ReadOlderSchema(*db, version, why))
+        return fail(why);
+    // Before the journal mode changes: an upgrade that fails leaves the file byte for byte.
+    if (!readOnly && version > 0 && version < SchemaVersion && !UpgradeSchema(*db, why))
+        return fail(why);
     if (!readOnly) {
         // WAL lets a second window read and write while this one holds the file open. With
         // synchronous NORMAL a commit waits for no disk flush; a power cut may lose the last
@@ -136,8 +141,8 @@ bool GameRecord::StartGameFromSameAsSent(LoadReport &load, const BoardState &loa
 {
     if (!load.offersNewGame)
         return true;
-    LoadReport started
-        = StartingReport({ loaded, status, code }, LoadCase::Otherwise, "Game started from this position");
+    LoadReport started = StartingReport(
+        { loaded, status, code }, LoadCase::Otherwise, "Game started from this position");
     sqlite::Transaction transaction(*mConnection, true);
     const int64_t id = WriteNewGame(
         *mConnection, transaction, started, loaded, ResultOf(status, loaded.giToMove), Now());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "record/Pgn.h"
 #include "rules/BoardState.h"
 #include "rules/MateTest.h"
 #include "rules/Turn.h"
@@ -16,6 +17,7 @@ namespace corvalen {
 
 namespace sqlite {
     class Connection;
+    class Statement;
 }
 
 // How RecogniseLoad placed a loaded position (or how the turn began).
@@ -73,6 +75,26 @@ struct GameSummary {
     int plies = 0;
     std::string lastSan; // empty when no move is recorded
     std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
+    std::string opponent; // empty when unknown
+    int16_t firstMover = White; // the side to move in the position the game started from
+    int16_t toMove = White; // the side to move in its last recorded position
+    int daysSince = 0; // whole days from its last change to the record's clock
+};
+
+// One game with everything the player keeps of it.
+struct GameDetails {
+    int64_t id = 0;
+    std::string started; // YYYY-MM-DD, UTC
+    std::string startFen;
+    int16_t localSide = White;
+    std::vector<RecordedMove> moves; // in order
+    std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
+    GameEnding ending = GameEnding::None;
+    std::string endedOn; // YYYY-MM-DD, UTC; empty without an ending
+    std::string opponent;
+    std::string opponentEmail;
+    std::string notes;
+    std::string pgn; // with the players' names (the local one from SetPlayerName)
 };
 
 // A game's moves for the Game dialog.
@@ -95,7 +117,7 @@ enum class RecordAccess {
 class GameRecord {
 public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     // nullptr and `error` when the record cannot be opened as `access` asks.
     static std::unique_ptr<GameRecord> Open(
@@ -161,11 +183,31 @@ public:
     std::optional<GameMoves> Moves(int64_t gameId, std::string &error);
     // One game in PGN export format; nullopt and `error` for an unknown id.
     std::optional<std::string> Pgn(int64_t gameId, std::string &error);
+    // One game whole; nullopt and `error` for an unknown id.
+    std::optional<GameDetails> Details(int64_t gameId, std::string &error);
+
+    // The player's own changes to one game, each whole or not at all. False with an empty
+    // `error` when no game matches (an unknown id, an ending for a game that has ended, no
+    // ending to clear); false with `error` when the record failed. A name or notes set again
+    // unchanged keep the time of the game's last change.
+    bool SetOpponent(
+        int64_t gameId, const std::string &name, const std::string &email, std::string &error);
+    bool SetNotes(int64_t gameId, const std::string &notes, std::string &error);
+    // Ends a game that is going on with `ending`, dated now; GameEnding::None clears an ending
+    // again (a result from mate or stalemate has none, and stays).
+    bool SetEnding(int64_t gameId, GameEnding ending, std::string &error);
+    // Removes the game with its moves.
+    bool DeleteGame(int64_t gameId, std::string &error);
+    // The local player's name for PGN, kept in the record so that the tool writes it too.
+    std::optional<std::string> PlayerName(std::string &error);
+    bool SetPlayerName(const std::string &name, std::string &error);
 
 private:
     GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection);
     std::string Now() const;
     std::string Failure(const std::string &what) const;
+    // Runs `change` (a prepared write) in its own transaction; see SetOpponent.
+    bool Change(sqlite::Statement &change, std::string &error);
 
     std::string msPath;
     std::unique_ptr<sqlite::Connection> mConnection;

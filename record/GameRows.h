@@ -31,6 +31,9 @@ struct GameRow {
     bool playedThisRun = false;
 };
 
+// The setting that keeps the local player's name.
+constexpr const char *PlayerNameSetting = "player_name";
+
 // The standard start as FenFromBoard writes it.
 const std::string &StandardFen();
 // The side to move of a FEN record.

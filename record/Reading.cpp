@@ -1,4 +1,4 @@
-// Reading games back: the list, one game's moves, its PGN.
+// Reading games back: the list, one game whole, its moves, its PGN.
 #include "record/GameRecord.h"
 
 #include "record/GameRows.h"
@@ -11,47 +11,63 @@ using namespace record;
 
 namespace {
 
-    struct StoredGame {
-        std::string started;
-        std::string startFen;
-        std::string result;
-        std::vector<std::string> sans;
-    };
-
-    std::optional<StoredGame> ReadGame(sqlite::Connection &db, int64_t gameId, std::string &error)
+    std::optional<GameDetails> ReadDetails(
+        sqlite::Connection &db, int64_t gameId, std::string &error)
     {
         sqlite::Transaction transaction(db, false);
-        sqlite::Statement game
-            = db.Prepare("SELECT started, start_fen, result, plies FROM game WHERE id = ?1");
-        game.Bind(gameId);
+        sqlite::Statement game = db.Prepare(
+            "SELECT started, start_fen, local_side, result, plies, ending, ended_at, "
+            "opponent_name, opponent_email, notes, (SELECT value FROM setting WHERE name = ?2) "
+            "FROM game WHERE id = ?1");
+        game.Bind(gameId, PlayerNameSetting);
         if (!game.Step()) {
             error = game.Failed() ? game.Error() : "no game " + std::to_string(gameId);
             return std::nullopt;
         }
-        StoredGame stored { game.Text(0), game.Text(1), game.Text(2), {} };
-        sqlite::Statement moves
-            = db.Prepare("SELECT san FROM move WHERE game_id = ?1 AND ply < ?2 ORDER BY ply");
-        moves.Bind(gameId, game.Int(3));
+        GameDetails details { gameId, DateOf(game.Text(0)), game.Text(1),
+            static_cast<int16_t>(game.Int(2)), {}, game.Text(3), GameEnding(game.Int(5)),
+            DateOf(game.Text(6)), game.Text(7), game.Text(8), game.Text(9), {} };
+        const std::string player = game.Text(10);
+        sqlite::Statement moves = db.Prepare(
+            "SELECT san, coordinates FROM move WHERE game_id = ?1 AND ply < ?2 ORDER BY ply");
+        moves.Bind(gameId, game.Int(4));
         while (moves.Step())
-            stored.sans.push_back(moves.Text(0));
+            details.moves.push_back({ moves.Text(0), moves.Text(1) });
         if (moves.Failed()) {
             error = moves.Error();
             return std::nullopt;
         }
-        return stored;
+
+        PgnGame pgn;
+        pgn.date = details.started;
+        for (char &c : pgn.date)
+            c = c == '-' ? '.' : c;
+        pgn.setUpFen = details.startFen == StandardFen() ? std::string() : details.startFen;
+        pgn.firstMover = SideOfFen(details.startFen);
+        for (const RecordedMove &move : details.moves)
+            pgn.sans.push_back(move.san);
+        pgn.result = details.result;
+        pgn.ending = details.ending;
+        pgn.white = details.localSide == White ? player : details.opponent;
+        pgn.black = details.localSide == White ? details.opponent : player;
+        details.pgn = WritePgn(pgn);
+        return details;
     }
 
 } // namespace
 
 std::optional<std::vector<GameSummary>> GameRecord::ListGames(std::string &error)
 {
-    sqlite::Statement games = mConnection->Prepare("SELECT id, started, local_side, plies, "
-                                                   "last_san, result FROM game ORDER BY "
-                                                   "played_order DESC");
+    sqlite::Statement games = mConnection->Prepare(
+        "SELECT id, started, local_side, plies, last_san, result, opponent_name, start_fen, "
+        "last_fen, max(0, CAST(julianday(?1) - julianday(changed_at) AS INTEGER)) FROM game "
+        "ORDER BY played_order DESC");
+    games.Bind(Now());
     std::vector<GameSummary> list;
     while (games.Step())
         list.push_back({ games.Int(0), DateOf(games.Text(1)), static_cast<int16_t>(games.Int(2)),
-            static_cast<int>(games.Int(3)), games.Text(4), games.Text(5) });
+            static_cast<int>(games.Int(3)), games.Text(4), games.Text(5), games.Text(6),
+            SideOfFen(games.Text(7)), SideOfFen(games.Text(8)), static_cast<int>(games.Int(9)) });
     if (games.Failed()) {
         error = Failure(games.Error());
         return std::nullopt;
@@ -59,38 +75,45 @@ std::optional<std::vector<GameSummary>> GameRecord::ListGames(std::string &error
     return list;
 }
 
-std::optional<GameMoves> GameRecord::Moves(int64_t gameId, std::string &error)
+std::optional<GameDetails> GameRecord::Details(int64_t gameId, std::string &error)
 {
     std::string failure;
-    const std::optional<StoredGame> game = ReadGame(*mConnection, gameId, failure);
-    if (!game) {
+    std::optional<GameDetails> details = ReadDetails(*mConnection, gameId, failure);
+    if (!details)
         error = Failure(failure);
+    return details;
+}
+
+std::optional<GameMoves> GameRecord::Moves(int64_t gameId, std::string &error)
+{
+    const std::optional<GameDetails> game = Details(gameId, error);
+    if (!game)
         return std::nullopt;
-    }
     const int16_t firstMover = SideOfFen(game->startFen);
-    return GameMoves { DateOf(game->started), NumberedMoveText(firstMover, game->sans),
-        game->sans.empty()
-            ? std::string()
-            : NumberedPly(firstMover, int64_t(game->sans.size()) - 1, game->sans.back()) };
+    std::vector<std::string> sans;
+    for (const RecordedMove &move : game->moves)
+        sans.push_back(move.san);
+    return GameMoves { game->started, NumberedMoveText(firstMover, sans),
+        sans.empty() ? std::string()
+                     : NumberedPly(firstMover, int64_t(sans.size()) - 1, sans.back()) };
 }
 
 std::optional<std::string> GameRecord::Pgn(int64_t gameId, std::string &error)
 {
-    std::string failure;
-    const std::optional<StoredGame> game = ReadGame(*mConnection, gameId, failure);
-    if (!game) {
-        error = Failure(failure);
+    const std::optional<GameDetails> game = Details(gameId, error);
+    return game ? std::optional(game->pgn) : std::nullopt;
+}
+
+std::optional<std::string> GameRecord::PlayerName(std::string &error)
+{
+    sqlite::Statement read = mConnection->Prepare("SELECT value FROM setting WHERE name = ?1");
+    read.Bind(PlayerNameSetting);
+    std::string name = read.Step() ? read.Text(0) : std::string();
+    if (read.Failed()) {
+        error = Failure(read.Error());
         return std::nullopt;
     }
-    PgnGame pgn;
-    pgn.date = DateOf(game->started);
-    for (char &c : pgn.date)
-        c = c == '-' ? '.' : c;
-    pgn.setUpFen = game->startFen == StandardFen() ? std::string() : game->startFen;
-    pgn.firstMover = SideOfFen(game->startFen);
-    pgn.sans = game->sans;
-    pgn.result = game->result;
-    return WritePgn(pgn);
+    return name;
 }
 
 } // namespace corvalen

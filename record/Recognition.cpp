@@ -144,34 +144,46 @@ namespace {
         return false;
     }
 
-    bool Continues(Context &c)
+    // Whether the loaded position is one legal move (the opponent's) from the position the
+    // local player sent last in `game`; then the report names the game.
+    bool ContinuesGame(Context &c, const GameRow &game)
     {
         const int16_t local = c.loaded.board.giToMove;
-        for (const GameRow &game : c.games) {
-            if (!game.lastSent || game.result != "*" || game.localSide != local
-                || DifferingSquares(SquaresOfFen(game.lastFen), c.squares) > MaxSquaresOneMove)
-                continue;
-            std::string ignored;
-            const std::optional<BoardState> sent = BoardFromFen(game.lastFen, ignored);
-            const std::optional<Step> step = sent ? StepBetween(*sent, c.fen) : std::nullopt;
-            if (!step
-                || (step->castling
-                    && !c.history
-                            .LostCastling(game, game.plies, sent->giToMove,
-                                step->move.to > step->move.from ? KingSide : QueenSide)
-                            .empty()))
-                continue;
-            LoadReport &report = c.found.report;
-            report.gameId = game.id;
-            report.plies = static_cast<int>(game.plies + 1);
-            report.marks = step->changed;
-            report.status = "Your opponent played "
-                + NumberedPly(SideOfFen(game.startFen), game.plies, step->san);
+        if (!game.lastSent || game.localSide != local
+            || DifferingSquares(SquaresOfFen(game.lastFen), c.squares) > MaxSquaresOneMove)
+            return false;
+        std::string ignored;
+        const std::optional<BoardState> sent = BoardFromFen(game.lastFen, ignored);
+        const std::optional<Step> step = sent ? StepBetween(*sent, c.fen) : std::nullopt;
+        if (!step
+            || (step->castling
+                && !c.history
+                        .LostCastling(game, game.plies, sent->giToMove,
+                            step->move.to > step->move.from ? KingSide : QueenSide)
+                        .empty()))
+            return false;
+        LoadReport &report = c.found.report;
+        report.gameId = game.id;
+        report.plies = static_cast<int>(game.plies + 1);
+        report.marks = step->changed;
+        report.status = "Your opponent played "
+            + NumberedPly(SideOfFen(game.startFen), game.plies, step->san);
+        report.recordsNothing = game.result != "*";
+        if (!report.recordsNothing)
             c.found.continued = ContinuedGame { game.id, game.plies,
                 { step->san, MoveCoordinates(step->move, step->promotionPiece) }, c.fen,
                 ResultOf(c.loaded.status, local) };
-            return true;
-        }
+        return true;
+    }
+
+    // A game that has ended is tried after every game still going on: a reply to it is placed
+    // there, and nothing is recorded.
+    bool Continues(Context &c)
+    {
+        for (const bool ended : { false, true })
+            for (const GameRow &game : c.games)
+                if ((game.result != "*") == ended && ContinuesGame(c, game))
+                    return true;
         return false;
     }
 
@@ -217,8 +229,7 @@ namespace {
             report.gameId = game.id;
             report.plies = ply ? static_cast<int>(ply->ply + 1) : 0;
             report.recordsNothing = true;
-            report.status = "This is an earlier position of game " + std::to_string(game.id)
-                + " ("
+            report.status = "This is an earlier position of game " + std::to_string(game.id) + " ("
                 + (ply ? "after " + NumberedPly(SideOfFen(game.startFen), ply->ply, ply->san)
                        : std::string("the position it started from"))
                 + "); the game now stands at " + LastMoveOf(game) + ".";
@@ -260,7 +271,7 @@ namespace {
                                  "position you sent in the game started "
             + DateOf(nearest->started)
             + (sent ? " (last move "
-                       + NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san) + ")"
+                        + NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san) + ")"
                     : "")
             + ". It is kept as a new game.";
         return true;
@@ -307,8 +318,8 @@ LoadReport StartingReport(
         report.kind = LoadCase::GameStarts;
         report.status = "Your opponent played " + NumberedPly(White, 0, first->san);
         report.marks = first->changed;
-        report.firstMove = RecordedMove { first->san,
-            MoveCoordinates(first->move, first->promotionPiece) };
+        report.firstMove
+            = RecordedMove { first->san, MoveCoordinates(first->move, first->promotionPiece) };
         report.plies = 1;
     } else {
         report.kind = LoadCase::GameStarts;

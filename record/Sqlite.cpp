@@ -136,6 +136,11 @@ bool Connection::Execute(const char *sql, std::string &error)
     return false;
 }
 
+int64_t Connection::Changes() const
+{
+    return sqlite3_changes64(mDb);
+}
+
 int64_t Connection::LastInsertId() const
 {
     return sqlite3_last_insert_rowid(mDb);

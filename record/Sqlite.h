@@ -80,6 +80,8 @@ public:
     // fails); false and `error` on a failure.
     bool Execute(const char *sql, std::string &error);
     int64_t LastInsertId() const;
+    // The rows the last INSERT, UPDATE or DELETE changed.
+    int64_t Changes() const;
     // True while a transaction is open: false again once SQLite rolled one back by itself.
     bool InTransaction() const;
 

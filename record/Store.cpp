@@ -10,12 +10,12 @@ namespace corvalen::record {
 
 namespace {
 
-    // Version 1. A game row keeps what recognising a load needs (the last position, who sent
+    // A game row keeps what recognising a load needs (the last position, who sent
     // it, the last position sent and the last received), so a start-up reads one row per game
     // and never replays moves; each move row keeps the code of the position after it.
-    // played_order grows with every change: the game with the largest is the one played most
-    // recently.
-    constexpr const char *Schema = R"(
+    // played_order grows with every move: the game with the largest is the one played most
+    // recently. These are version 1's tables.
+    constexpr const char *SchemaOne = R"(
 CREATE TABLE game (
     id INTEGER PRIMARY KEY,
     started TEXT NOT NULL,
@@ -47,7 +47,36 @@ CREATE TABLE move (
     played TEXT NOT NULL,
     PRIMARY KEY (game_id, ply)
 ) WITHOUT ROWID;
-PRAGMA user_version = 1;
+)";
+
+    // Version 2 adds what the player keeps beside the moves: the opponent, notes, a result the
+    // position cannot show (ending: GameEnding's numbers) with its time, the time of the last
+    // change of any kind, and the player's own settings the tool needs (the name for PGN).
+    // A new file is made as version 1 and then upgraded, so both have the same columns in the
+    // same order; an upgraded game changed last with its last move, or when it started.
+    constexpr const char *UpgradeToTwo = R"(
+ALTER TABLE game ADD COLUMN opponent_name TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN opponent_email TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN notes TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN ending INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE game ADD COLUMN ended_at TEXT;
+ALTER TABLE game ADD COLUMN changed_at TEXT NOT NULL DEFAULT '';
+UPDATE game SET changed_at = COALESCE((SELECT played FROM move WHERE game_id = game.id
+    ORDER BY ply DESC LIMIT 1), started);
+CREATE TABLE setting (
+    name TEXT PRIMARY KEY,
+    value TEXT NOT NULL
+) WITHOUT ROWID;
+PRAGMA user_version = 2;
+)";
+
+    // A version-1 file read without writing: the same names as version 2, in this connection's
+    // temporary schema (which SQLite searches first, and which lives outside the file).
+    constexpr const char *ReadVersionOneAsTwo = R"(
+CREATE TEMP VIEW game AS SELECT g.*, '' AS opponent_name, '' AS opponent_email, '' AS notes,
+    0 AS ending, NULL AS ended_at, COALESCE((SELECT played FROM main.move WHERE game_id = g.id
+    ORDER BY ply DESC LIMIT 1), g.started) AS changed_at FROM main.game AS g;
+CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
 )";
 
     constexpr const char *NextOrder = "(SELECT COALESCE(MAX(played_order), 0) + 1 FROM game)";
@@ -70,17 +99,25 @@ PRAGMA user_version = 1;
         return tables;
     }
 
-    // The tables of version 1, as a file the program made holds them.
-    const std::string &SchemaTables()
+    std::string MadeTables(bool upgraded)
     {
-        static const std::string tables = [] {
-            std::string error;
-            const auto memory = sqlite::Connection::Open(":memory:", false, 0, error);
-            const bool made = memory && memory->Execute(Schema, error);
-            const std::optional<std::string> read = made ? Tables(*memory, error) : std::nullopt;
-            return read.value_or(error);
-        }();
-        return tables;
+        std::string error;
+        const auto memory = sqlite::Connection::Open(":memory:", false, 0, error);
+        const bool made = memory && memory->Execute(SchemaOne, error)
+            && (!upgraded || memory->Execute(UpgradeToTwo, error));
+        const std::optional<std::string> read = made ? Tables(*memory, error) : std::nullopt;
+        return read.value_or(error);
+    }
+
+    // The tables of a version (1 or 2), as a file the program made holds them.
+    const std::string &SchemaTables(int64_t version)
+    {
+        if (version == 1) {
+            static const std::string one = MadeTables(false);
+            return one;
+        }
+        static const std::string two = MadeTables(true);
+        return two;
     }
 
 } // namespace
@@ -105,7 +142,7 @@ bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error)
     std::optional<std::string> tables;
     if (version > 0 && !(tables = Tables(db, error)))
         return false;
-    if (version == 0 || *tables != SchemaTables()) {
+    if (version == 0 || *tables != SchemaTables(version)) {
         error = "not a Corvalen game record; left as it is";
         return false;
     }
@@ -123,10 +160,30 @@ bool CreateSchema(sqlite::Connection &db, std::string &error)
     int64_t version = 0;
     if (!ReadSchema(db, version, error))
         return false;
-    if (version > 0 || (transaction.Execute(Schema) && transaction.Commit(error)))
+    if (version > 0
+        || (transaction.Execute(SchemaOne) && transaction.Execute(UpgradeToTwo)
+            && transaction.Commit(error)))
         return true;
     error = transaction.Error();
     return false;
+}
+
+bool UpgradeSchema(sqlite::Connection &db, std::string &error)
+{
+    sqlite::Transaction transaction(db, true);
+    int64_t version = 0;
+    if (transaction.Ok() && !ReadSchema(db, version, error))
+        return false;
+    if (version == GameRecord::SchemaVersion
+        || (transaction.Execute(UpgradeToTwo) && transaction.Commit(error)))
+        return true;
+    error = transaction.Error();
+    return false;
+}
+
+bool ReadOlderSchema(sqlite::Connection &db, int64_t version, std::string &error)
+{
+    return version == GameRecord::SchemaVersion || db.Execute(ReadVersionOneAsTwo, error);
 }
 
 namespace {
@@ -138,10 +195,9 @@ namespace {
 
     GameRow RowOf(const sqlite::Statement &read)
     {
-        return GameRow { read.Int(0), read.Text(1), read.Text(2),
-            static_cast<int16_t>(read.Int(3)), read.Text(4), read.Int(5), read.Text(6),
-            read.Int(7) != 0, read.Text(8), read.Text(9), read.Text(10), read.Text(11),
-            read.Int(12), read.Text(13), read.Text(14), false };
+        return GameRow { read.Int(0), read.Text(1), read.Text(2), static_cast<int16_t>(read.Int(3)),
+            read.Text(4), read.Int(5), read.Text(6), read.Int(7) != 0, read.Text(8), read.Text(9),
+            read.Text(10), read.Text(11), read.Int(12), read.Text(13), read.Text(14), false };
     }
 
 } // namespace
@@ -181,18 +237,17 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
     sqlite::Statement insert = db.Prepare("INSERT INTO move (game_id, ply, san, coordinates, "
                                           "code, local, played) VALUES (?1, ?2, ?3, ?4, ?5, 0, "
                                           "?6)");
-    insert.Bind(continued.gameId, continued.ply, continued.move.san, continued.move.coordinates,
-        code, now);
+    insert.Bind(
+        continued.gameId, continued.ply, continued.move.san, continued.move.coordinates, code, now);
     if (!transaction.Run(insert))
         return;
-    sqlite::Statement update = db.Prepare(std::string("UPDATE game SET plies = ?2, last_fen = ?3, "
-                                                      "last_sent = 0, last_san = ?4, result = "
-                                                      "?5, received_fen = ?3, received_plies = "
-                                                      "?2, received_status = ?6, received_marks = "
-                                                      "?7, played_order = ")
+    sqlite::Statement update = db.Prepare(
+        std::string("UPDATE game SET plies = ?2, last_fen = ?3, last_sent = 0, last_san = ?4, "
+                    "result = ?5, received_fen = ?3, received_plies = ?2, received_status = ?6, "
+                    "received_marks = ?7, changed_at = ?8, played_order = ")
         + NextOrder + " WHERE id = ?1");
     update.Bind(continued.gameId, continued.ply + 1, continued.fen, continued.move.san,
-        continued.result, report.status, MarksText(report.marks));
+        continued.result, report.status, MarksText(report.marks), now);
     transaction.Run(update);
 }
 
@@ -201,12 +256,11 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
     const std::string &now)
 {
     const std::string fen = FenFromBoard(loaded);
-    sqlite::Statement insert
-        = db.Prepare(std::string("INSERT INTO game (started, start_fen, local_side, result, "
-                                 "plies, last_fen, last_san, played_order, received_fen, "
-                                 "received_plies, received_status, received_marks) VALUES (?1, "
-                                 "?2, ?3, ?4, ?5, ?6, ?7, ")
-            + NextOrder + ", ?6, ?5, ?8, ?9)");
+    sqlite::Statement insert = db.Prepare(
+        std::string("INSERT INTO game (started, start_fen, local_side, result, plies, last_fen, "
+                    "last_san, played_order, received_fen, received_plies, received_status, "
+                    "received_marks, changed_at) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ")
+        + NextOrder + ", ?6, ?5, ?8, ?9, ?1)");
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
         insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
@@ -249,10 +303,11 @@ void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, in
                                           "code, local, played) VALUES (?1, ?2, ?3, ?4, ?5, 1, "
                                           "?6)");
     insert.Bind(gameId, plies, san, MoveCoordinates(move, piece), code, now);
-    sqlite::Statement update = db.Prepare(std::string("UPDATE game SET plies = ?2, last_fen = ?3, "
-                                                      "last_sent = 1, last_san = ?4, result = "
-                                                      "?5, sent_fen = ?3, sent_at = ?6, "
-                                                      "played_order = ")
+    // A draw claimed with this move keeps its result: the move is recorded with the claim.
+    sqlite::Statement update = db.Prepare(
+        std::string("UPDATE game SET plies = ?2, last_fen = ?3, last_sent = 1, last_san = ?4, "
+                    "result = CASE ending WHEN 0 THEN ?5 ELSE result END, sent_fen = ?3, "
+                    "sent_at = ?6, changed_at = ?6, played_order = ")
         + NextOrder + " WHERE id = ?1");
     update.Bind(gameId, plies + 1, fen, san, ResultOf(status, after.giToMove), now);
     transaction.Run(drop) && transaction.Run(insert) && transaction.Run(update);

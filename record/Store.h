@@ -19,6 +19,12 @@ bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error);
 // Makes the tables in an empty file, whole or not at all; nothing when another window made
 // them meanwhile.
 bool CreateSchema(sqlite::Connection &db, std::string &error);
+// Brings a version-1 file to the current version in one transaction, keeping every game, move,
+// code and date; a failure leaves the file as it was. Nothing when another window did it.
+bool UpgradeSchema(sqlite::Connection &db, std::string &error);
+// Lets a read-only connection to an older file read it as the current version, writing nothing
+// to the file.
+bool ReadOlderSchema(sqlite::Connection &db, int64_t version, std::string &error);
 
 // Every game, the most recently played first; `path` names the record for PlayedThisRun.
 std::vector<GameRow> ReadGames(

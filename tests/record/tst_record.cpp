@@ -124,6 +124,66 @@ QByteArray Contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
+// The tool run on the record in `dataHome`: "exit status|standard output|standard error".
+QString RunTool(const QString &dataHome, const QString &arguments)
+{
+    QProcess tool;
+    qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
+    tool.start(CORVALEN_CODE_PROGRAM, arguments.split(' '));
+    tool.waitForFinished();
+    return QString::number(tool.exitCode()) + '|' + tool.readAllStandardOutput() + '|'
+        + tool.readAllStandardError();
+}
+
+// A record as the first version of the program wrote it, by that version's SQL: game N
+// (from 1) started on 2026-03-0N, its move at ply P played P days later.
+void WriteVersionOne(const QString &path, const QStringList &games)
+{
+    std::string error;
+    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    auto db = sqlite::Connection::Open(path.toStdString(), false, 0, error);
+    QVERIFY2(db->Execute(R"(
+CREATE TABLE game (id INTEGER PRIMARY KEY, started TEXT NOT NULL, start_fen TEXT NOT NULL,
+    local_side INTEGER NOT NULL, result TEXT NOT NULL DEFAULT '*', plies INTEGER NOT NULL
+    DEFAULT 0, last_fen TEXT NOT NULL, last_sent INTEGER NOT NULL DEFAULT 0, last_san TEXT,
+    played_order INTEGER NOT NULL, sent_fen TEXT, sent_at TEXT, received_fen TEXT,
+    received_plies INTEGER, received_status TEXT, received_marks TEXT);
+CREATE INDEX game_by_order ON game(played_order);
+CREATE INDEX game_by_sent ON game(sent_fen);
+CREATE INDEX game_by_received ON game(received_fen);
+CREATE TABLE move (game_id INTEGER NOT NULL REFERENCES game(id) ON DELETE CASCADE,
+    ply INTEGER NOT NULL, san TEXT NOT NULL, coordinates TEXT NOT NULL, code TEXT NOT NULL,
+    local INTEGER NOT NULL, played TEXT NOT NULL, PRIMARY KEY (game_id, ply)) WITHOUT ROWID;
+PRAGMA user_version = 1;)",
+                 error),
+        error.c_str());
+    for (int id = 1; id <= games.size(); ++id) {
+        const QStringList game = games[id - 1].split('|'); // start FEN, local side, SAN
+        BoardState board = Position(game[0]);
+        const std::string start = FenFromBoard(board);
+        const int16_t local = game[1] == "w" ? White : Black;
+        auto day = [&](int days) {
+            return QString("2026-03-%1T12:00:00Z").arg(id + days, 2, 10, QChar('0')).toStdString();
+        };
+        const QStringList sans = game[2].split(' ');
+        for (int ply = 0; ply < sans.size(); ++ply) {
+            const bool own = board.giToMove == local;
+            const SanMove move = Play(board, sans[ply]).value();
+            sqlite::Statement insert
+                = db->Prepare("INSERT INTO move VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+            insert.Bind(id, ply, move.san, MoveCoordinates(move.move, move.promotionPiece),
+                EncodePositionCode(board, board.giToMove), int(own), day(ply));
+            QVERIFY(insert.Run());
+        }
+        sqlite::Statement insert = db->Prepare(
+            "INSERT INTO game (id, started, start_fen, local_side, plies, last_fen, last_sent, "
+            "last_san, played_order) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?1)");
+        insert.Bind(id, day(0), start, local, int(sans.size()), FenFromBoard(board),
+            int(board.giToMove != local), sans.last().toStdString());
+        QVERIFY(insert.Run());
+    }
+}
+
 } // namespace
 
 class TestRecord : public QObject {
@@ -166,7 +226,8 @@ private slots:
         QTest::addColumn<QString>("report");
         const QString rooks = "fen:r3k2r/8/8/8/8/8/8/R3K2R_w ", reply = "Your opponent played ";
         const QString castling = "fen:r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R_w >a3 ";
-        const QString kept = "Does not follow your last move: kept as a new game||1:white %1|This position does not follow by one legal move from "
+        const QString kept = "Does not follow your last move: kept as a new game||1:white %1|This "
+                             "position does not follow by one legal move from "
                              "the position you sent in the game started 2026-03-01 (last move "
                              "%2). It is kept as a new game.";
         const QString noCastling = "You cannot castle on this side: your %1 in this game (%2).";
@@ -192,7 +253,8 @@ private slots:
             earlier.arg("after 1... e5", "2... Nc6", "1:white 4 Nc6 *"));
         Row("an older position sent", "new >e4 <e5 >Nf3 <Nc6 >Bc4 ply:3",
             earlier.arg("after 2. Nf3", "3. Bc4", "1:white 5 Bc4 *"));
-        Row("the set-up position a game started from", "fen:4k3/8/8/8/8/8/8/R3K3_b >Kd7 <Ra2 day:2 "
+        Row("the set-up position a game started from",
+            "fen:4k3/8/8/8/8/8/8/R3K3_b >Kd7 <Ra2 day:2 "
             "fen:4k3/8/8/8/8/8/8/R3K3_b",
             earlier.arg("the position it started from", "2. Ra2", "1:black 2 Ra2 *"));
         Row("two moves at once", "new >e4 <e5 day:2 >Nf3 ~Nc6 ~Bc4 <Nf6",
@@ -264,8 +326,8 @@ private slots:
             const QString path = folder.filePath(QString::number(dumps.size()));
             auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
             const LoadReport report = RunScript(*record, script);
-            QCOMPARE(QString::fromStdString(report.message).contains("disk full"),
-                script != before);
+            QCOMPARE(
+                QString::fromStdString(report.message).contains("disk full"), script != before);
             for (const GameSummary &game : std::vector(record->ListGames(error).value()))
                 QVERIFY(record->Pgn(game.id, error));
             auto db = sqlite::Connection::Open(path.toStdString(), false, 0, error);
@@ -348,7 +410,7 @@ private slots:
         QTest::addColumn<QString>("setUp"); // SQL that makes the file, or "text" or "read-only"
         QTest::addColumn<QString>("reason");
         Row("not a database", "text", "file is not a database");
-        Row("written by a newer version", "PRAGMA user_version = 2", "newer version of Corvalen");
+        Row("written by a newer version", "PRAGMA user_version = 3", "newer version of Corvalen");
         Row("another program's database", "CREATE TABLE t (a)", "not a Corvalen game record");
         Row("another program's tables under the record's version",
             "CREATE TABLE game (id); CREATE TABLE move (id); PRAGMA user_version = 1",
@@ -405,7 +467,8 @@ private slots:
         for (const char *column : { "arguments", "home", "answer" })
             QTest::addColumn<QString>(column);
         Row("games, the most recently played first", "games", "record",
-            "0|2\t2026-03-01\tblack\t1\tKd7\t*\n1\t2026-03-01\twhite\t3\tNf3\t*\n|");
+            "0|2\t2026-03-01\tblack\t1\tKd7\t*\t\ttheirs\n1\t2026-03-01\twhite\t3\tNf3\t*"
+            "\t\ttheirs\n|");
         Row("pgn of the game played last", "pgn", "record", "0|@2|");
         Row("pgn of one game", "pgn 1", "record", "0|@1|");
         Row("pgn of all games", "pgn all", "record", "0|@2@1|");
@@ -434,14 +497,66 @@ private slots:
             || (DeleteRecord(path.toStdString(), error) && !QFile::exists(path + "-wal")));
         const QByteArray before = Contents(path);
 
-        QProcess tool;
-        qputenv("XDG_DATA_HOME", folder.filePath("record").toLocal8Bit());
-        tool.start(CORVALEN_CODE_PROGRAM, arguments.split(' '));
-        QVERIFY(tool.waitForFinished());
-        QCOMPARE(QString::number(tool.exitCode()) + '|' + tool.readAllStandardOutput() + '|'
-                + QString(tool.readAllStandardError()).replace(path, "PATH"),
-            answer);
+        QCOMPARE(RunTool(folder.filePath("record"), arguments).replace(path, "PATH"), answer);
         QCOMPARE(Contents(path), before);
+    }
+
+    // A record of the first version (three games: as White with en passant and castling on
+    // both sides, as Black, from a set-up position with Black to move): "games|user_version|
+    // whole days since each game's last change, or 'as it was' when not a byte changed".
+    void upgradesVersionOne_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("after");
+        const QString games = "0|3\t2026-03-03\tblack\t2\tO-O-O\t*\t\tyours\n"
+                              "2\t2026-03-02\tblack\t4\te6\t*\t\ttheirs\n"
+                              "1\t2026-03-01\twhite\t12\tO-O-O\t*\t\tyours\n|";
+        Row("read by the tool", "tool", games + "|1|as it was");
+        Row("opened by the program", "open", games + "|2|16 15 8");
+        Row("its upgrade failing midway", "refuse", games + "|1|as it was");
+    }
+
+    void upgradesVersionOne()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, after);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("corvalen/games.sqlite");
+        QVERIFY(QDir(folder.path()).mkdir("corvalen"));
+        WriteVersionOne(path,
+            { StartFen + "|w|e4 d5 e5 f5 exf6 Nc6 Nf3 Bg4 Be2 Qd7 O-O O-O-O",
+                StartFen + "|b|d4 Nf6 c4 e6", "r3k2r/8/8/8/8/8/8/R3K2R b|b|O-O O-O-O" });
+        std::string error;
+        if (step == "refuse")
+            QVERIFY(sqlite::Connection::Open(path.toStdString(), false, 0, error)
+                        ->Execute("CREATE TRIGGER refuse BEFORE UPDATE ON game BEGIN SELECT "
+                                  "RAISE(ROLLBACK, 'disk full'); END",
+                            error));
+        const QByteArray before = Contents(path);
+        const QString pgn = RunTool(folder.path(), "pgn all");
+        QVERIFY2(
+            pgn.contains("1. e4 d5 2. e5 f5 3. exf6 Nc6") && pgn.contains("1... O-O 2. O-O-O *"),
+            qPrintable(pgn));
+        QString days = "as it was";
+        if (step != "tool") {
+            auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+            QCOMPARE(record == nullptr, step == "refuse");
+            QVERIFY(record || error.find("disk full") != std::string::npos);
+            if (record) {
+                record->SetClock([] { return std::chrono::system_clock::from_time_t(1774008000); });
+                days.clear();
+                for (const GameSummary &game : std::vector(record->ListGames(error).value()))
+                    days += QString::number(game.daysSince) + (game.id > 1 ? " " : "");
+            }
+        }
+        QCOMPARE(RunTool(folder.path(), "pgn all"), pgn);
+        const QString games = RunTool(folder.path(), "games");
+        if (Contents(path) != before)
+            days.replace("as it was", "changed");
+        auto db = sqlite::Connection::Open(path.toStdString(), true, 0, error);
+        sqlite::Statement version = db->Prepare("PRAGMA user_version");
+        QVERIFY(version.Step());
+        QCOMPARE(games + '|' + QString::number(version.Int(0)) + '|' + days, after);
     }
 
     // The players' names and a result the position cannot show, from the White tag on.

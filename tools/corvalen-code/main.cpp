@@ -215,9 +215,10 @@ struct RecordCommand {
 constexpr std::string_view RecordHelpTail = R"help(
 The game record is $XDG_DATA_HOME/corvalen/games.sqlite (by default
 ~/.local/share/corvalen/games.sqlite); the program keeps it once the player turns it on
-in the Game dialog. It is opened read-only and never changed. Without it the command
-prints "error: no game record (turn it on in the Game dialog)" on standard error and the
-exit status is 1.
+in the Game dialog. It is opened read-only and never changed, also when an older version
+of the program wrote it (the program upgrades it when it first opens it). Without it the
+command prints "error: no game record (turn it on in the Game dialog)" on standard error
+and the exit status is 1.
 )help";
 
 // The record opened read-only, or nullptr after telling why on standard error.
@@ -253,7 +254,12 @@ int ListGames(std::string_view argument)
     for (const GameSummary &game : *games)
         std::cout << game.id << '\t' << game.startDate << '\t'
                   << (game.localSide == White ? "white" : "black") << '\t' << game.plies << '\t'
-                  << (game.lastSan.empty() ? "-" : game.lastSan) << '\t' << game.result << '\n';
+                  << (game.lastSan.empty() ? "-" : game.lastSan) << '\t' << game.result << '\t'
+                  << game.opponent << '\t'
+                  << (game.result != "*"                     ? ""
+                             : game.toMove == game.localSide ? "yours"
+                                                             : "theirs")
+                  << '\n';
     return ExitAnswered;
 }
 
@@ -311,14 +317,19 @@ constexpr RecordCommand RecordCommands[] = {
 Prints one line for every game of the game record, the most recently played first, with
 these fields separated by tabs: the game's number, the day it started (YYYY-MM-DD, UTC),
 the side you play (white or black), the number of moves recorded (plies), the last move
-in SAN (- when none) and the result (*, 1-0, 0-1 or 1/2-1/2).
+in SAN (- when none), the result (*, 1-0, 0-1 or 1/2-1/2), the opponent's name (empty
+when unknown) and whose move the game waits for (yours or theirs; empty once it has a
+result).
 )",
         ListGames },
     { "pgn", R"(Usage: corvalen-code pgn [ID|all]
 
 Prints a game of the game record as PGN: the game numbered ID (the first field of
 'corvalen-code games'), without ID the game played most recently, with all every game,
-the most recently played first. An unknown ID is an error (exit status 1).
+the most recently played first. An unknown ID is an error (exit status 1). White and
+Black are your name (as the program last set it) and the opponent's, ? when unknown; a
+resignation, agreed draw or claimed draw gives the result, Termination "normal" and a
+comment such as {White resigns.}.
 )",
         WriteGames },
 };
