@@ -115,6 +115,7 @@ private slots:
         Row("white king on e8 never castles", "4K2R/8/8/8/8/8/8/4k3 w", "e8g8", false);
         Row("rook h3 does not wrap to a2", "4k3/8/8/8/8/7R/8/4K3 w", "h3a2", false);
         Row("knight b1 does not go straight", "4k3/8/8/8/8/8/8/1N2K3 w", "b1b3", false);
+        Row("knight b1 does not step straight", "4k3/8/8/8/8/8/8/1N2K3 w", "b1b2", false);
         Row("king next to a rook in the corner", "r7/2K5/8/8/8/8/8/7k w", "c7b8", false);
         Row("king next to a bishop in the corner", "8/8/8/8/8/6K1/8/k6b w", "g3g2", false);
         Row("bishop h1 to a8", "4k3/8/8/8/8/8/8/K6B w", "h1a8", true);
@@ -177,6 +178,8 @@ private slots:
         Row("seven ranks", "4k3/8/8/8/8/8/4K3 w", "error: placement has 7 ranks, not 8");
         Row("side to move", kings + "W", "error: side to move must be w or b, not 'W'");
         Row("en-passant file i", kings + "w - i3", "error: bad en-passant square 'i3'");
+        Row("en-passant rank 9", kings + "w - e9", "error: bad en-passant square 'e9'");
+        Row("unknown piece letter", "4k3/8/8/8/8/8/8/4K2X w", "error: unknown piece letter 'X'");
         Row("seven fields", kings + "w - - 0 1 x", "error: more than 6 fields");
         Row("33 pieces", "rnbqkbnr/pppppppp/8/8/8/7P/PPPPPPPP/RNBQKBNR w",
             "error: 33 pieces, more than 32");
@@ -212,6 +215,9 @@ private slots:
             "Not a move: hello there (piece letters: K Q R B N)");
         Row("ambiguous", middle, "Nd2", "Ncd2 or Nfd2?");
         Row("told apart by the file", middle, "Nfd2", "f3d2");
+        Row("told apart by the first rank", "4k3/8/8/R7/8/8/8/R3K3 w", "R1a3", "a1a3");
+        Row("a king is no promotion", middle, "a7b8K",
+            "Not a move: a7b8K (piece letters: K Q R B N)");
         Row("en passant", middle, "exd6 e.p.", "Not a move: exd6 e.p. (piece letters: K Q R B N)");
         Row("en passant, SAN", middle, "exd6", "e5d6");
         Row("king side castling", middle, "O-O+", "e1g1");
