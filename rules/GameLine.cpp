@@ -14,12 +14,6 @@ namespace {
     constexpr int FiftyMovePlies = 100;
     constexpr int RepetitionsToClaim = 3;
 
-    BoardState StandardStart()
-    {
-        std::string error;
-        return *BoardFromFen("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w", error);
-    }
-
     // A move from or to a king's or rook's home square ends the rights that piece carries.
     void LoseRights(CastlingRights &rights, int16_t square)
     {
