@@ -13,8 +13,7 @@ ReplayBoard::ReplayBoard(QWidget *parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
-    const int side = 8 * CellSize + 2 * frameWidth();
-    setFixedSize(side, side);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (int16_t square = 0; square < 64; ++square)
         mCells[static_cast<size_t>(square)] = new BoardCell(square, this);
     ShowPosition(BoardState(), false);
@@ -22,12 +21,10 @@ ReplayBoard::ReplayBoard(QWidget *parent)
 
 void ReplayBoard::ShowPosition(const BoardState &board, bool flipped)
 {
-    const int inset = frameWidth();
+    mbFlipped = flipped;
+    PlaceCells();
     for (BoardCell *cell : mCells) {
         const int16_t square = cell->Index();
-        const int column = flipped ? 7 - ColumnOf(square) : ColumnOf(square);
-        const int row = flipped ? 7 - RowOf(square) : RowOf(square);
-        cell->setGeometry(inset + column * CellSize, inset + row * CellSize, CellSize, CellSize);
         if (board.IsEmpty(square)) {
             cell->ShowPictureFile(EmptySquareFile(square));
         } else {
@@ -38,6 +35,29 @@ void ReplayBoard::ShowPosition(const BoardState &board, bool flipped)
             cell->ShowPictureFile(picture);
         }
         cell->setAccessibleName(CellName(board, *cell));
+    }
+}
+
+QSize ReplayBoard::sizeHint() const
+{
+    const int side = 8 * CellSize + 2 * frameWidth();
+    return { side, side };
+}
+
+void ReplayBoard::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    PlaceCells();
+}
+
+void ReplayBoard::PlaceCells()
+{
+    const int inset = frameWidth();
+    for (BoardCell *cell : mCells) {
+        const int16_t square = cell->Index();
+        const int column = mbFlipped ? 7 - ColumnOf(square) : ColumnOf(square);
+        const int row = mbFlipped ? 7 - RowOf(square) : RowOf(square);
+        cell->setGeometry(inset + column * CellSize, inset + row * CellSize, CellSize, CellSize);
     }
 }
 

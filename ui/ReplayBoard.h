@@ -16,9 +16,18 @@ public:
     explicit ReplayBoard(QWidget *parent = nullptr);
 
     void ShowPosition(const BoardState &board, bool flipped);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
     const std::array<BoardCell *, 64> &Cells() const { return mCells; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    // Puts each cell where the view has its square, inside the frame.
+    void PlaceCells();
+
+    bool mbFlipped = false;
     std::array<BoardCell *, 64> mCells {};
 };
 

@@ -144,6 +144,7 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     tblGames->setTabKeyNavigation(false);
     tblGames->setWordWrap(false);
     tblGames->verticalHeader()->hide();
+    tblGames->verticalHeader()->setDefaultSectionSize(tblGames->fontMetrics().height() + 6);
     tblGames->horizontalHeader()->setResizeContentsPrecision(0);
     tblGames->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblGames->horizontalHeader()->setSectionResizeMode(
@@ -164,7 +165,8 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     lblNotes = MakeLabel(
         "lblNotes", QStringLiteral("&Notes (only you see them)"), txtNotes, fraDesk);
     txtNotes->setTabChangesFocus(true);
-    txtNotes->setFixedHeight(60);
+    txtNotes->setMinimumHeight(48);
+    txtNotes->setMaximumHeight(110);
     lblClipboard->setWordWrap(true);
     lblClipboard->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblClipboard->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -193,7 +195,9 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     details->addLayout(names);
     details->addSpacing(8);
     details->addLayout(results);
-    details->addStretch();
+    details->addSpacing(8);
+    details->addWidget(lblNotes);
+    details->addWidget(txtNotes, 1);
     auto *replay = new QHBoxLayout;
     replay->addLayout(moveColumn);
     replay->addWidget(picReplay, 0, Qt::AlignTop);
@@ -203,8 +207,6 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     desk->setContentsMargins(0, 0, 0, 0);
     desk->addWidget(tblGames);
     desk->addLayout(replay);
-    desk->addWidget(lblNotes);
-    desk->addWidget(txtNotes);
 
     auto *pgnButtons = new QHBoxLayout;
     pgnButtons->addWidget(cmdSavePgn);
@@ -303,7 +305,15 @@ void frmGame::ShowRecordState()
     for (QWidget *widget : { static_cast<QWidget *>(txtMoves), static_cast<QWidget *>(cmdSavePgn),
              static_cast<QWidget *>(cmdCopyPgn), static_cast<QWidget *>(lblClipboard) })
         widget->setVisible(game);
-    adjustSize();
+    if (!on) {
+        adjustSize();
+        return;
+    }
+    // The whole desk shows even where adjustSize would keep the dialog within two thirds of
+    // the screen.
+    layout()->activate();
+    const int width = qMax(sizeHint().width(), minimumWidth());
+    resize(width, qMax(sizeHint().height(), layout()->totalHeightForWidth(width)));
 }
 
 void frmGame::ReloadGames(std::optional<int64_t> id)
