@@ -396,20 +396,20 @@ void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     if (box.clickedButton() == mail
-        && !QDesktopServices::openUrl(MailtoUrl(code, numberedMove,
-            FromStd(mGame.OpponentEmail()), FromStd(mGame.MailSubjectNote()))))
+        && !QDesktopServices::openUrl(MailtoUrl(
+            code, numberedMove, FromStd(mGame.OpponentEmail()), FromStd(mGame.MailSubjectNote()))))
         ShowMessage(this, QMessageBox::Warning,
             QStringLiteral("The mail program could not be started.\n\n"
                            "Your CHESS-CODE is still on the %1: paste it into an e-mail.")
                 .arg(clipboardName));
 }
 
-QUrl frmChess::MailtoUrl(const QString &code, const QString &numberedMove,
-    const QString &address, const QString &subjectNote)
+QUrl frmChess::MailtoUrl(const QString &code, const QString &numberedMove, const QString &address,
+    const QString &subjectNote)
 {
-    const QString subject = (numberedMove.isEmpty()
-            ? QStringLiteral("Chess: my move")
-            : QStringLiteral("Chess: my move ") + numberedMove)
+    const QString subject
+        = (numberedMove.isEmpty() ? QStringLiteral("Chess: my move")
+                                  : QStringLiteral("Chess: my move ") + numberedMove)
         + subjectNote;
     // Every byte of the address but "@" is encoded: nothing in it can add a header or a
     // recipient.

@@ -162,16 +162,15 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     QPalette red = lblEmailRefused->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     lblEmailRefused->setPalette(red);
-    lblNotes = MakeLabel(
-        "lblNotes", QStringLiteral("&Notes (only you see them)"), txtNotes, fraDesk);
+    lblNotes
+        = MakeLabel("lblNotes", QStringLiteral("&Notes (only you see them)"), txtNotes, fraDesk);
     txtNotes->setTabChangesFocus(true);
     txtNotes->setMinimumHeight(48);
     txtNotes->setMaximumHeight(110);
     lblClipboard->setWordWrap(true);
     lblClipboard->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblClipboard->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblPlayerName
-        = MakeLabel("lblPlayerName", QStringLiteral("&Your name"), txtPlayerName, this);
+    lblPlayerName = MakeLabel("lblPlayerName", QStringLiteral("&Your name"), txtPlayerName, this);
     txtPlayerName->setMaxLength(80);
 
     auto *moveColumn = new QVBoxLayout;
@@ -255,8 +254,8 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
         if (row >= 0)
             ShowPly(row + 1);
     });
-    connect(txtPlayerName, &QLineEdit::editingFinished, this,
-        &frmGame::txtPlayerName_EditingFinished);
+    connect(
+        txtPlayerName, &QLineEdit::editingFinished, this, &frmGame::txtPlayerName_EditingFinished);
     connect(txtOpponent, &QLineEdit::editingFinished, this, &frmGame::txtOpponent_EditingFinished);
     connect(txtEmail, &QLineEdit::editingFinished, this, &frmGame::txtOpponent_EditingFinished);
     connect(cmdResign, &QPushButton::clicked, this, [this] { EndGame(PlayerEnding::Resign); });
@@ -381,8 +380,8 @@ void frmGame::EnableResults()
     cmdOpponentResigned->setEnabled(open);
     cmdDrawAgreed->setEnabled(open);
     cmdReopen->setEnabled(mView && mView->ending != GameEnding::None);
-    cmdClaimDraw->setEnabled(open && mView->id == mGame.CurrentGameId()
-        && mGame.ClaimableDraw() != DrawClaim::None);
+    cmdClaimDraw->setEnabled(
+        open && mView->id == mGame.CurrentGameId() && mGame.ClaimableDraw() != DrawClaim::None);
 }
 
 bool frmGame::eventFilter(QObject *watched, QEvent *event)
@@ -478,8 +477,8 @@ QString frmGame::GameName() const
 
 bool frmGame::Confirm(const QString &question, const QString &confirm)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Game"), question, QMessageBox::NoButton,
-        this);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Game"), question, QMessageBox::NoButton, this);
     QPushButton *yes = box.addButton(confirm, QMessageBox::AcceptRole);
     yes->setAccessibleName(confirm);
     box.setDefaultButton(box.addButton(QMessageBox::Cancel));
