@@ -869,6 +869,8 @@ private slots:
         Row("one game deleted", "select 1 / press Delete Game...=Delete Game",
             "rows=" + both.section(" / ", 0, 0));
         Row("access keys and names", "", QString("keys=unique"));
+        Row("threefold repetition claimed", "repeated / press Claim Draw...=Claim Draw",
+            QString("pgn=?;?;1/2-1/2"));
     }
 
     void gameDialog()
@@ -879,8 +881,15 @@ private slots:
         PlayTurn(StartFen, "e4");
         PlayTurn("rnbqkbnr/pppppppp/8/8/3P4/8/PPP1PPPP/RNBQKBNR b - d3", "Nf6");
         PlayTurn("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6", "Nf3");
+        // "repeated": the knights go back and forth until this turn's position stands the
+        // third time.
+        const QString knights = "r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w";
+        const QString back = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w";
+        for (const QString &move :
+            steps.startsWith("repeated") ? QStringList { "Ng1", "Nf3", "Ng1" } : QStringList())
+            PlayTurn(move == "Nf3" ? back : knights, move);
         Loaded loaded;
-        QVERIFY(loaded.Load(Code("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w")));
+        QVERIFY(loaded.Load(Code(steps.startsWith("repeated") ? back : knights)));
         const QStringList sessions = steps.split("reopen");
         for (int session = 0; session < sessions.size(); ++session)
             loaded.modals.Then([&, session](QWidget *modal) {
