@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "rules/BoardState.h"
 #include "ui/PictureBox.h"
 
 namespace corvalen {
@@ -41,5 +42,9 @@ private:
     QPixmap mDragIcon;
     QString msDragIconFile;
 };
+
+// How a screen reader names a cell: "e4, white pawn", "d5, empty", "e8, black king, in check",
+// and "e4, white pawn, last move" on a marked cell.
+QString CellName(const BoardState &board, const BoardCell &cell);
 
 } // namespace corvalen

@@ -10,19 +10,22 @@ namespace {
 
     constexpr const char *RecordKey = "record/enabled";
     constexpr const char *ViewKey = "view/sideToMoveAtBottom";
+    constexpr const char *NameKey = "player/name";
+
+    QSettings Settings()
+    {
+        return QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat);
+    }
 
     bool Read(const char *key)
     {
-        return QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
-            .value(QLatin1String(key), false)
-            .toBool();
+        return Settings().value(QLatin1String(key), false).toBool();
     }
 
     void Write(const char *key, bool on)
     {
         // QSettings makes the folder itself; the file holds nothing secret.
-        QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
-            .setValue(QLatin1String(key), on);
+        Settings().setValue(QLatin1String(key), on);
     }
 
 } // namespace
@@ -45,6 +48,16 @@ bool SideToMoveAtBottom()
 void SetSideToMoveAtBottom(bool on)
 {
     Write(ViewKey, on);
+}
+
+QString PlayerName()
+{
+    return Settings().value(QLatin1String(NameKey)).toString();
+}
+
+void SetPlayerName(const QString &name)
+{
+    Settings().setValue(QLatin1String(NameKey), name);
 }
 
 } // namespace corvalen::Options

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace corvalen {
 
 // The player's options, kept in an INI file beside the other programs' settings
@@ -13,6 +15,9 @@ namespace Options {
     // "sideToMoveAtBottom").
     bool SideToMoveAtBottom();
     void SetSideToMoveAtBottom(bool on);
+    // The local player's name for the games' PGN (group "player", key "name"); empty when unset.
+    QString PlayerName();
+    void SetPlayerName(const QString &name);
 } // namespace Options
 
 } // namespace corvalen

@@ -72,27 +72,6 @@ namespace {
         return QString::fromStdString(text);
     }
 
-    // How a screen reader names a cell: "e4, white pawn", "d5, empty", "e8, black king, in check",
-    // and "e4, white pawn, last move" on a cell marked as a square of the opponent's move.
-    QString CellName(const BoardState &board, const BoardCell &cell)
-    {
-        const int16_t square = cell.Index();
-        QString name = FromStd(SquareName(square));
-        if (board.IsEmpty(square))
-            name += QStringLiteral(", empty");
-        else
-            name += QLatin1String(board.Colour(square) == White ? ", white " : ", black ")
-                + PieceName(board.Piece(square));
-        if (board.Piece(square) == King && board.Colour(square) == board.giToMove
-            && board.mbInCheck)
-            name += QStringLiteral(", in check");
-        if (cell.IsMarked())
-            name += QStringLiteral(", last move");
-        return name;
-    }
-
-    // A code the decoder reads without complaint; the prefix alone counts as damaged.
-
 } // namespace
 
 frmChess::frmChess(QWidget *parent)
@@ -219,6 +198,7 @@ bool frmChess::Form_Load()
         if (!isVisible())
             return false;
     }
+    mGame.SetPlayerName(Options::PlayerName().toStdString());
     mGame.SwitchRecord(Options::RecordEnabled());
     if (!LoadPosition()) {
         close();
@@ -415,19 +395,26 @@ void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
     mail->setAccessibleName(QStringLiteral("New E-mail"));
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
-    if (box.clickedButton() == mail && !QDesktopServices::openUrl(MailtoUrl(code, numberedMove)))
+    if (box.clickedButton() == mail
+        && !QDesktopServices::openUrl(MailtoUrl(
+            code, numberedMove, FromStd(mGame.OpponentEmail()), FromStd(mGame.MailSubjectNote()))))
         ShowMessage(this, QMessageBox::Warning,
             QStringLiteral("The mail program could not be started.\n\n"
                            "Your CHESS-CODE is still on the %1: paste it into an e-mail.")
                 .arg(clipboardName));
 }
 
-QUrl frmChess::MailtoUrl(const QString &code, const QString &numberedMove)
+QUrl frmChess::MailtoUrl(const QString &code, const QString &numberedMove, const QString &address,
+    const QString &subjectNote)
 {
-    const QString subject = numberedMove.isEmpty()
-        ? QStringLiteral("Chess: my move")
-        : QStringLiteral("Chess: my move ") + numberedMove;
-    return QUrl::fromEncoded("mailto:?subject=" + QUrl::toPercentEncoding(subject)
+    const QString subject
+        = (numberedMove.isEmpty() ? QStringLiteral("Chess: my move")
+                                  : QStringLiteral("Chess: my move ") + numberedMove)
+        + subjectNote;
+    // Every byte of the address but "@" is encoded: nothing in it can add a header or a
+    // recipient.
+    return QUrl::fromEncoded("mailto:" + QUrl::toPercentEncoding(address, "@")
+        + "?subject=" + QUrl::toPercentEncoding(subject)
         + "&body=" + QUrl::toPercentEncoding(code + QStringLiteral("\r\n\r\n")));
 }
 
@@ -435,18 +422,11 @@ void frmChess::cmdGame_Click()
 {
     GameDialogContent content;
     content.recordFile = FromStd(mGame.RecordPath());
-    if (const std::optional<GameSheet> sheet = mGame.Sheet()) {
-        content.started = FromStd(sheet->started);
-        content.moves = FromStd(sheet->moves);
-        content.pgn = FromStd(sheet->pgn);
-    }
-    frmGame dialog(content, this);
-    // Off means closed at once, so that Delete Record... finds no open record; on means the
-    // position loaded is placed in the record once the dialog closes.
-    connect(&dialog, &frmGame::RecordSwitched, this, [this](bool on) {
-        if (!on)
-            mGame.SwitchRecord(false);
-    });
+    frmGame dialog(content, mGame, this);
+    // Off closes the record at once, so that Delete Record... finds no open record; on places
+    // the loaded position in it at once, so that the dialog lists its game. What the record
+    // has to tell waits until the dialog closes.
+    connect(&dialog, &frmGame::RecordSwitched, this, [this](bool on) { mGame.SwitchRecord(on); });
     dialog.exec();
     mGame.SwitchRecord(Options::RecordEnabled());
     ShowNotices();

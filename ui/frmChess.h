@@ -41,10 +41,12 @@ public:
     // Whether the board is drawn with Black's back rank at the bottom.
     bool IsFlipped() const { return mbFlipped; }
 
-    // The URL "New E-mail" hands to the desktop: a new message whose subject names the move
-    // sent ("Chess: my move 14... Nf6", or "Chess: my move" when it is not known) and whose
-    // body is the code line followed by a blank line.
-    static QUrl MailtoUrl(const QString &code, const QString &numberedMove);
+    // The URL "New E-mail" hands to the desktop: a new message to `address` (none unless it is
+    // one plain address) whose subject names the move sent ("Chess: my move 14... Nf6", or
+    // "Chess: my move" when it is not known) followed by `subjectNote`, and whose body is the
+    // code line followed by a blank line, nothing else.
+    static QUrl MailtoUrl(const QString &code, const QString &numberedMove,
+        const QString &address = QString(), const QString &subjectNote = QString());
 
     QLabel *lblTitle;
     PictureBox *picCheck;

@@ -2,19 +2,27 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSignalBlocker>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "game/Game.h"
+#include "ui/GameTableModel.h"
 #include "ui/Options.h"
+#include "ui/ReplayBoard.h"
 
 namespace corvalen {
 
@@ -35,20 +43,79 @@ namespace {
         return button;
     }
 
+    // A caption for `buddy`, which the screen reader then names by the caption without "&".
+    QLabel *MakeLabel(const char *name, const QString &text, QWidget *buddy, QWidget *parent)
+    {
+        auto *label = new QLabel(text, parent);
+        label->setObjectName(QLatin1String(name));
+        label->setBuddy(buddy);
+        buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+        return label;
+    }
+
+    template <class Widget> Widget *Named(Widget *widget, const char *name)
+    {
+        widget->setObjectName(QLatin1String(name));
+        return widget;
+    }
+
+    QString FromStd(const std::string &text)
+    {
+        return QString::fromStdString(text);
+    }
+
+    // "1. e4 e5 2. Nf3" from the plies "1. e4", "1... e5", "2. Nf3".
+    QString MoveText(const std::vector<std::string> &plies)
+    {
+        QStringList words;
+        for (const std::string &ply : plies) {
+            const QString text = FromStd(ply);
+            words << (words.isEmpty() || !text.contains(QLatin1String("... "))
+                    ? text
+                    : text.section(QLatin1String("... "), 1));
+        }
+        return words.join(QLatin1Char(' '));
+    }
+
 } // namespace
 
-frmGame::frmGame(const GameDialogContent &content, QWidget *parent)
+frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     : QDialog(parent)
+    , fraDesk(Named(new QWidget(this), "fraDesk"))
+    , tblGames(Named(new QTableView(fraDesk), "tblGames"))
+    , lblMoveList(nullptr)
+    , lstMoves(Named(new QListWidget(fraDesk), "lstMoves"))
+    , picReplay(Named(new ReplayBoard(fraDesk), "picReplay"))
+    , cmdCopyFen(MakeButton("cmdCopyFen", QStringLiteral("Copy &FEN"), fraDesk))
+    , lblClipboard(Named(new QLabel(this), "lblClipboard"))
+    , lblOpponent(nullptr)
+    , txtOpponent(Named(new QLineEdit(fraDesk), "txtOpponent"))
+    , lblEmail(nullptr)
+    , txtEmail(Named(new QLineEdit(fraDesk), "txtEmail"))
+    , lblEmailRefused(Named(new QLabel(fraDesk), "lblEmailRefused"))
+    , cmdResign(MakeButton("cmdResign", QStringLiteral("&Resign..."), fraDesk))
+    , cmdOpponentResigned(
+          MakeButton("cmdOpponentResigned", QStringLiteral("Opponent Resi&gned..."), fraDesk))
+    , cmdDrawAgreed(MakeButton("cmdDrawAgreed", QStringLiteral("Dr&aw Agreed..."), fraDesk))
+    , cmdReopen(MakeButton("cmdReopen", QStringLiteral("R&eopen Game"), fraDesk))
+    , cmdClaimDraw(MakeButton("cmdClaimDraw", QStringLiteral("&Claim Draw..."), fraDesk))
+    , cmdDeleteGame(MakeButton("cmdDeleteGame", QStringLiteral("De&lete Game..."), fraDesk))
+    , lblNotes(nullptr)
+    , txtNotes(Named(new QPlainTextEdit(fraDesk), "txtNotes"))
     , chkRecord(new QCheckBox(QStringLiteral("&Keep a record of my games on this computer"), this))
     , lblRecord(new QLabel(this))
     , cmdDeleteRecord(MakeButton("cmdDeleteRecord", QStringLiteral("&Delete Record..."), this))
     , chkSideToMove(new QCheckBox(QStringLiteral("Show the board from the &side to move"), this))
+    , lblPlayerName(nullptr)
+    , txtPlayerName(Named(new QLineEdit(this), "txtPlayerName"))
     , lblGame(new QLabel(this))
     , txtMoves(new QPlainTextEdit(this))
     , cmdSavePgn(MakeButton("cmdSavePgn", QStringLiteral("Save &PGN..."), this))
     , cmdCopyPgn(MakeButton("cmdCopyPgn", QStringLiteral("C&opy PGN"), this))
     , cmdClose(MakeButton("cmdClose", QStringLiteral("Close"), this))
     , mContent(content)
+    , mGame(game)
+    , mGames(new GameTableModel(this))
 {
     setObjectName(QStringLiteral("frmGame"));
     setWindowTitle(QStringLiteral("Game"));
@@ -68,18 +135,95 @@ frmGame::frmGame(const GameDialogContent &content, QWidget *parent)
     txtMoves->setMinimumHeight(90);
     cmdClose->setDefault(true);
 
+    // The desk: the games, and the one selected.
+    tblGames->setModel(mGames);
+    tblGames->setAccessibleName(QStringLiteral("Games"));
+    tblGames->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblGames->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblGames->setTabKeyNavigation(false);
+    tblGames->setWordWrap(false);
+    tblGames->verticalHeader()->hide();
+    tblGames->verticalHeader()->setDefaultSectionSize(tblGames->fontMetrics().height() + 6);
+    tblGames->horizontalHeader()->setResizeContentsPrecision(0);
+    tblGames->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblGames->horizontalHeader()->setSectionResizeMode(
+        GameTableModel::Opponent, QHeaderView::Stretch);
+    tblGames->setFixedHeight(tblGames->horizontalHeader()->sizeHint().height()
+        + 5 * tblGames->verticalHeader()->defaultSectionSize() + 2 * tblGames->frameWidth());
+    lblMoveList = MakeLabel("lblMoveList", QStringLiteral("Mo&ves"), lstMoves, fraDesk);
+    lstMoves->setWordWrap(false);
+    lstMoves->setFixedWidth(120);
+    lstMoves->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    picReplay->setAccessibleName(QStringLiteral("Replay board"));
+    lblOpponent = MakeLabel("lblOpponent", QStringLiteral("Opponen&t"), txtOpponent, fraDesk);
+    lblEmail = MakeLabel("lblEmail", QStringLiteral("Opponent's e-&mail"), txtEmail, fraDesk);
+    txtOpponent->setMaxLength(80);
+    QPalette red = lblEmailRefused->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    lblEmailRefused->setPalette(red);
+    lblNotes
+        = MakeLabel("lblNotes", QStringLiteral("&Notes (only you see them)"), txtNotes, fraDesk);
+    txtNotes->setTabChangesFocus(true);
+    txtNotes->setMinimumHeight(48);
+    txtNotes->setMaximumHeight(110);
+    lblClipboard->setWordWrap(true);
+    lblClipboard->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblClipboard->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblPlayerName = MakeLabel("lblPlayerName", QStringLiteral("&Your name"), txtPlayerName, this);
+    txtPlayerName->setMaxLength(80);
+
+    auto *moveColumn = new QVBoxLayout;
+    moveColumn->addWidget(lblMoveList);
+    moveColumn->addWidget(lstMoves, 1);
+    moveColumn->addWidget(cmdCopyFen);
+    auto *names = new QGridLayout;
+    names->addWidget(lblOpponent, 0, 0);
+    names->addWidget(txtOpponent, 0, 1);
+    names->addWidget(lblEmail, 1, 0);
+    names->addWidget(txtEmail, 1, 1);
+    names->addWidget(lblEmailRefused, 2, 1);
+    auto *results = new QGridLayout;
+    results->addWidget(cmdResign, 0, 0);
+    results->addWidget(cmdOpponentResigned, 0, 1);
+    results->addWidget(cmdDrawAgreed, 1, 0);
+    results->addWidget(cmdReopen, 1, 1);
+    results->addWidget(cmdClaimDraw, 2, 0);
+    results->addWidget(cmdDeleteGame, 2, 1);
+    auto *details = new QVBoxLayout;
+    details->addLayout(names);
+    details->addSpacing(8);
+    details->addLayout(results);
+    details->addSpacing(8);
+    details->addWidget(lblNotes);
+    details->addWidget(txtNotes, 1);
+    auto *replay = new QHBoxLayout;
+    replay->addLayout(moveColumn);
+    replay->addWidget(picReplay, 0, Qt::AlignTop);
+    replay->addSpacing(8);
+    replay->addLayout(details, 1);
+    auto *desk = new QVBoxLayout(fraDesk);
+    desk->setContentsMargins(0, 0, 0, 0);
+    desk->addWidget(tblGames);
+    desk->addLayout(replay);
+
     auto *pgnButtons = new QHBoxLayout;
     pgnButtons->addWidget(cmdSavePgn);
     pgnButtons->addWidget(cmdCopyPgn);
-    pgnButtons->addStretch();
+    pgnButtons->addWidget(lblClipboard, 1);
     auto *closeRow = new QHBoxLayout;
     closeRow->addWidget(cmdDeleteRecord);
     closeRow->addStretch();
     closeRow->addWidget(cmdClose);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(lblPlayerName);
+    nameRow->addWidget(txtPlayerName, 1);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(fraDesk);
     layout->addWidget(chkRecord);
     layout->addWidget(lblRecord);
     layout->addWidget(chkSideToMove);
+    layout->addLayout(nameRow);
     layout->addSpacing(8);
     layout->addWidget(lblGame);
     layout->addWidget(txtMoves);
@@ -90,7 +234,11 @@ frmGame::frmGame(const GameDialogContent &content, QWidget *parent)
 
     chkRecord->setChecked(Options::RecordEnabled());
     chkSideToMove->setChecked(Options::SideToMoveAtBottom());
-    ShowRecordState();
+    txtPlayerName->setText(Options::PlayerName());
+    if (chkRecord->isChecked())
+        ReloadGames(mGame.CurrentGameId());
+    else
+        ShowGame(-1);
 
     connect(chkRecord, &QCheckBox::toggled, this, &frmGame::chkRecord_Toggled);
     connect(chkSideToMove, &QCheckBox::toggled, this,
@@ -98,7 +246,33 @@ frmGame::frmGame(const GameDialogContent &content, QWidget *parent)
     connect(cmdDeleteRecord, &QPushButton::clicked, this, &frmGame::cmdDeleteRecord_Click);
     connect(cmdSavePgn, &QPushButton::clicked, this, &frmGame::cmdSavePgn_Click);
     connect(cmdCopyPgn, &QPushButton::clicked, this, &frmGame::cmdCopyPgn_Click);
+    connect(cmdCopyFen, &QPushButton::clicked, this, &frmGame::cmdCopyFen_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(tblGames->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex &current) { ShowGame(current.row()); });
+    connect(lstMoves, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            ShowPly(row + 1);
+    });
+    connect(
+        txtPlayerName, &QLineEdit::editingFinished, this, &frmGame::txtPlayerName_EditingFinished);
+    connect(txtOpponent, &QLineEdit::editingFinished, this, &frmGame::txtOpponent_EditingFinished);
+    connect(txtEmail, &QLineEdit::editingFinished, this, &frmGame::txtOpponent_EditingFinished);
+    connect(cmdResign, &QPushButton::clicked, this, [this] { EndGame(PlayerEnding::Resign); });
+    connect(cmdOpponentResigned, &QPushButton::clicked, this,
+        [this] { EndGame(PlayerEnding::OpponentResigned); });
+    connect(
+        cmdDrawAgreed, &QPushButton::clicked, this, [this] { EndGame(PlayerEnding::DrawAgreed); });
+    connect(cmdReopen, &QPushButton::clicked, this, &frmGame::cmdReopen_Click);
+    connect(cmdClaimDraw, &QPushButton::clicked, this, &frmGame::cmdClaimDraw_Click);
+    connect(cmdDeleteGame, &QPushButton::clicked, this, &frmGame::cmdDeleteGame_Click);
+    lstMoves->installEventFilter(this);
+    txtNotes->installEventFilter(this);
+}
+
+std::optional<int64_t> frmGame::ShownGame() const
+{
+    return mView ? std::optional<int64_t>(mView->id) : std::nullopt;
 }
 
 void frmGame::ShowRecordState()
@@ -115,26 +289,266 @@ void frmGame::ShowRecordState()
                    .arg(mContent.recordFile);
     lblRecord->setText(text);
     cmdDeleteRecord->setVisible(!on && kept);
+    fraDesk->setVisible(on);
+    lblPlayerName->setVisible(on);
+    txtPlayerName->setVisible(on);
 
-    const bool game = on && !mContent.started.isEmpty();
+    const bool game = on && mView;
     lblGame->setText(game
             ? QStringLiteral("Game started %1. Copy PGN puts the game on the Clipboard in "
                              "place of the CHESS-CODE.")
-                  .arg(mContent.started)
+                  .arg(FromStd(mView->started))
             : QStringLiteral("No recorded game belongs to this position."));
     lblGame->setVisible(on);
-    txtMoves->setPlainText(game ? mContent.moves : QString());
+    txtMoves->setPlainText(game ? MoveText(mView->plies) : QString());
     for (QWidget *widget : { static_cast<QWidget *>(txtMoves), static_cast<QWidget *>(cmdSavePgn),
-             static_cast<QWidget *>(cmdCopyPgn) })
+             static_cast<QWidget *>(cmdCopyPgn), static_cast<QWidget *>(lblClipboard) })
         widget->setVisible(game);
-    adjustSize();
+    if (!on) {
+        adjustSize();
+        return;
+    }
+    // The whole desk shows even where adjustSize would keep the dialog within two thirds of
+    // the screen.
+    layout()->activate();
+    const int width = qMax(sizeHint().width(), minimumWidth());
+    resize(width, qMax(sizeHint().height(), layout()->totalHeightForWidth(width)));
+}
+
+void frmGame::ReloadGames(std::optional<int64_t> id)
+{
+    SaveNotes();
+    mView.reset();
+    {
+        const QSignalBlocker blocker(tblGames->selectionModel());
+        mGames->SetGames(mGame.GameList());
+        tblGames->clearSelection();
+        const int row = id ? mGames->RowOf(*id) : -1;
+        tblGames->setCurrentIndex(
+            row < 0 ? QModelIndex() : mGames->index(row, GameTableModel::Opponent));
+        if (row >= 0)
+            tblGames->scrollTo(mGames->index(row, 0));
+    }
+    ShowGame(tblGames->currentIndex().row());
+}
+
+void frmGame::ShowGame(int row)
+{
+    SaveNotes();
+    mView.reset();
+    if (row >= 0 && row < mGames->rowCount())
+        mView = mGame.ViewGame(mGames->Games()[static_cast<size_t>(row)].id);
+    {
+        const QSignalBlocker blocker(lstMoves);
+        lstMoves->clear();
+        if (mView)
+            for (const std::string &ply : mView->plies)
+                lstMoves->addItem(FromStd(ply));
+    }
+    txtOpponent->setText(mView ? FromStd(mView->opponent) : QString());
+    txtEmail->setText(mView ? FromStd(mView->opponentEmail) : QString());
+    txtNotes->setPlainText(mView ? FromStd(mView->notes) : QString());
+    lblEmailRefused->clear();
+    lblClipboard->clear();
+    for (QWidget *widget : std::initializer_list<QWidget *> {
+             lstMoves, cmdCopyFen, txtOpponent, txtEmail, txtNotes, cmdDeleteGame })
+        widget->setEnabled(mView.has_value());
+    if (mView)
+        ShowPly(mView->line.Plies());
+    else
+        picReplay->ShowPosition(BoardState(), false);
+    EnableResults();
+    ShowRecordState();
+}
+
+void frmGame::ShowPly(int ply)
+{
+    if (!mView)
+        return;
+    miPly = std::clamp(ply, 0, mView->line.Plies());
+    picReplay->ShowPosition(mView->line.At(miPly).board, mView->localSide == Black);
+    const QSignalBlocker blocker(lstMoves);
+    lstMoves->setCurrentRow(miPly - 1);
+    if (miPly > 0)
+        lstMoves->scrollToItem(lstMoves->item(miPly - 1));
+}
+
+void frmGame::EnableResults()
+{
+    const bool open = mView && mView->result == "*";
+    cmdResign->setEnabled(open);
+    cmdOpponentResigned->setEnabled(open);
+    cmdDrawAgreed->setEnabled(open);
+    cmdReopen->setEnabled(mView && mView->ending != GameEnding::None);
+    cmdClaimDraw->setEnabled(
+        open && mView->id == mGame.CurrentGameId() && mGame.ClaimableDraw() != DrawClaim::None);
+}
+
+bool frmGame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtNotes && event->type() == QEvent::FocusOut)
+        SaveNotes();
+    if (watched == lstMoves && event->type() == QEvent::KeyPress && mView) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+            case Qt::Key_Home:
+                ShowPly(0);
+                return true;
+            case Qt::Key_End:
+                ShowPly(mView->line.Plies());
+                return true;
+            case Qt::Key_Left:
+                ShowPly(miPly - 1);
+                return true;
+            case Qt::Key_Right:
+                ShowPly(miPly + 1);
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmGame::done(int result)
+{
+    // Closing keeps what was typed, as leaving each field would.
+    SaveNotes();
+    txtPlayerName_EditingFinished();
+    if (mView)
+        txtOpponent_EditingFinished();
+    QDialog::done(result);
+}
+
+void frmGame::SaveNotes()
+{
+    if (!mView)
+        return;
+    const std::string notes = txtNotes->toPlainText().toStdString();
+    if (notes != mView->notes && mGame.SetNotes(mView->id, notes))
+        mView->notes = notes;
+}
+
+void frmGame::txtPlayerName_EditingFinished()
+{
+    const QString name = txtPlayerName->text().trimmed();
+    if (name == Options::PlayerName())
+        return;
+    Options::SetPlayerName(name);
+    mGame.SetPlayerName(name.toStdString());
+    if (mView)
+        ReloadGames(mView->id);
+}
+
+void frmGame::txtOpponent_EditingFinished()
+{
+    if (!mView)
+        return;
+    const std::string name = txtOpponent->text().trimmed().toStdString();
+    const std::string email = txtEmail->text().trimmed().toStdString();
+    if (name == mView->opponent && email == mView->opponentEmail) {
+        lblEmailRefused->clear();
+        return;
+    }
+    if (!mGame.SetOpponent(mView->id, name, email)) {
+        lblEmailRefused->setText(QStringLiteral("not one plain address"));
+        txtEmail->setAccessibleDescription(lblEmailRefused->text());
+        return;
+    }
+    lblEmailRefused->clear();
+    txtEmail->setAccessibleDescription(QString());
+    ReloadGames(mView->id);
+}
+
+QString frmGame::GameName() const
+{
+    if (!mView)
+        return {};
+    QString name = mView->opponent.empty()
+        ? QStringLiteral("the game started %1").arg(FromStd(mView->started))
+        : QStringLiteral("the game against %1 started %2")
+              .arg(FromStd(mView->opponent), FromStd(mView->started));
+    if (!mView->plies.empty())
+        name += QStringLiteral(" (%1)").arg(FromStd(mView->plies.back()));
+    return name;
+}
+
+bool frmGame::Confirm(const QString &question, const QString &confirm)
+{
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Game"), question, QMessageBox::NoButton, this);
+    QPushButton *yes = box.addButton(confirm, QMessageBox::AcceptRole);
+    yes->setAccessibleName(confirm);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void frmGame::EndGame(PlayerEnding ending)
+{
+    if (!mView)
+        return;
+    const QString game = GameName();
+    const bool confirmed = ending == PlayerEnding::Resign
+        ? Confirm(QStringLiteral("Resign %1?").arg(game), QStringLiteral("Resign"))
+        : ending == PlayerEnding::OpponentResigned
+        ? Confirm(QStringLiteral("Your opponent resigned %1?").arg(game),
+            QStringLiteral("Opponent Resigned"))
+        : Confirm(QStringLiteral("You and your opponent agreed a draw in %1?").arg(game),
+            QStringLiteral("Draw Agreed"));
+    if (confirmed && mGame.EndGame(mView->id, ending))
+        ReloadGames(mView->id);
+}
+
+void frmGame::cmdReopen_Click()
+{
+    if (mView && mGame.ReopenGame(mView->id))
+        ReloadGames(mView->id);
+}
+
+void frmGame::cmdClaimDraw_Click()
+{
+    const DrawClaim claim = mGame.ClaimableDraw();
+    if (!mView || claim == DrawClaim::None
+        || !Confirm(QStringLiteral("Claim a draw by %1 in %2?")
+                        .arg(FromStd(DrawClaimName(claim)), GameName()),
+            QStringLiteral("Claim Draw")))
+        return;
+    if (mGame.ClaimDraw())
+        ReloadGames(mView->id);
+}
+
+void frmGame::cmdDeleteGame_Click()
+{
+    if (!mView
+        || !Confirm(QStringLiteral("Delete %1?\n\nIts moves and notes are removed; your other "
+                                   "games stay as they are.")
+                        .arg(GameName()),
+            QStringLiteral("Delete Game")))
+        return;
+    const int64_t id = mView->id;
+    // The notes go with the game.
+    mView.reset();
+    if (mGame.DeleteGame(id))
+        ReloadGames(mGame.CurrentGameId());
 }
 
 void frmGame::chkRecord_Toggled(bool on)
 {
+    if (!on) {
+        SaveNotes();
+        mView.reset();
+    }
     Options::SetRecordEnabled(on);
     emit RecordSwitched(on);
-    ShowRecordState();
+    if (on) {
+        ReloadGames(mGame.CurrentGameId());
+    } else {
+        mGames->SetGames({});
+        ShowGame(-1);
+    }
 }
 
 void frmGame::cmdDeleteRecord_Click()
@@ -157,7 +571,7 @@ void frmGame::cmdDeleteRecord_Click()
 void frmGame::cmdSavePgn_Click()
 {
     QFileDialog dialog(this, QStringLiteral("Save PGN"),
-        QStringLiteral("corvalen-%1.pgn").arg(mContent.started),
+        QStringLiteral("corvalen-%1.pgn").arg(mView ? FromStd(mView->started) : QString()),
         QStringLiteral("PGN files (*.pgn);;All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pgn"));
@@ -169,7 +583,8 @@ void frmGame::cmdSavePgn_Click()
 bool frmGame::SavePgn(const QString &file)
 {
     QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(mContent.pgn.toUtf8()) >= 0 && out.commit())
+    const QByteArray pgn = mView ? QByteArray::fromStdString(mView->pgn) : QByteArray();
+    if (out.open(QIODevice::WriteOnly) && out.write(pgn) >= 0 && out.commit())
         return true;
     QMessageBox(QMessageBox::Warning, QStringLiteral("Game"),
         QStringLiteral("The PGN could not be saved in %1:\n%2").arg(file, out.errorString()),
@@ -180,7 +595,24 @@ bool frmGame::SavePgn(const QString &file)
 
 void frmGame::cmdCopyPgn_Click()
 {
-    QGuiApplication::clipboard()->setText(mContent.pgn);
+    if (!mView)
+        return;
+    QGuiApplication::clipboard()->setText(FromStd(mView->pgn));
+    lblClipboard->setText(
+        QStringLiteral("The PGN of %1 is on the clipboard in place of the CHESS-CODE.")
+            .arg(GameName()));
+}
+
+void frmGame::cmdCopyFen_Click()
+{
+    if (!mView)
+        return;
+    const QString fen = FromStd(mView->line.Fen(miPly));
+    QGuiApplication::clipboard()->setText(fen);
+    lblClipboard->setText(miPly == 0
+            ? QStringLiteral("FEN of the start copied to the clipboard: %1").arg(fen)
+            : QStringLiteral("FEN after %1 copied to the clipboard: %2")
+                  .arg(FromStd(mView->plies[static_cast<size_t>(miPly - 1)]), fen));
 }
 
 } // namespace corvalen

@@ -10,13 +10,16 @@
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
 #include "ui/Options.h"
+#include "ui/ReplayBoard.h"
 #include "ui/frmBoardCode.h"
 #include "ui/frmChess.h"
+#include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTableView>
 
 using namespace corvalen;
 using namespace corvalen::testing;
@@ -141,6 +144,88 @@ private:
     QTemporaryDir mHome;
     QByteArray mConfig = qgetenv("XDG_CONFIG_HOME"), mData = qgetenv("XDG_DATA_HOME");
 };
+
+// One turn through the real window: the code of `fen` loaded, `move` typed and sent.
+void PlayTurn(const QString &fen, const QString &move)
+{
+    Loaded turn;
+    QVERIFY(turn.Load(Code(fen)));
+    QTest::keyClicks(turn.window.txtMove, move);
+    QTest::keyClick(turn.window.txtMove, Qt::Key_Return);
+    turn.modals.Then(ModalAnswers::PressOk());
+    QTest::mouseClick(turn.window.cmdSend, Qt::LeftButton);
+}
+
+// What the Game dialog shows for `probe`: "rows" (the table, " / " between rows), "selected",
+// "enabled" (the result buttons that can be pressed), "board" (the FEN-like placement the
+// replay board's cells name), "flipped", "pgn" (White;Black;Result of Copy PGN), "refused",
+// "email", "notes", "keys" (each access key once, every control named without "&").
+QString Probe(frmGame *dialog, const QString &probe)
+{
+    QAbstractItemModel *model = dialog->tblGames->model();
+    QStringList shown;
+    if (probe == "rows")
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells << model->index(row, column).data().toString();
+            shown << cells.join('|');
+        }
+    if (probe == "selected")
+        return QString::number(dialog->tblGames->currentIndex().row());
+    if (probe == "enabled")
+        for (QPushButton *button :
+            { dialog->cmdResign, dialog->cmdOpponentResigned, dialog->cmdDrawAgreed,
+                dialog->cmdReopen, dialog->cmdClaimDraw, dialog->cmdDeleteGame })
+            if (button->isEnabled())
+                shown << Name(button);
+    if (probe == "board") {
+        for (int16_t square = 0; square < 64; ++square) {
+            const QString name = Name(dialog->picReplay->Cells()[size_t(square)]);
+            const QString piece = name.section(", ", 1).section(' ', 1);
+            const QChar letter = piece == "knight" ? 'n' : piece.isEmpty() ? '1' : piece[0];
+            shown << (name.contains("white") ? letter.toUpper() : letter);
+        }
+        QString board = shown.join("").replace(QRegularExpression("(.{8})"), "\\1/").chopped(1);
+        for (int run = 8; run > 1; --run)
+            board.replace(QString(run, '1'), QString::number(run));
+        return board;
+    }
+    if (probe == "flipped")
+        return dialog->picReplay->Cells()[size_t(Sq("a1"))]->y() == 1 ? "yes" : "no";
+    if (probe == "pgn") {
+        dialog->cmdCopyPgn->click();
+        const QString pgn = QGuiApplication::clipboard()->text();
+        for (const QString tag : { "White", "Black", "Result" })
+            shown << pgn.section("[" + tag + " \"", 1).section('"', 0, 0);
+        return shown.join(';');
+    }
+    if (probe == "refused")
+        return dialog->lblEmailRefused->text();
+    if (probe == "email")
+        return dialog->txtEmail->text();
+    if (probe == "notes")
+        return dialog->txtNotes->toPlainText();
+    if (probe == "keys") {
+        QString keys;
+        for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+            const auto *button = qobject_cast<QAbstractButton *>(widget);
+            const auto *label = qobject_cast<QLabel *>(widget);
+            const QString text = button ? button->text() : label ? label->text() : QString();
+            if (text.contains('&'))
+                keys += text[text.indexOf('&') + 1].toLower();
+            if (!label && widget->focusPolicy() != Qt::NoFocus
+                && widget->parent() != dialog->tblGames
+                && (Name(widget).isEmpty() || Name(widget).contains('&')))
+                return "unnamed " + widget->objectName();
+        }
+        for (const QChar key : keys)
+            if (keys.count(key) > 1)
+                return QString("twice: ") + key;
+        return "unique";
+    }
+    return shown.join(" / ");
+}
 
 } // namespace
 
@@ -746,6 +831,118 @@ private slots:
         Options::SetRecordEnabled(false);
     }
 
+    // The Game dialog over three recorded games: White's (four plies, this turn's), Black's (one
+    // ply) as the steps leave them (" / " between): "select N" (a table row), "keys ..." (typed
+    // where the focus is), "press CAPTION=ANSWER" (the confirmation answered by its button
+    // ANSWER, Cancel being its default), "type NAME=TEXT" (a field left after typing), "reopen"
+    // (the dialog closed and opened again). Then what each probe shows (see Probe).
+    void gameDialog_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("probes");
+        const QString both = "?|White|2|2... Nc6|Yours|today|* / ?|Black|1|1... Nf6|Theirs|today|*";
+        Row("every game, this turn's selected", "",
+            "rows=" + both
+                + "; selected=0; flipped=no; enabled=Resign... / Opponent Resigned... / "
+                  "Draw Agreed... / Delete Game...");
+        Row("replay by keys: the position after the third ply", "keys Alt+V Home Right Right Right",
+            QString("board=rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R"));
+        Row("Home is the start, End the last", "keys Alt+V Home Right Home",
+            "board=rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR");
+        Row("Black's game from Black's side", "select 1",
+            QString("flipped=yes; board=rnbqkb1r/pppppppp/5n2/8/3P4/8/PPP1PPPP/RNBQKBNR"));
+        Row("resigned with White", "press Resign...=Resign",
+            "pgn=?;?;0-1; enabled=Reopen Game / Delete Game...");
+        Row("resignation cancelled", "press Resign...=Cancel", QString("pgn=?;?;*"));
+        Row("opponent resigned against Black",
+            "select 1 / press Opponent Resigned...=Opponent "
+            "Resigned",
+            QString("pgn=?;?;0-1"));
+        Row("agreed draw reopened", "press Draw Agreed...=Draw Agreed / press Reopen Game",
+            QString("pgn=?;?;*"));
+        Row("names as White", "type Your name=Anna Berg / type Opponent=Bo Lind",
+            QString("pgn=Anna Berg;Bo Lind;*"));
+        Row("names as Black", "select 1 / type Your name=Anna / type Opponent=Cy",
+            QString("pgn=Cy;Anna;*"));
+        Row("two addresses refused", "type Opponent's e-mail=a@b.org, c@d.org",
+            QString("refused=not one plain address"));
+        Row("a refused address not kept", "type Opponent's e-mail=bo@x / reopen",
+            QString("email=; refused="));
+        Row("an address kept", "type Opponent's e-mail=bo@lind.se / reopen",
+            QString("email=bo@lind.se"));
+        Row("notes kept", "type Notes (only you see them)=Sunday / reopen",
+            QString("notes=Sunday"));
+        Row("one game deleted", "select 1 / press Delete Game...=Delete Game",
+            "rows=" + both.section(" / ", 0, 0));
+        Row("access keys and names", "", QString("keys=unique"));
+        Row("threefold repetition claimed", "repeated / press Claim Draw...=Claim Draw",
+            QString("pgn=?;?;1/2-1/2"));
+    }
+
+    void gameDialog()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, probes);
+        RecordHome home(true);
+        PlayTurn(StartFen, "e4");
+        PlayTurn("rnbqkbnr/pppppppp/8/8/3P4/8/PPP1PPPP/RNBQKBNR b - d3", "Nf6");
+        PlayTurn("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6", "Nf3");
+        // "repeated": the knights go back and forth until this turn's position stands the
+        // third time.
+        const QString knights = "r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w";
+        const QString back = "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w";
+        for (const QString &move :
+            steps.startsWith("repeated") ? QStringList { "Ng1", "Nf3", "Ng1" } : QStringList())
+            PlayTurn(move == "Nf3" ? back : knights, move);
+        Loaded loaded;
+        QVERIFY(loaded.Load(Code(steps.startsWith("repeated") ? back : knights)));
+        const QStringList sessions = steps.split("reopen");
+        for (int session = 0; session < sessions.size(); ++session)
+            loaded.modals.Then([&, session](QWidget *modal) {
+                auto *dialog = qobject_cast<frmGame *>(modal);
+                QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
+                for (const QString &step : sessions[session].split(" / ", Qt::SkipEmptyParts)) {
+                    const QString verb = step.trimmed().section(' ', 0, 0);
+                    const QString rest = step.trimmed().section(' ', 1);
+                    if (verb == "select")
+                        dialog->tblGames->selectRow(rest.toInt());
+                    for (const QString &key : verb == "keys" ? rest.split(' ') : QStringList())
+                        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+                    if (verb == "press") {
+                        // A timer does not fire inside its own slot: the question needs its own.
+                        ModalAnswers confirm;
+                        if (rest.contains('='))
+                            confirm.Then([answer = rest.section('=', 1)](QWidget *box) {
+                                QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(),
+                                    "Cancel");
+                                ModalAnswers::Press(box, answer);
+                            });
+                        ModalAnswers::Press(dialog, rest.section('=', 0, 0));
+                        QCOMPARE(confirm.Pending(), 0);
+                    }
+                    if (verb == "type") {
+                        for (auto *edit : dialog->findChildren<QLineEdit *>())
+                            if (Name(edit) == rest.section('=', 0, 0)) {
+                                edit->setText(rest.section('=', 1));
+                                emit edit->editingFinished();
+                            }
+                        if (rest.startsWith("Notes"))
+                            dialog->txtNotes->setPlainText(rest.section('=', 1));
+                    }
+                }
+                if (session + 1 == sessions.size())
+                    for (const QString &probe : probes.split("; "))
+                        QCOMPARE(probe.section('=', 0, 0) + '='
+                                + Probe(dialog, probe.section('=', 0, 0)),
+                            probe);
+                dialog->cmdClose->click();
+            });
+        for (int session = 0; session < sessions.size(); ++session)
+            QTest::mouseClick(loaded.window.cmdGame, Qt::LeftButton);
+        QCOMPARE(loaded.modals.Pending(), 0);
+        Options::SetRecordEnabled(false);
+    }
+
     // "New E-mail" in the Send Move message hands a new message to the desktop: the code as
     // its body, the move (when the record knows it) in its subject. Under Xvfb (tst_window_desktop)
     // the desktop's opener, xdg-open, is found on the PATH.
@@ -755,6 +952,12 @@ private slots:
             frmChess::MailtoUrl("CHESS-CODE:gh6v2o0", "14... Nf6").toString(QUrl::FullyEncoded),
             "mailto:?subject=Chess%3A%20my%20move%2014...%20Nf6&body=CHESS-CODE%3Agh6v2o0%0D%0A%0D%"
             "0A");
+        QCOMPARE(frmChess::MailtoUrl("CHESS-CODE:gh6v2o0", "", "bo@lind.se",
+                     " (I claim a draw: threefold repetition)")
+                     .toString(QUrl::FullyEncoded),
+            "mailto:bo@lind.se?subject=Chess%3A%20my%20move%20%28I%20claim%20a%20draw%3A%"
+            "20threefold%"
+            "20repetition%29&body=CHESS-CODE%3Agh6v2o0%0D%0A%0D%0A");
         QTemporaryDir bin;
         WriteTool(bin.filePath("xdg-open"), bin.filePath("record"));
         const QByteArray path = qgetenv("PATH");

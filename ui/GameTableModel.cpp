@@ -1,0 +1,82 @@
+#include "ui/GameTableModel.h"
+
+#include <utility>
+
+namespace corvalen {
+
+GameTableModel::GameTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void GameTableModel::SetGames(std::vector<GameListRow> games)
+{
+    beginResetModel();
+    mGames = std::move(games);
+    endResetModel();
+}
+
+int GameTableModel::RowOf(int64_t id) const
+{
+    for (size_t row = 0; row < mGames.size(); ++row)
+        if (mGames[row].id == id)
+            return static_cast<int>(row);
+    return -1;
+}
+
+int GameTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(mGames.size());
+}
+
+int GameTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString GameTableModel::SinceText(int days)
+{
+    if (days <= 0)
+        return QStringLiteral("today");
+    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+}
+
+QVariant GameTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()
+        || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+        return {};
+    const GameListRow &game = mGames[static_cast<size_t>(index.row())];
+    switch (index.column()) {
+    case Opponent:
+        return game.opponent.empty() ? QStringLiteral("?") : QString::fromStdString(game.opponent);
+    case You:
+        return game.localSide == White ? QStringLiteral("White") : QStringLiteral("Black");
+    case Moves:
+        return game.fullMoves;
+    case LastMove:
+        return QString::fromStdString(game.lastMove);
+    case Turn:
+        return game.turn == GameTurn::Yours ? QStringLiteral("Yours")
+            : game.turn == GameTurn::Theirs ? QStringLiteral("Theirs")
+                                            : QString();
+    case Since:
+        return SinceText(game.daysSince);
+    case Result:
+        return QString::fromStdString(game.result);
+    default:
+        return {};
+    }
+}
+
+QVariant GameTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char *const titles[]
+        = { "Opponent", "You", "Moves", "Last move", "Turn", "Since", "Result" };
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
+        || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return QString::fromLatin1(titles[section]);
+}
+
+} // namespace corvalen
