@@ -58,8 +58,8 @@ namespace {
 
     void ShowUnavailable(QWidget *parent)
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chess"),
-            QStringLiteral("System Information Is Unavailable At This Time"), QMessageBox::Ok,
+        QMessageBox box(QMessageBox::NoIcon, frmAbout::tr("Chess"),
+            frmAbout::tr("System Information Is Unavailable At This Time"), QMessageBox::Ok,
             parent);
         box.exec();
     }
@@ -71,14 +71,14 @@ frmAbout::frmAbout(QWidget *parent)
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Chess"));
+    setWindowTitle(tr("About Chess"));
     setFixedSize(Px(6165), Px(4290));
     QFont dialogFont = font();
     dialogFont.setPointSizeF(8.25);
     setFont(dialogFont);
 
     // Created in tab order, so that focus moves from OK to System Info.
-    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("OK"), TwipsRect(4800, 3405, 1260, 345));
+    cmdOK = MakeButton(this, "cmdOK", tr("OK"), TwipsRect(4800, 3405, 1260, 345));
     cmdOK->setDefault(true);
 
     picIcon = MakeLabel(this, "picIcon", QString(), TwipsRect(480, 240, 540, 540), Qt::black);
@@ -86,22 +86,23 @@ frmAbout::frmAbout(QWidget *parent)
     if (!icon.isNull())
         picIcon->setPixmap(icon);
 
-    cmdSysInfo = MakeButton(
-        this, "cmdSysInfo", QStringLiteral("&System Info..."), TwipsRect(4800, 3855, 1245, 345));
+    cmdSysInfo
+        = MakeButton(this, "cmdSysInfo", tr("&System Info..."), TwipsRect(4800, 3855, 1245, 345));
 
     lblDescription = MakeLabel(this, "lblDescription",
-        QStringLiteral("Chess by e-mail for two players, one turn per run. Copy your "
-                       "opponent's code, make one move and mail back the new code."),
+        tr("Chess by e-mail for two players, one turn per run. Copy your opponent's code, make "
+           "one move and mail back the new code."),
         TwipsRect(1290, 840, 3405, 870), Qt::black);
     lblDescription->setWordWrap(true);
 
     lblTitle = MakeLabel(
         this, "lblTitle", QStringLiteral("Corvalen"), TwipsRect(1290, 240, 3435, 240), Qt::red);
 
-    lblVersion = MakeLabel(this, "lblVersion", QStringLiteral("Version " CORVALEN_VERSION),
-        TwipsRect(1290, 540, 3405, 225), Qt::darkBlue);
+    lblVersion
+        = MakeLabel(this, "lblVersion", tr("Version %1").arg(QStringLiteral(CORVALEN_VERSION)),
+            TwipsRect(1290, 540, 3405, 225), Qt::darkBlue);
 
-    lblWeb = MakeLabel(this, "lblWeb", QStringLiteral("Corvalen documentation"),
+    lblWeb = MakeLabel(this, "lblWeb", tr("Corvalen documentation"),
         TwipsRect(180, 4080, 3405, 225), Qt::darkBlue);
     QFont webFont = dialogFont;
     webFont.setStyleHint(QFont::SansSerif);

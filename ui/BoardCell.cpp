@@ -1,5 +1,6 @@
 #include "ui/BoardCell.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -47,17 +48,35 @@ void BoardCell::paintEvent(QPaintEvent *event)
 
 QString CellName(const BoardState &board, const BoardCell &cell)
 {
+    // Whole phrases, since the colour agrees with the piece in many languages.
+    static const char *const pieces[2][6] = {
+        {
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, white pawn"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, white rook"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, white knight"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, white bishop"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, white queen"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, white king"),
+        },
+        {
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black pawn"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black rook"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black knight"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black bishop"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black queen"),
+            QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black king"),
+        },
+    };
     const int16_t square = cell.Index();
-    QString name = QString::fromStdString(SquareName(square));
-    if (board.IsEmpty(square))
-        name += QStringLiteral(", empty");
-    else
-        name += QLatin1String(board.Colour(square) == White ? ", white " : ", black ")
-            + PieceName(board.Piece(square));
-    if (board.Piece(square) == King && board.Colour(square) == board.giToMove && board.mbInCheck)
-        name += QStringLiteral(", in check");
+    const QString squareName = QString::fromStdString(SquareName(square));
+    const int16_t piece = board.Piece(square);
+    QString name = board.IsEmpty(square) || piece < Pawn || piece > King
+        ? BoardCell::tr("%1, empty").arg(squareName)
+        : BoardCell::tr(pieces[board.Colour(square) == White ? 0 : 1][piece]).arg(squareName);
+    if (piece == King && board.Colour(square) == board.giToMove && board.mbInCheck)
+        name = BoardCell::tr("%1, in check").arg(name);
     if (cell.IsMarked())
-        name += QStringLiteral(", last move");
+        name = BoardCell::tr("%1, last move").arg(name);
     return name;
 }
 

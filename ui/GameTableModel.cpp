@@ -37,8 +37,8 @@ int GameTableModel::columnCount(const QModelIndex &parent) const
 QString GameTableModel::SinceText(int days)
 {
     if (days <= 0)
-        return QStringLiteral("today");
-    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+        return tr("today");
+    return days == 1 ? tr("1 day") : tr("%1 days").arg(days);
 }
 
 QVariant GameTableModel::data(const QModelIndex &index, int role) const
@@ -51,14 +51,14 @@ QVariant GameTableModel::data(const QModelIndex &index, int role) const
     case Opponent:
         return game.opponent.empty() ? QStringLiteral("?") : QString::fromStdString(game.opponent);
     case You:
-        return game.localSide == White ? QStringLiteral("White") : QStringLiteral("Black");
+        return game.localSide == White ? tr("White") : tr("Black");
     case Moves:
         return game.fullMoves;
     case LastMove:
         return QString::fromStdString(game.lastMove);
     case Turn:
-        return game.turn == GameTurn::Yours ? QStringLiteral("Yours")
-            : game.turn == GameTurn::Theirs ? QStringLiteral("Theirs")
+        return game.turn == GameTurn::Yours ? tr("Yours")
+            : game.turn == GameTurn::Theirs ? tr("Theirs")
                                             : QString();
     case Since:
         return SinceText(game.daysSince);
@@ -72,11 +72,12 @@ QVariant GameTableModel::data(const QModelIndex &index, int role) const
 QVariant GameTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     static const char *const titles[]
-        = { "Opponent", "You", "Moves", "Last move", "Turn", "Since", "Result" };
+        = { QT_TR_NOOP("Opponent"), QT_TR_NOOP("You"), QT_TR_NOOP("Moves"), QT_TR_NOOP("Last move"),
+              QT_TR_NOOP("Turn"), QT_TR_NOOP("Since"), QT_TR_NOOP("Result") };
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
         || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromLatin1(titles[section]);
+    return tr(titles[section]);
 }
 
 } // namespace corvalen

@@ -33,6 +33,21 @@ QString PieceName(int16_t piece)
     return QString::fromLatin1(names[piece]);
 }
 
+QString PieceDisplayName(int16_t piece)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("corvalen::PieceImages", "pawn"),
+        QT_TRANSLATE_NOOP("corvalen::PieceImages", "rook"),
+        QT_TRANSLATE_NOOP("corvalen::PieceImages", "knight"),
+        QT_TRANSLATE_NOOP("corvalen::PieceImages", "bishop"),
+        QT_TRANSLATE_NOOP("corvalen::PieceImages", "queen"),
+        QT_TRANSLATE_NOOP("corvalen::PieceImages", "king"),
+    };
+    if (piece < Pawn || piece > King)
+        return {};
+    return QCoreApplication::translate("corvalen::PieceImages", names[piece]);
+}
+
 bool IsDarkSquare(int16_t square)
 {
     return (square + RowOf(square)) % 2 == 1;

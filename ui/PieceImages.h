@@ -14,8 +14,11 @@ QString ImagesFolder();
 // Lets tests point the program at the source tree or at a folder with files missing.
 void SetImagesFolder(const QString &folder);
 
-// "pawn", "rook", "knight", "bishop", "queen", "king"; empty for any other code.
+// "pawn", "rook", "knight", "bishop", "queen", "king"; empty for any other code. Part of the
+// picture file names, so never translated.
 QString PieceName(int16_t piece);
+// The piece's name as the player reads it, in the player's language.
+QString PieceDisplayName(int16_t piece);
 
 bool IsDarkSquare(int16_t square);
 

@@ -12,21 +12,21 @@ namespace corvalen {
 QString ClipboardName()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("Windows Clipboard");
+    return frmBoardCode::tr("Windows Clipboard");
 #else
-    return QStringLiteral("Clipboard");
+    return frmBoardCode::tr("Clipboard");
 #endif
 }
 
 frmBoardCode::frmBoardCode(QWidget *parent)
     : QDialog(parent)
     , lblCaption(new QLabel(this))
-    , cmdOK(new QPushButton(QStringLiteral("&OK"), this))
-    , cmdNew(new QPushButton(QStringLiteral("&New Game"), this))
-    , cmdCancel(new QPushButton(QStringLiteral("&Cancel"), this))
+    , cmdOK(new QPushButton(tr("&OK"), this))
+    , cmdNew(new QPushButton(tr("&New Game"), this))
+    , cmdCancel(new QPushButton(tr("&Cancel"), this))
 {
     setObjectName(QStringLiteral("frmBoardCode"));
-    setWindowTitle(QStringLiteral("Copy the Chess Code"));
+    setWindowTitle(tr("Copy the Chess Code"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(309, 119);
     // Laid out for the same small face as the main window: four lines fit the label.
@@ -38,10 +38,9 @@ frmBoardCode::frmBoardCode(QWidget *parent)
     lblCaption->setGeometry(12, 8, 285, 65);
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblCaption->setText(
-        QStringLiteral("Unable to find the CHESS-CODE in the %1.\n\n"
-                       "Please COPY the CHESS-CODE into the Clipboard and press OK.")
-            .arg(ClipboardName()));
+    lblCaption->setText(tr("Unable to find the CHESS-CODE in the %1.\n\n"
+                           "Please COPY the CHESS-CODE into the Clipboard and press OK.")
+                            .arg(ClipboardName()));
 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(24, 84, 81, 25);

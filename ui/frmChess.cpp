@@ -44,13 +44,17 @@ namespace corvalen {
 
 namespace {
 
-    const QString ProgramTitle = QStringLiteral("Chess");
+    QString ProgramTitle()
+    {
+        return frmChess::tr("Chess");
+    }
+
     const QString CheckPicture = QStringLiteral(":/check.png");
     constexpr int CellSize = 32;
 
     void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text)
     {
-        QMessageBox box(icon, ProgramTitle, text, QMessageBox::Ok, parent);
+        QMessageBox box(icon, ProgramTitle(), text, QMessageBox::Ok, parent);
         box.exec();
     }
 
@@ -78,26 +82,21 @@ frmChess::frmChess(QWidget *parent)
     : QWidget(parent)
     , lblTitle(new QLabel(this))
     , picCheck(new PictureBox(this))
-    , lblCheck(new QLabel(QStringLiteral("In Check"), picCheck))
-    , cmdUndo(MakeButton(
-          QStringLiteral("cmdUndo"), QStringLiteral("&Undo Move"), QRect(280, 36, 77, 25), this))
-    , cmdSend(MakeButton(
-          QStringLiteral("cmdSend"), QStringLiteral("&Send Move"), QRect(280, 68, 77, 25), this))
-    , cmdGame(MakeButton(
-          QStringLiteral("cmdGame"), QStringLiteral("&Game..."), QRect(280, 100, 77, 25), this))
+    , lblCheck(new QLabel(tr("In Check"), picCheck))
+    , cmdUndo(MakeButton(QStringLiteral("cmdUndo"), tr("&Undo Move"), QRect(280, 36, 77, 25), this))
+    , cmdSend(MakeButton(QStringLiteral("cmdSend"), tr("&Send Move"), QRect(280, 68, 77, 25), this))
+    , cmdGame(MakeButton(QStringLiteral("cmdGame"), tr("&Game..."), QRect(280, 100, 77, 25), this))
     , txtMove(new QLineEdit(this))
-    , cmdNew(MakeButton(
-          QStringLiteral("cmdNew"), QStringLiteral("&New Game"), QRect(280, 208, 77, 25), this))
-    , cmdAbout(MakeButton(
-          QStringLiteral("cmdAbout"), QStringLiteral("&About..."), QRect(280, 240, 77, 25), this))
-    , cmdExit(MakeButton(
-          QStringLiteral("cmdExit"), QStringLiteral("&E&xit"), QRect(280, 272, 77, 25), this))
+    , cmdNew(MakeButton(QStringLiteral("cmdNew"), tr("&New Game"), QRect(280, 208, 77, 25), this))
+    , cmdAbout(
+          MakeButton(QStringLiteral("cmdAbout"), tr("&About..."), QRect(280, 240, 77, 25), this))
+    , cmdExit(MakeButton(QStringLiteral("cmdExit"), tr("&E&xit"), QRect(280, 272, 77, 25), this))
     , picBoard(new BoardFrame(this))
     , lblStatus(new QLabel(this))
 {
     InitWindowPictures();
     setObjectName(QStringLiteral("frmChess"));
-    setWindowTitle(ProgramTitle);
+    setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
     // The window as designed, one line taller for the status line under the board.
     setFixedSize(366, 327);
@@ -140,8 +139,8 @@ frmChess::frmChess(QWidget *parent)
 
     txtMove->setObjectName(QStringLiteral("txtMove"));
     txtMove->setGeometry(280, 142, 77, 22);
-    txtMove->setPlaceholderText(QStringLiteral("Type a move"));
-    txtMove->setAccessibleName(QStringLiteral("Type a move"));
+    txtMove->setPlaceholderText(tr("Type a move"));
+    txtMove->setAccessibleName(txtMove->placeholderText());
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setGeometry(12, 309, 345, 16);
 
@@ -257,8 +256,8 @@ std::optional<CodeIntake> frmChess::ReadCodeFromClipboard()
 void frmChess::ShowDamagedCodeMessage()
 {
     ShowMessage(this, QMessageBox::Warning,
-        QStringLiteral("The CHESS-CODE on the Clipboard is incomplete or damaged.\n\n"
-                       "Please copy the whole CHESS-CODE from the e-mail again."));
+        tr("The CHESS-CODE on the Clipboard is incomplete or damaged.\n\n"
+           "Please copy the whole CHESS-CODE from the e-mail again."));
 }
 
 void frmChess::ShowCheckAndMate()
@@ -267,17 +266,17 @@ void frmChess::ShowCheckAndMate()
     const GameStatus status = turn.Status();
     if (status == GameStatus::Check || status == GameStatus::Mate) {
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
-        SetCheckCaption(QStringLiteral("In Check"));
+        SetCheckCaption(tr("In Check"));
         picCheck->show();
         DrawPiece(turn.KingSquare());
         if (status == GameStatus::Mate) {
             ShowPicture(picCheck, ImagesFolder() + QStringLiteral("/mate.bmp"));
-            SetCheckCaption(QStringLiteral("Mate"));
+            SetCheckCaption(tr("Mate"));
         }
     } else if (status == GameStatus::Stalemate) {
         // Without this the player would face a board on which no drop is ever accepted.
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
-        SetCheckCaption(QStringLiteral("Stalemate"));
+        SetCheckCaption(tr("Stalemate"));
         picCheck->show();
     }
 }
@@ -320,8 +319,9 @@ void frmChess::LockBoard()
 
 void frmChess::SetTurnLabel(int16_t toMove)
 {
-    lblTitle->setText(QLatin1String(toMove != White ? "BLACK to move." : "WHITE to move.")
-        + QStringLiteral("\nUse the mouse to drag and drop your move."));
+    lblTitle->setText(toMove != White
+            ? tr("BLACK to move.\nUse the mouse to drag and drop your move.")
+            : tr("WHITE to move.\nUse the mouse to drag and drop your move."));
 }
 
 void frmChess::cmdNew_Click()
@@ -348,7 +348,7 @@ void frmChess::cmdUndo_Click()
     // A move already sent may be in the opponent's hands: taking it back is confirmed first.
     const std::string question = mGame.UndoQuestion();
     if (!question.empty()) {
-        QMessageBox box(QMessageBox::Question, ProgramTitle, FromStd(question),
+        QMessageBox box(QMessageBox::Question, ProgramTitle(), FromStd(question),
             QMessageBox::Ok | QMessageBox::Cancel, this);
         box.setDefaultButton(QMessageBox::Cancel);
         if (box.exec() != QMessageBox::Ok)
@@ -386,21 +386,21 @@ void frmChess::cmdSend_Click()
 void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
 {
     const QString clipboardName = ClipboardName();
-    QMessageBox box(QMessageBox::Information, ProgramTitle,
-        QStringLiteral("Your CHESS-CODE has been copied to the %1.\n\n"
-                       "Now PASTE this CHESS-CODE into an email message and send it.")
+    QMessageBox box(QMessageBox::Information, ProgramTitle(),
+        tr("Your CHESS-CODE has been copied to the %1.\n\n"
+           "Now PASTE this CHESS-CODE into an email message and send it.")
             .arg(clipboardName),
         QMessageBox::Ok, this);
-    QPushButton *mail = box.addButton(QStringLiteral("New &E-mail"), QMessageBox::ActionRole);
-    mail->setAccessibleName(QStringLiteral("New E-mail"));
+    QPushButton *mail = box.addButton(tr("New &E-mail"), QMessageBox::ActionRole);
+    mail->setAccessibleName(tr("New E-mail"));
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     if (box.clickedButton() == mail
         && !QDesktopServices::openUrl(MailtoUrl(
             code, numberedMove, FromStd(mGame.OpponentEmail()), FromStd(mGame.MailSubjectNote()))))
         ShowMessage(this, QMessageBox::Warning,
-            QStringLiteral("The mail program could not be started.\n\n"
-                           "Your CHESS-CODE is still on the %1: paste it into an e-mail.")
+            tr("The mail program could not be started.\n\n"
+               "Your CHESS-CODE is still on the %1: paste it into an e-mail.")
                 .arg(clipboardName));
 }
 
@@ -518,13 +518,13 @@ void frmChess::ShowNotices()
          notices = mGame.TakeNotices()) {
         for (const Notice &notice : notices) {
             const bool warning = notice.kind == Notice::Kind::Warning;
-            QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Information, ProgramTitle,
-                FromStd(notice.text), QMessageBox::Ok, this);
+            QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Information,
+                ProgramTitle(), FromStd(notice.text), QMessageBox::Ok, this);
             QPushButton *start = notice.kind == Notice::Kind::SameAsSent
-                ? box.addButton(QStringLiteral("&Start a New Game"), QMessageBox::ActionRole)
+                ? box.addButton(tr("&Start a New Game"), QMessageBox::ActionRole)
                 : nullptr;
             if (start)
-                start->setAccessibleName(QStringLiteral("Start a New Game"));
+                start->setAccessibleName(tr("Start a New Game"));
             box.setDefaultButton(QMessageBox::Ok);
             box.exec();
             if (start && box.clickedButton() == start)
@@ -675,9 +675,9 @@ void frmChess::ReportMissingPicture()
         return;
     mbMissingPictureReported = true;
     ShowMessage(this, QMessageBox::Warning,
-        QStringLiteral("The picture file \"%1\" is missing or cannot be read.\n\n"
-                       "It was looked for in the folder:\n%2\n\n"
-                       "A plain square is shown in its place.")
+        tr("The picture file \"%1\" is missing or cannot be read.\n\n"
+           "It was looked for in the folder:\n%2\n\n"
+           "A plain square is shown in its place.")
             .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
 }
 

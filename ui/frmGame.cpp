@@ -86,39 +86,38 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     , lblMoveList(nullptr)
     , lstMoves(Named(new QListWidget(fraDesk), "lstMoves"))
     , picReplay(Named(new ReplayBoard(fraDesk), "picReplay"))
-    , cmdCopyFen(MakeButton("cmdCopyFen", QStringLiteral("Copy &FEN"), fraDesk))
+    , cmdCopyFen(MakeButton("cmdCopyFen", tr("Copy &FEN"), fraDesk))
     , lblClipboard(Named(new QLabel(this), "lblClipboard"))
     , lblOpponent(nullptr)
     , txtOpponent(Named(new QLineEdit(fraDesk), "txtOpponent"))
     , lblEmail(nullptr)
     , txtEmail(Named(new QLineEdit(fraDesk), "txtEmail"))
     , lblEmailRefused(Named(new QLabel(fraDesk), "lblEmailRefused"))
-    , cmdResign(MakeButton("cmdResign", QStringLiteral("&Resign..."), fraDesk))
-    , cmdOpponentResigned(
-          MakeButton("cmdOpponentResigned", QStringLiteral("Opponent Resi&gned..."), fraDesk))
-    , cmdDrawAgreed(MakeButton("cmdDrawAgreed", QStringLiteral("Dr&aw Agreed..."), fraDesk))
-    , cmdReopen(MakeButton("cmdReopen", QStringLiteral("R&eopen Game"), fraDesk))
-    , cmdClaimDraw(MakeButton("cmdClaimDraw", QStringLiteral("&Claim Draw..."), fraDesk))
-    , cmdDeleteGame(MakeButton("cmdDeleteGame", QStringLiteral("De&lete Game..."), fraDesk))
+    , cmdResign(MakeButton("cmdResign", tr("&Resign..."), fraDesk))
+    , cmdOpponentResigned(MakeButton("cmdOpponentResigned", tr("Opponent Resi&gned..."), fraDesk))
+    , cmdDrawAgreed(MakeButton("cmdDrawAgreed", tr("Dr&aw Agreed..."), fraDesk))
+    , cmdReopen(MakeButton("cmdReopen", tr("R&eopen Game"), fraDesk))
+    , cmdClaimDraw(MakeButton("cmdClaimDraw", tr("&Claim Draw..."), fraDesk))
+    , cmdDeleteGame(MakeButton("cmdDeleteGame", tr("De&lete Game..."), fraDesk))
     , lblNotes(nullptr)
     , txtNotes(Named(new QPlainTextEdit(fraDesk), "txtNotes"))
-    , chkRecord(new QCheckBox(QStringLiteral("&Keep a record of my games on this computer"), this))
+    , chkRecord(new QCheckBox(tr("&Keep a record of my games on this computer"), this))
     , lblRecord(new QLabel(this))
-    , cmdDeleteRecord(MakeButton("cmdDeleteRecord", QStringLiteral("&Delete Record..."), this))
-    , chkSideToMove(new QCheckBox(QStringLiteral("Show the board from the &side to move"), this))
+    , cmdDeleteRecord(MakeButton("cmdDeleteRecord", tr("&Delete Record..."), this))
+    , chkSideToMove(new QCheckBox(tr("Show the board from the &side to move"), this))
     , lblPlayerName(nullptr)
     , txtPlayerName(Named(new QLineEdit(this), "txtPlayerName"))
     , lblGame(new QLabel(this))
     , txtMoves(new QPlainTextEdit(this))
-    , cmdSavePgn(MakeButton("cmdSavePgn", QStringLiteral("Save &PGN..."), this))
-    , cmdCopyPgn(MakeButton("cmdCopyPgn", QStringLiteral("C&opy PGN"), this))
-    , cmdClose(MakeButton("cmdClose", QStringLiteral("Close"), this))
+    , cmdSavePgn(MakeButton("cmdSavePgn", tr("Save &PGN..."), this))
+    , cmdCopyPgn(MakeButton("cmdCopyPgn", tr("C&opy PGN"), this))
+    , cmdClose(MakeButton("cmdClose", tr("Close"), this))
     , mContent(content)
     , mGame(game)
     , mGames(new GameTableModel(this))
 {
     setObjectName(QStringLiteral("frmGame"));
-    setWindowTitle(QStringLiteral("Game"));
+    setWindowTitle(tr("Game"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     chkRecord->setObjectName(QStringLiteral("chkRecord"));
     chkSideToMove->setObjectName(QStringLiteral("chkSideToMove"));
@@ -131,13 +130,13 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     lblGame->setWordWrap(true);
     lblRecord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtMoves->setReadOnly(true);
-    txtMoves->setAccessibleName(QStringLiteral("Moves of the game"));
+    txtMoves->setAccessibleName(tr("Moves of the game"));
     txtMoves->setMinimumHeight(90);
     cmdClose->setDefault(true);
 
     // The desk: the games, and the one selected.
     tblGames->setModel(mGames);
-    tblGames->setAccessibleName(QStringLiteral("Games"));
+    tblGames->setAccessibleName(tr("Games"));
     tblGames->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblGames->setSelectionMode(QAbstractItemView::SingleSelection);
     tblGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -151,26 +150,25 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
         GameTableModel::Opponent, QHeaderView::Stretch);
     tblGames->setFixedHeight(tblGames->horizontalHeader()->sizeHint().height()
         + 5 * tblGames->verticalHeader()->defaultSectionSize() + 2 * tblGames->frameWidth());
-    lblMoveList = MakeLabel("lblMoveList", QStringLiteral("Mo&ves"), lstMoves, fraDesk);
+    lblMoveList = MakeLabel("lblMoveList", tr("Mo&ves"), lstMoves, fraDesk);
     lstMoves->setWordWrap(false);
     lstMoves->setFixedWidth(120);
     lstMoves->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    picReplay->setAccessibleName(QStringLiteral("Replay board"));
-    lblOpponent = MakeLabel("lblOpponent", QStringLiteral("Opponen&t"), txtOpponent, fraDesk);
-    lblEmail = MakeLabel("lblEmail", QStringLiteral("Opponent's e-&mail"), txtEmail, fraDesk);
+    picReplay->setAccessibleName(tr("Replay board"));
+    lblOpponent = MakeLabel("lblOpponent", tr("Opponen&t"), txtOpponent, fraDesk);
+    lblEmail = MakeLabel("lblEmail", tr("Opponent's e-&mail"), txtEmail, fraDesk);
     txtOpponent->setMaxLength(80);
     QPalette red = lblEmailRefused->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     lblEmailRefused->setPalette(red);
-    lblNotes
-        = MakeLabel("lblNotes", QStringLiteral("&Notes (only you see them)"), txtNotes, fraDesk);
+    lblNotes = MakeLabel("lblNotes", tr("&Notes (only you see them)"), txtNotes, fraDesk);
     txtNotes->setTabChangesFocus(true);
     txtNotes->setMinimumHeight(48);
     txtNotes->setMaximumHeight(110);
     lblClipboard->setWordWrap(true);
     lblClipboard->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblClipboard->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblPlayerName = MakeLabel("lblPlayerName", QStringLiteral("&Your name"), txtPlayerName, this);
+    lblPlayerName = MakeLabel("lblPlayerName", tr("&Your name"), txtPlayerName, this);
     txtPlayerName->setMaxLength(80);
 
     auto *moveColumn = new QVBoxLayout;
@@ -279,14 +277,12 @@ void frmGame::ShowRecordState()
 {
     const bool on = chkRecord->isChecked();
     const bool kept = QFileInfo::exists(mContent.recordFile);
-    QString text = QStringLiteral(
-        "Corvalen then shows the move your opponent made, checks that each code follows "
-        "from the one you sent and keeps every game for PGN, in the file %1.")
-                       .arg(mContent.recordFile);
-    if (!on && kept)
-        text = QStringLiteral(
-            "No game is recorded now. The games recorded so far are kept in the file %1.")
-                   .arg(mContent.recordFile);
+    const QString text = !on && kept
+        ? tr("No game is recorded now. The games recorded so far are kept in the file %1.")
+              .arg(mContent.recordFile)
+        : tr("Corvalen then shows the move your opponent made, checks that each code follows "
+             "from the one you sent and keeps every game for PGN, in the file %1.")
+              .arg(mContent.recordFile);
     lblRecord->setText(text);
     cmdDeleteRecord->setVisible(!on && kept);
     fraDesk->setVisible(on);
@@ -295,10 +291,10 @@ void frmGame::ShowRecordState()
 
     const bool game = on && mView;
     lblGame->setText(game
-            ? QStringLiteral("Game started %1. Copy PGN puts the game on the Clipboard in "
-                             "place of the CHESS-CODE.")
+            ? tr("Game started %1. Copy PGN puts the game on the Clipboard in place of the "
+                 "CHESS-CODE.")
                   .arg(FromStd(mView->started))
-            : QStringLiteral("No recorded game belongs to this position."));
+            : tr("No recorded game belongs to this position."));
     lblGame->setVisible(on);
     txtMoves->setPlainText(game ? MoveText(mView->plies) : QString());
     for (QWidget *widget : { static_cast<QWidget *>(txtMoves), static_cast<QWidget *>(cmdSavePgn),
@@ -453,7 +449,7 @@ void frmGame::txtOpponent_EditingFinished()
         return;
     }
     if (!mGame.SetOpponent(mView->id, name, email)) {
-        lblEmailRefused->setText(QStringLiteral("not one plain address"));
+        lblEmailRefused->setText(tr("not one plain address"));
         txtEmail->setAccessibleDescription(lblEmailRefused->text());
         return;
     }
@@ -466,19 +462,20 @@ QString frmGame::GameName() const
 {
     if (!mView)
         return {};
-    QString name = mView->opponent.empty()
-        ? QStringLiteral("the game started %1").arg(FromStd(mView->started))
-        : QStringLiteral("the game against %1 started %2")
-              .arg(FromStd(mView->opponent), FromStd(mView->started));
-    if (!mView->plies.empty())
-        name += QStringLiteral(" (%1)").arg(FromStd(mView->plies.back()));
-    return name;
+    const QString started = FromStd(mView->started);
+    const QString opponent = FromStd(mView->opponent);
+    if (mView->plies.empty())
+        return opponent.isEmpty() ? tr("the game started %1").arg(started)
+                                  : tr("the game against %1 started %2").arg(opponent, started);
+    const QString last = FromStd(mView->plies.back());
+    return opponent.isEmpty()
+        ? tr("the game started %1 (%2)").arg(started, last)
+        : tr("the game against %1 started %2 (%3)").arg(opponent, started, last);
 }
 
 bool frmGame::Confirm(const QString &question, const QString &confirm)
 {
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Game"), question, QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::Question, tr("Game"), question, QMessageBox::NoButton, this);
     QPushButton *yes = box.addButton(confirm, QMessageBox::AcceptRole);
     yes->setAccessibleName(confirm);
     box.setDefaultButton(box.addButton(QMessageBox::Cancel));
@@ -492,12 +489,10 @@ void frmGame::EndGame(PlayerEnding ending)
         return;
     const QString game = GameName();
     const bool confirmed = ending == PlayerEnding::Resign
-        ? Confirm(QStringLiteral("Resign %1?").arg(game), QStringLiteral("Resign"))
+        ? Confirm(tr("Resign %1?").arg(game), tr("Resign"))
         : ending == PlayerEnding::OpponentResigned
-        ? Confirm(QStringLiteral("Your opponent resigned %1?").arg(game),
-            QStringLiteral("Opponent Resigned"))
-        : Confirm(QStringLiteral("You and your opponent agreed a draw in %1?").arg(game),
-            QStringLiteral("Draw Agreed"));
+        ? Confirm(tr("Your opponent resigned %1?").arg(game), tr("Opponent Resigned"))
+        : Confirm(tr("You and your opponent agreed a draw in %1?").arg(game), tr("Draw Agreed"));
     if (confirmed && mGame.EndGame(mView->id, ending))
         ReloadGames(mView->id);
 }
@@ -512,9 +507,11 @@ void frmGame::cmdClaimDraw_Click()
 {
     const DrawClaim claim = mGame.ClaimableDraw();
     if (!mView || claim == DrawClaim::None
-        || !Confirm(QStringLiteral("Claim a draw by %1 in %2?")
-                        .arg(FromStd(DrawClaimName(claim)), GameName()),
-            QStringLiteral("Claim Draw")))
+        || !Confirm((claim == DrawClaim::Threefold
+                            ? tr("Claim a draw by threefold repetition in %1?")
+                            : tr("Claim a draw by 50 moves without a capture or pawn move in %1?"))
+                        .arg(GameName()),
+            tr("Claim Draw")))
         return;
     if (mGame.ClaimDraw())
         ReloadGames(mView->id);
@@ -523,10 +520,10 @@ void frmGame::cmdClaimDraw_Click()
 void frmGame::cmdDeleteGame_Click()
 {
     if (!mView
-        || !Confirm(QStringLiteral("Delete %1?\n\nIts moves and notes are removed; your other "
-                                   "games stay as they are.")
+        || !Confirm(tr("Delete %1?\n\nIts moves and notes are removed; your other games stay "
+                       "as they are.")
                         .arg(GameName()),
-            QStringLiteral("Delete Game")))
+            tr("Delete Game")))
         return;
     const int64_t id = mView->id;
     // The notes go with the game.
@@ -553,8 +550,8 @@ void frmGame::chkRecord_Toggled(bool on)
 
 void frmGame::cmdDeleteRecord_Click()
 {
-    QMessageBox question(QMessageBox::Warning, QStringLiteral("Game"),
-        QStringLiteral("Delete the record of all your games in %1?\n\nThis cannot be undone.")
+    QMessageBox question(QMessageBox::Warning, tr("Game"),
+        tr("Delete the record of all your games in %1?\n\nThis cannot be undone.")
             .arg(mContent.recordFile),
         QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::No);
@@ -562,17 +559,17 @@ void frmGame::cmdDeleteRecord_Click()
         return;
     std::string error;
     if (!Game::DeleteRecord(mContent.recordFile.toStdString(), error))
-        QMessageBox(QMessageBox::Warning, QStringLiteral("Game"), QString::fromStdString(error),
-            QMessageBox::Ok, this)
+        QMessageBox(
+            QMessageBox::Warning, tr("Game"), QString::fromStdString(error), QMessageBox::Ok, this)
             .exec();
     ShowRecordState();
 }
 
 void frmGame::cmdSavePgn_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Save PGN"),
+    QFileDialog dialog(this, tr("Save PGN"),
         QStringLiteral("corvalen-%1.pgn").arg(mView ? FromStd(mView->started) : QString()),
-        QStringLiteral("PGN files (*.pgn);;All files (*)"));
+        tr("PGN files (*.pgn);;All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pgn"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -586,9 +583,9 @@ bool frmGame::SavePgn(const QString &file)
     const QByteArray pgn = mView ? QByteArray::fromStdString(mView->pgn) : QByteArray();
     if (out.open(QIODevice::WriteOnly) && out.write(pgn) >= 0 && out.commit())
         return true;
-    QMessageBox(QMessageBox::Warning, QStringLiteral("Game"),
-        QStringLiteral("The PGN could not be saved in %1:\n%2").arg(file, out.errorString()),
-        QMessageBox::Ok, this)
+    QMessageBox(QMessageBox::Warning, tr("Game"),
+        tr("The PGN could not be saved in %1:\n%2").arg(file, out.errorString()), QMessageBox::Ok,
+        this)
         .exec();
     return false;
 }
@@ -599,8 +596,7 @@ void frmGame::cmdCopyPgn_Click()
         return;
     QGuiApplication::clipboard()->setText(FromStd(mView->pgn));
     lblClipboard->setText(
-        QStringLiteral("The PGN of %1 is on the clipboard in place of the CHESS-CODE.")
-            .arg(GameName()));
+        tr("The PGN of %1 is on the clipboard in place of the CHESS-CODE.").arg(GameName()));
 }
 
 void frmGame::cmdCopyFen_Click()
@@ -610,8 +606,8 @@ void frmGame::cmdCopyFen_Click()
     const QString fen = FromStd(mView->line.Fen(miPly));
     QGuiApplication::clipboard()->setText(fen);
     lblClipboard->setText(miPly == 0
-            ? QStringLiteral("FEN of the start copied to the clipboard: %1").arg(fen)
-            : QStringLiteral("FEN after %1 copied to the clipboard: %2")
+            ? tr("FEN of the start copied to the clipboard: %1").arg(fen)
+            : tr("FEN after %1 copied to the clipboard: %2")
                   .arg(FromStd(mView->plies[static_cast<size_t>(miPly - 1)]), fen));
 }
 

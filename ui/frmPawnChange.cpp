@@ -78,7 +78,7 @@ frmPawnChange::frmPawnChange(int16_t toMove, QWidget *parent)
         cell->setFrameStyle(QFrame::Box | QFrame::Plain);
         cell->setLineWidth(1);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        cell->setToolTip(PieceName(static_cast<int16_t>(i + 1)));
+        cell->setToolTip(PieceDisplayName(static_cast<int16_t>(i + 1)));
         cell->installEventFilter(this);
         imgCell[i] = cell;
     }
@@ -116,7 +116,8 @@ void frmPawnChange::DrawChoice(int16_t index, bool selected)
     if (!ok)
         picture = FallbackChoice(piece, selected, size);
     imgCell[index]->setPixmap(picture);
-    imgCell[index]->setAccessibleName(PieceName(piece) + (selected ? tr(", chosen") : QString()));
+    imgCell[index]->setAccessibleName(
+        PieceDisplayName(piece) + (selected ? tr(", chosen") : QString()));
 }
 
 void frmPawnChange::imgCell_Click(int16_t index)

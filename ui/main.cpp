@@ -10,7 +10,8 @@ namespace {
 
 void EndOnImpossibleRequest(const char *message)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Chess"), QString::fromUtf8(message));
+    QMessageBox::critical(nullptr, QCoreApplication::translate("corvalen::frmChess", "Chess"),
+        QString::fromUtf8(message));
     std::exit(EXIT_FAILURE);
 }
 
