@@ -5,7 +5,19 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "rules/Text.h"
+
 namespace corvalen {
+
+namespace {
+
+    // The texts of the layers below the windows, through the translations installed.
+    std::string Translate(const char *context, const char *source)
+    {
+        return QCoreApplication::translate(context, source).toStdString();
+    }
+
+} // namespace
 
 void InstallTranslations(QCoreApplication &app)
 {
@@ -18,6 +30,7 @@ void InstallTranslations(QCoreApplication &app)
         return;
     }
     app.installTranslator(own);
+    SetTranslator(Translate);
     // Only beside a translation of our own: the standard buttons then speak the same language.
     auto *qt = new QTranslator(&app);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
