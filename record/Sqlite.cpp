@@ -160,7 +160,9 @@ Transaction::Transaction(Connection &connection, bool write)
 
 Transaction::~Transaction()
 {
-    Fail(CORVALEN_TEXT("Record", "not committed"));
+    // Rolls back what was not committed; the reason dies with the transaction.
+    if (mOpen)
+        Fail(CORVALEN_TEXT("Record", "not committed"));
 }
 
 void Transaction::Fail(const std::string &why)

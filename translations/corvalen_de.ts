@@ -266,7 +266,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+163"/>
+        <location filename="../record/Sqlite.cpp" line="+165"/>
         <source>not committed</source>
         <translation>nicht übernommen</translation>
     </message>

@@ -266,7 +266,7 @@ Este turno continúa sin el registro.</translation>
         <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+163"/>
+        <location filename="../record/Sqlite.cpp" line="+165"/>
         <source>not committed</source>
         <translation>no confirmado</translation>
     </message>

@@ -266,7 +266,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+163"/>
+        <location filename="../record/Sqlite.cpp" line="+165"/>
         <source>not committed</source>
         <translation>non validé</translation>
     </message>

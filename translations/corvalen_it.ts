@@ -266,7 +266,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+163"/>
+        <location filename="../record/Sqlite.cpp" line="+165"/>
         <source>not committed</source>
         <translation>non confermato</translation>
     </message>

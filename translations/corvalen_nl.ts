@@ -266,7 +266,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>kan de map %1 niet aanmaken: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+163"/>
+        <location filename="../record/Sqlite.cpp" line="+165"/>
         <source>not committed</source>
         <translation>niet vastgelegd</translation>
     </message>

@@ -266,7 +266,7 @@ This turn goes on without the record.</source>
         <translation>не удаётся создать папку %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+163"/>
+        <location filename="../record/Sqlite.cpp" line="+165"/>
         <source>not committed</source>
         <translation>не зафиксировано</translation>
     </message>

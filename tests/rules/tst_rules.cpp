@@ -355,8 +355,8 @@ private slots:
     {
         QFETCH(QString, pattern);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(Format(pattern.toStdString(), { "7", "2026-03-04" })),
-            text);
+        QCOMPARE(
+            QString::fromStdString(Format(pattern.toStdString(), { "7", "2026-03-04" })), text);
     }
 };
 
