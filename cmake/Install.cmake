@@ -18,6 +18,9 @@ if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/images)
         FILES_MATCHING PATTERN "*.bmp" PATTERN "*.ico")
 endif()
 
+install(FILES ${CORVALEN_QM_FILES} DESTINATION ${CORVALEN_PROGRAM_DIR}/translations
+    COMPONENT corvalen)
+
 # The link is made in the build tree and installed as a link, so DESTDIR and CPack staging
 # both receive it unchanged.
 set(corvalen_link ${CMAKE_BINARY_DIR}/install-links/corvalen)
@@ -58,5 +61,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # session needs, and xdg-open for the guide link; dpkg-shlibdeps adds the C and C++ runtime.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 (>= ${Qt6_VERSION}), libqt6gui6 (>= ${Qt6_VERSION}), libqt6core6 (>= ${Qt6_VERSION}), qt6-qpa-plugins, xdg-utils")
+# Qt's own translations make the standard buttons speak the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -10,6 +10,7 @@
 #include "rules/Fen.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
+#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -36,23 +37,41 @@ namespace {
         return fen.substr(0, fen.find(' ', fen.find(' ') + 1));
     }
 
-    const char *EndingWords(GameEnding ending)
+    // How a game ended, inside "This game ended on %1 (%2)...".
+    std::string EndingWords(GameEnding ending)
     {
         switch (ending) {
         case GameEnding::WhiteResigned:
-            return "White resigned";
+            return CORVALEN_TEXT("Game", "White resigned");
         case GameEnding::BlackResigned:
-            return "Black resigned";
+            return CORVALEN_TEXT("Game", "Black resigned");
         case GameEnding::DrawAgreed:
-            return "draw agreed";
+            return CORVALEN_TEXT("Game", "draw agreed");
         case GameEnding::ThreefoldClaimed:
-            return "draw claimed: threefold repetition";
+            return CORVALEN_TEXT("Game", "draw claimed: threefold repetition");
         case GameEnding::FiftyMovesClaimed:
-            return "draw claimed: 50 moves without a capture or pawn move";
+            return CORVALEN_TEXT("Game", "draw claimed: 50 moves without a capture or pawn move");
         case GameEnding::None:
             break;
         }
-        return "";
+        return {};
+    }
+
+    // "Draw claimed: threefold repetition."
+    std::string ClaimedLine(DrawClaim claim)
+    {
+        return claim == DrawClaim::Threefold
+            ? CORVALEN_TEXT("Game", "Draw claimed: threefold repetition.")
+            : CORVALEN_TEXT("Game", "Draw claimed: 50 moves without a capture or pawn move.");
+    }
+
+    // "Draw can be claimed: threefold repetition."
+    std::string ClaimableLine(DrawClaim claim)
+    {
+        return claim == DrawClaim::Threefold
+            ? CORVALEN_TEXT("Game", "Draw can be claimed: threefold repetition.")
+            : CORVALEN_TEXT(
+                "Game", "Draw can be claimed: 50 moves without a capture or pawn move.");
     }
 
 } // namespace
@@ -182,8 +201,11 @@ void Game::DropRecord(const std::string &error, bool writing)
     ReadCurrentGame(); // without the record: no game
     mbRecordFailed = true;
     Tell(Notice::Kind::Warning,
-        (writing ? "The record could not be written: " + error : error)
-            + "\n\nThis turn goes on without the record.");
+        Format(writing ? CORVALEN_TEXT("Game",
+                   "The record could not be written: %1\n\nThis turn goes on without "
+                   "the record.")
+                       : CORVALEN_TEXT("Game", "%1\n\nThis turn goes on without the record."),
+            { error }));
 }
 
 void Game::Tell(Notice::Kind kind, std::string text)
@@ -200,7 +222,8 @@ bool Game::TakesMove(int16_t from, int16_t to)
 {
     switch (mTurn.JudgeMove(from, to)) {
     case Turn::Verdict::OpponentsPiece:
-        Tell(Notice::Kind::Information, "You cannot move your opponents pieces.");
+        Tell(Notice::Kind::Information,
+            CORVALEN_TEXT("Game", "You cannot move your opponents pieces."));
         return false;
     case Turn::Verdict::NoMove:
     case Turn::Verdict::Illegal:
@@ -246,9 +269,10 @@ std::string Game::UndoQuestion() const
 {
     if (!mbRecordOn || msSentMove.empty() || !mTurn.PlayedMove())
         return {};
-    return "You have sent " + msSentMove
-        + " already. Take it back? If your opponent has that e-mail, this game will no longer "
-          "match it.";
+    return Format(CORVALEN_TEXT("Game",
+                      "You have sent %1 already. Take it back? If your opponent has that e-mail, "
+                      "this game will no longer match it."),
+        { msSentMove });
 }
 
 void Game::Undo()
@@ -317,14 +341,15 @@ std::string Game::StatusLine() const
     if (mTurn.PlayedMove()) {
         switch (mTurn.StatusAfterMove()) {
         case GameStatus::Mate:
-            return "Checkmate: you win. Send Move tells your opponent.";
+            return CORVALEN_TEXT("Game", "Checkmate: you win. Send Move tells your opponent.");
         case GameStatus::Stalemate:
-            return "Stalemate: a draw. Send Move tells your opponent.";
+            return CORVALEN_TEXT("Game", "Stalemate: a draw. Send Move tells your opponent.");
         case GameStatus::Check:
         case GameStatus::None:
             break;
         }
-        return AboutGame() + "Press Send Move to copy your move, or Undo Move.";
+        return AboutGame()
+            + CORVALEN_TEXT("Game", "Press Send Move to copy your move, or Undo Move.");
     }
     return LoadLine();
 }
@@ -332,42 +357,44 @@ std::string Game::StatusLine() const
 std::string Game::AboutGame() const
 {
     if (mbClaimWithMove)
-        return "Draw claimed: " + DrawClaimName(mClaimed) + ". ";
+        return ClaimedLine(mClaimed) + ' ';
     if (mEnding != GameEnding::None)
         return EndedLine() + ". ";
     const DrawClaim claim = ClaimableDraw();
-    return claim == DrawClaim::None ? std::string()
-                                    : "Draw can be claimed: " + DrawClaimName(claim) + ". ";
+    return claim == DrawClaim::None ? std::string() : ClaimableLine(claim) + ' ';
 }
 
 std::string Game::EndedLine() const
 {
     if (mEnding == GameEnding::None)
         return {};
-    return "This game ended on " + msEndedOn + " (" + EndingWords(mEnding)
-        + "); nothing is recorded";
+    return Format(CORVALEN_TEXT("Game", "This game ended on %1 (%2); nothing is recorded"),
+        { msEndedOn, EndingWords(mEnding) });
 }
 
 std::string Game::LoadLine() const
 {
     std::vector<std::string> parts;
     if (!msCannotArise.empty())
-        parts.push_back("This position cannot arise in a game (" + msCannotArise
-            + (mbRecordOn ? "); it is not recorded." : ")."));
+        parts.push_back(
+            Format(mbRecordOn ? CORVALEN_TEXT(
+                       "Game", "This position cannot arise in a game (%1); it is not recorded.")
+                              : CORVALEN_TEXT("Game", "This position cannot arise in a game (%1)."),
+                { msCannotArise }));
     else if (mbRecordOn && mEnding != GameEnding::None)
         parts.push_back(EndedLine());
     else if (mbRecordOn && mLoad && !mLoad->status.empty())
         parts.push_back(mLoad->status);
     const BoardState &loaded = mTurn.Loaded();
     if (mTurn.Status() == GameStatus::Mate)
-        parts.push_back(
-            loaded.giToMove == White ? "Checkmate: Black wins." : "Checkmate: White wins.");
+        parts.push_back(loaded.giToMove == White ? CORVALEN_TEXT("Game", "Checkmate: Black wins.")
+                                                 : CORVALEN_TEXT("Game", "Checkmate: White wins."));
     else if (mTurn.Status() == GameStatus::Stalemate)
-        parts.push_back("Stalemate: a draw.");
+        parts.push_back(CORVALEN_TEXT("Game", "Stalemate: a draw."));
     if (IsDeadPosition(loaded))
-        parts.push_back("Draw: neither side can mate.");
+        parts.push_back(CORVALEN_TEXT("Game", "Draw: neither side can mate."));
     if (const DrawClaim claim = ClaimableDraw(); claim != DrawClaim::None)
-        parts.push_back("Draw can be claimed: " + DrawClaimName(claim) + ".");
+        parts.push_back(ClaimableLine(claim));
     std::string line;
     for (const std::string &part : parts)
         line += (line.empty() ? "" : "  ") + part;
@@ -615,6 +642,34 @@ std::string Game::MailSubjectNote() const
 {
     return mClaimed == DrawClaim::None ? std::string()
                                        : " (I claim a draw: " + DrawClaimName(mClaimed) + ")";
+}
+
+std::string Game::MailSubject(const std::string &numberedMove) const
+{
+    if (numberedMove.empty())
+        switch (mClaimed) {
+        case DrawClaim::Threefold:
+            return CORVALEN_TEXT("Game", "Chess: my move (I claim a draw: threefold repetition)");
+        case DrawClaim::FiftyMoves:
+            return CORVALEN_TEXT(
+                "Game", "Chess: my move (I claim a draw: 50 moves without a capture or pawn move)");
+        case DrawClaim::None:
+            return CORVALEN_TEXT("Game", "Chess: my move");
+        }
+    switch (mClaimed) {
+    case DrawClaim::Threefold:
+        return Format(
+            CORVALEN_TEXT("Game", "Chess: my move %1 (I claim a draw: threefold repetition)"),
+            { numberedMove });
+    case DrawClaim::FiftyMoves:
+        return Format(CORVALEN_TEXT("Game",
+                          "Chess: my move %1 (I claim a draw: 50 moves without a capture or "
+                          "pawn move)"),
+            { numberedMove });
+    case DrawClaim::None:
+        break;
+    }
+    return Format(CORVALEN_TEXT("Game", "Chess: my move %1"), { numberedMove });
 }
 
 std::string Game::OpponentEmail() const

@@ -186,7 +186,12 @@ public:
     // players' records hold it), and Undo Move takes the claim back with the move.
     bool ClaimDraw();
     // " (I claim a draw: threefold repetition)" after a claim made in this turn; else empty.
+    // English, to follow an English subject; MailSubject is the whole subject to show.
     std::string MailSubjectNote() const;
+    // The New E-mail subject in the player's language: "Chess: my move 14... Nf6" (without the
+    // move when numberedMove is empty), with the claim made in this turn: "... (I claim a draw:
+    // threefold repetition)".
+    std::string MailSubject(const std::string &numberedMove) const;
     // The opponent's plain e-mail address for this turn's game; empty when unknown.
     std::string OpponentEmail() const;
 

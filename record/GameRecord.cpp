@@ -15,6 +15,7 @@
 #include "record/Sqlite.h"
 #include "record/Store.h"
 #include "rules/MoveLegality.h"
+#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -46,7 +47,7 @@ GameRecord::~GameRecord() = default;
 
 std::string GameRecord::Failure(const std::string &what) const
 {
-    return "the game record " + msPath + ": " + what;
+    return Format(CORVALEN_TEXT("Record", "the game record %1: %2"), { msPath, what });
 }
 
 std::string GameRecord::Now() const
@@ -58,13 +59,13 @@ std::unique_ptr<GameRecord> GameRecord::Open(
     const std::string &path, RecordAccess access, std::string &error)
 {
     auto fail = [&](const std::string &why) {
-        error = "the game record " + path + ": " + why;
+        error = Format(CORVALEN_TEXT("Record", "the game record %1: %2"), { path, why });
         return nullptr;
     };
     struct stat info { };
     if (stat(path.c_str(), &info) != 0) {
         if (access != RecordAccess::Create)
-            return fail("there is no such file");
+            return fail(CORVALEN_TEXT("Record", "there is no such file"));
         std::string why;
         const size_t slash = path.find_last_of('/');
         if (slash != std::string::npos && !MakePrivateFolder(path.substr(0, slash), why))
@@ -72,7 +73,8 @@ std::unique_ptr<GameRecord> GameRecord::Open(
         // Made here, not by SQLite, so that it is private from its first moment.
         const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (file < 0 && errno != EEXIST)
-            return fail(std::string("cannot be created: ") + std::strerror(errno));
+            return fail(
+                Format(CORVALEN_TEXT("Record", "cannot be created: %1"), { std::strerror(errno) }));
         if (file >= 0)
             ::close(file);
     }
@@ -89,7 +91,7 @@ std::unique_ptr<GameRecord> GameRecord::Open(
     if (!ReadSchema(*db, version, why))
         return fail(why);
     if (readOnly && version == 0)
-        return fail("no games recorded yet");
+        return fail(CORVALEN_TEXT("Record", "no games recorded yet"));
     if (readOnly && !ReadOlderSchema(*db, version, why))
         return fail(why);
     // Before the journal mode changes: an upgrade that fails leaves the file byte for byte.
@@ -132,7 +134,8 @@ LoadReport GameRecord::StartNewGame() const
     LoadReport report;
     report.kind = LoadCase::NewGame;
     report.startsOnSend = true;
-    report.status = "New game";
+    report.recordedStatus = "New game";
+    report.status = record::ShownStatus(report.recordedStatus);
     return report;
 }
 
@@ -192,12 +195,12 @@ std::string GameRecord::CastlingRefusal(
     sqlite::Transaction transaction(*mConnection, false);
     StoredHistory history(*mConnection, transaction);
     const std::optional<GameRow> game = ReadGameRow(*mConnection, transaction, *load.gameId);
-    const std::string lost = game ? history.LostCastling(*game, load.plies, board.giToMove,
-                                 move.to > move.from ? KingSide : QueenSide)
-                                  : std::string();
+    std::string lost = game ? history.LostCastling(*game, load.plies, board.giToMove,
+                           move.to > move.from ? KingSide : QueenSide)
+                            : std::string();
     if (!transaction.Ok())
         error = Failure(transaction.Error());
-    return lost.empty() ? lost : "You cannot castle on this side: your " + lost + ".";
+    return lost;
 }
 
 bool DeleteRecord(const std::string &path, std::string &error)
@@ -205,7 +208,8 @@ bool DeleteRecord(const std::string &path, std::string &error)
     for (const char *suffix : { "", "-wal", "-shm" }) {
         const std::string file = path + suffix;
         if (std::remove(file.c_str()) != 0 && errno != ENOENT) {
-            error = "cannot delete " + file + ": " + std::strerror(errno);
+            error = Format(
+                CORVALEN_TEXT("Record", "cannot delete %1: %2"), { file, std::strerror(errno) });
             return false;
         }
     }

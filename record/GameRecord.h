@@ -54,7 +54,10 @@ struct LoadReport {
     // Moves recorded in the game up to the loaded position: a send of this turn goes there,
     // replacing what an earlier send of the same turn recorded.
     int plies = 0;
-    std::string status; // the one-line status text
+    std::string status; // the one-line status text, in the player's language
+    // The status as the record keeps it for a later load of the same position: English, since
+    // the record outlives the language of the run that wrote it (ShownStatus translates it).
+    std::string recordedStatus;
     std::string message; // text for a message box; empty when there is nothing to tell
     // The opponent's move to mark: its from and to squares, the rook's two squares for
     // castling, the taken pawn's square for en passant. Empty when there is none.

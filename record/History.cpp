@@ -3,6 +3,7 @@
 #include "record/Sqlite.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
+#include "rules/Text.h"
 
 namespace corvalen::record {
 
@@ -64,15 +65,18 @@ std::string StoredHistory::LostCastling(
         const int16_t from = SquareFromName(std::string_view(coordinates).substr(0, 2));
         const int16_t to = SquareFromName(std::string_view(coordinates).substr(2, 2));
         const bool own = (ply % 2 == 0 ? firstMover : Opponent(firstMover)) == colour;
-        const char *what = nullptr;
+        std::string refusal;
         if (own && from == kingHome && (san[0] == 'K' || san[0] == 'O'))
-            what = "king moved";
+            refusal = CORVALEN_TEXT(
+                "Record", "You cannot castle on this side: your king moved in this game (%1).");
         else if (own && from == rookHome && san[0] == 'R')
-            what = "rook moved";
+            refusal = CORVALEN_TEXT(
+                "Record", "You cannot castle on this side: your rook moved in this game (%1).");
         else if (!own && to == rookHome && san.find('x') != std::string::npos)
-            what = "rook was taken";
-        if (what)
-            return std::string(what) + " in this game (" + NumberedPly(firstMover, ply, san) + ")";
+            refusal = CORVALEN_TEXT(
+                "Record", "You cannot castle on this side: your rook was taken in this game (%1).");
+        if (!refusal.empty())
+            return Format(refusal, { NumberedPly(firstMover, ply, san) });
     }
     mTransaction.Check(moves);
     return {};

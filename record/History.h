@@ -28,8 +28,8 @@ namespace record {
     public:
         virtual ~GameHistory() = default;
         // What first took castling on `side` from `colour` among the first `plies` recorded
-        // moves: "king moved in this game (12. Ke2)", "rook was taken in this game (9...
-        // Bxh1)"; empty when nothing did.
+        // moves, as the refusal the player reads: "You cannot castle on this side: your king
+        // moved in this game (12. Ke2)."; empty when nothing did.
         virtual std::string LostCastling(
             const GameRow &game, int64_t plies, int16_t colour, int16_t side)
             = 0;

@@ -4,6 +4,7 @@
 #include "record/GameRows.h"
 #include "record/Pgn.h"
 #include "record/Sqlite.h"
+#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -21,7 +22,9 @@ namespace {
             "FROM game WHERE id = ?1");
         game.Bind(gameId, PlayerNameSetting);
         if (!game.Step()) {
-            error = game.Failed() ? game.Error() : "no game " + std::to_string(gameId);
+            error = game.Failed()
+                ? game.Error()
+                : Format(CORVALEN_TEXT("Record", "no game %1"), { std::to_string(gameId) });
             return std::nullopt;
         }
         GameDetails details { gameId, DateOf(game.Text(0)), game.Text(1),

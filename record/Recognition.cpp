@@ -7,6 +7,7 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
+#include "rules/Text.h"
 
 namespace corvalen::record {
 
@@ -109,6 +110,13 @@ namespace {
         Recognition found;
     };
 
+    // The record keeps the status in English; the report shows it in the player's language.
+    void SetRecordedStatus(LoadReport &report, std::string recorded)
+    {
+        report.status = ShownStatus(recorded);
+        report.recordedStatus = std::move(recorded);
+    }
+
     std::string LastMoveOf(const GameRow &game)
     {
         return NumberedPly(SideOfFen(game.startFen), game.plies - 1, game.lastSan);
@@ -135,10 +143,15 @@ namespace {
             report.gameId = game.id;
             report.plies = static_cast<int>(game.plies);
             report.recordsNothing = report.offersNewGame = true;
-            report.status = "This is the position you sent in game " + std::to_string(game.id)
-                + " on " + DateOf(game.sentAt)
-                + (game.plies > 0 ? " (" + LastMoveOf(game) + ")" : "") + ".";
-            report.message = report.status + " Your opponent has not replied with a move yet.";
+            const std::string id = std::to_string(game.id);
+            report.status = game.plies > 0
+                ? Format(
+                    CORVALEN_TEXT("Record", "This is the position you sent in game %1 on %2 (%3)."),
+                    { id, DateOf(game.sentAt), LastMoveOf(game) })
+                : Format(CORVALEN_TEXT("Record", "This is the position you sent in game %1 on %2."),
+                    { id, DateOf(game.sentAt) });
+            report.message = report.status + ' '
+                + CORVALEN_TEXT("Record", "Your opponent has not replied with a move yet.");
             return true;
         }
         return false;
@@ -166,8 +179,8 @@ namespace {
         report.gameId = game.id;
         report.plies = static_cast<int>(game.plies + 1);
         report.marks = step->changed;
-        report.status = "Your opponent played "
-            + NumberedPly(SideOfFen(game.startFen), game.plies, step->san);
+        SetRecordedStatus(report,
+            "Your opponent played " + NumberedPly(SideOfFen(game.startFen), game.plies, step->san));
         report.recordsNothing = game.result != "*";
         if (!report.recordsNothing)
             c.found.continued = ContinuedGame { game.id, game.plies,
@@ -199,7 +212,7 @@ namespace {
             LoadReport &report = c.found.report;
             report.gameId = game.id;
             report.plies = static_cast<int>(game.receivedPlies);
-            report.status = game.receivedStatus;
+            SetRecordedStatus(report, game.receivedStatus);
             report.marks = MarksOf(game.receivedMarks);
             return true;
         }
@@ -229,10 +242,17 @@ namespace {
             report.gameId = game.id;
             report.plies = ply ? static_cast<int>(ply->ply + 1) : 0;
             report.recordsNothing = true;
-            report.status = "This is an earlier position of game " + std::to_string(game.id) + " ("
-                + (ply ? "after " + NumberedPly(SideOfFen(game.startFen), ply->ply, ply->san)
-                       : std::string("the position it started from"))
-                + "); the game now stands at " + LastMoveOf(game) + ".";
+            const std::string id = std::to_string(game.id);
+            report.status = ply
+                ? Format(CORVALEN_TEXT("Record",
+                             "This is an earlier position of game %1 (after %2); the game now "
+                             "stands at %3."),
+                    { id, NumberedPly(SideOfFen(game.startFen), ply->ply, ply->san),
+                        LastMoveOf(game) })
+                : Format(CORVALEN_TEXT("Record",
+                             "This is an earlier position of game %1 (the position it started "
+                             "from); the game now stands at %2."),
+                    { id, LastMoveOf(game) });
             return true;
         }
         return false;
@@ -267,13 +287,16 @@ namespace {
             : c.history.LastSent(*nearest);
         c.found.report = StartingReport(c.loaded, LoadCase::DoesNotFollow,
             "Does not follow your last move: kept as a new game");
-        c.found.report.message = "This position does not follow by one legal move from the "
-                                 "position you sent in the game started "
-            + DateOf(nearest->started)
-            + (sent ? " (last move "
-                        + NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san) + ")"
-                    : "")
-            + ". It is kept as a new game.";
+        const std::string started = DateOf(nearest->started);
+        c.found.report.message = sent
+            ? Format(CORVALEN_TEXT("Record",
+                         "This position does not follow by one legal move from the position you "
+                         "sent in the game started %1 (last move %2). It is kept as a new game."),
+                { started, NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san) })
+            : Format(CORVALEN_TEXT("Record",
+                         "This position does not follow by one legal move from the position you "
+                         "sent in the game started %1. It is kept as a new game."),
+                { started });
         return true;
     }
 
@@ -312,20 +335,35 @@ LoadReport StartingReport(
     report.receivedCode = loaded.code;
     if (!opening) {
         report.kind = otherwise;
-        report.status = otherwiseStatus;
+        SetRecordedStatus(report, otherwiseStatus);
         report.startFen = fen;
     } else if (const std::optional<Step> &first = *opening) {
         report.kind = LoadCase::GameStarts;
-        report.status = "Your opponent played " + NumberedPly(White, 0, first->san);
+        SetRecordedStatus(report, "Your opponent played " + NumberedPly(White, 0, first->san));
         report.marks = first->changed;
         report.firstMove
             = RecordedMove { first->san, MoveCoordinates(first->move, first->promotionPiece) };
         report.plies = 1;
     } else {
         report.kind = LoadCase::GameStarts;
-        report.status = "New game";
+        SetRecordedStatus(report, "New game");
     }
     return report;
+}
+
+std::string ShownStatus(const std::string &recorded)
+{
+    if (recorded == "New game")
+        return CORVALEN_TEXT("Record", "New game");
+    if (recorded == "Game started from this position")
+        return CORVALEN_TEXT("Record", "Game started from this position");
+    if (recorded == "Does not follow your last move: kept as a new game")
+        return CORVALEN_TEXT("Record", "Does not follow your last move: kept as a new game");
+    constexpr std::string_view Played = "Your opponent played ";
+    if (recorded.starts_with(Played))
+        return Format(CORVALEN_TEXT("Record", "Your opponent played %1"),
+            { std::string_view(recorded).substr(Played.size()) });
+    return recorded;
 }
 
 Recognition Recognise(

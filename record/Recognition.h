@@ -41,4 +41,8 @@ Recognition Recognise(
 LoadReport StartingReport(
     const LoadedPosition &loaded, LoadCase otherwise, const std::string &otherwiseStatus);
 
+// A status the record keeps (LoadReport::recordedStatus, in English: "New game", "Your opponent
+// played 14... Nf6") in the player's language; a text it does not know stays as it is.
+std::string ShownStatus(const std::string &recorded);
+
 } // namespace corvalen::record

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "rules/Text.h"
+
 namespace corvalen {
 
 namespace {
@@ -51,7 +53,8 @@ bool MakePrivateFolder(const std::string &folder, std::string &error)
         && !MakePrivateFolder(folder.substr(0, slash), error))
         return false;
     if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = "cannot make the folder " + folder + ": " + std::strerror(errno);
+        error = Format(CORVALEN_TEXT("Record", "cannot make the folder %1: %2"),
+            { folder, std::strerror(errno) });
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <utility>
 
+#include "rules/Text.h"
 namespace corvalen::sqlite {
 
 Statement::Statement(sqlite3 *db, std::string_view sql)
@@ -159,13 +160,15 @@ Transaction::Transaction(Connection &connection, bool write)
 
 Transaction::~Transaction()
 {
-    Fail("not committed");
+    // Rolls back what was not committed; the reason dies with the transaction.
+    if (mOpen)
+        Fail(CORVALEN_TEXT("Record", "not committed"));
 }
 
 void Transaction::Fail(const std::string &why)
 {
     if (mError.empty())
-        mError = why.empty() ? "failed" : why;
+        mError = why.empty() ? CORVALEN_TEXT("Record", "failed") : why;
     if (!mOpen)
         return;
     mOpen = false;

@@ -5,6 +5,7 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
+#include "rules/Text.h"
 
 namespace corvalen::record {
 
@@ -127,14 +128,16 @@ bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error)
     sqlite::Statement read = db.Prepare("SELECT (SELECT user_version FROM pragma_user_version),"
                                         " (SELECT count(*) FROM sqlite_schema)");
     if (!read.Step()) {
-        error = read.Failed() ? read.Error() : "cannot be read";
+        error = read.Failed() ? read.Error() : CORVALEN_TEXT("Record", "cannot be read");
         return false;
     }
     version = read.Int(0);
     const int64_t objects = read.Int(1);
     if (version > GameRecord::SchemaVersion) {
-        error = "written by a newer version of Corvalen (record version " + std::to_string(version)
-            + "); left as it is";
+        error = Format(CORVALEN_TEXT("Record",
+                           "written by a newer version of Corvalen (record version %1); left as "
+                           "it is"),
+            { std::to_string(version) });
         return false;
     }
     if (version == 0 && objects == 0)
@@ -143,7 +146,7 @@ bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error)
     if (version > 0 && !(tables = Tables(db, error)))
         return false;
     if (version == 0 || *tables != SchemaTables(version)) {
-        error = "not a Corvalen game record; left as it is";
+        error = CORVALEN_TEXT("Record", "not a Corvalen game record; left as it is");
         return false;
     }
     return true;
@@ -247,7 +250,7 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
                     "received_marks = ?7, changed_at = ?8, played_order = ")
         + NextOrder + " WHERE id = ?1");
     update.Bind(continued.gameId, continued.ply + 1, continued.fen, continued.move.san,
-        continued.result, report.status, MarksText(report.marks), now);
+        continued.result, report.recordedStatus, MarksText(report.marks), now);
     transaction.Run(update);
 }
 
@@ -264,10 +267,10 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
         insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
-            load.status, MarksText(load.marks));
+            load.recordedStatus, MarksText(load.marks));
     else
         insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, std::nullopt,
-            load.status, MarksText(load.marks));
+            load.recordedStatus, MarksText(load.marks));
     if (!transaction.Run(insert))
         return 0;
     const int64_t id = db.LastInsertId();

@@ -4,6 +4,7 @@
 
 #include "rules/Attack.h"
 #include "rules/MateTest.h"
+#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -47,16 +48,17 @@ std::string WhyPositionCannotArise(const BoardState &board)
         }
         // White's pawns move towards row 0, Black's towards row 7.
         if (board.Piece(square) == Pawn && (RowOf(square) == 0 || RowOf(square) == 7))
-            return (RowOf(square) == 0) == (colour == White) ? "a pawn on the last row"
-                                                             : "a pawn on the first row";
+            return (RowOf(square) == 0) == (colour == White)
+                ? CORVALEN_TEXT("Rules", "a pawn on the last row")
+                : CORVALEN_TEXT("Rules", "a pawn on the first row");
     }
     if (kings[0] != 1 || kings[1] != 1)
-        return "a side without exactly one king";
+        return CORVALEN_TEXT("Rules", "a side without exactly one king");
     // The side not to move made the last move: its king cannot stand attacked.
     BoardState previous = board;
     previous.giToMove = Opponent(board.giToMove);
     if (IsSquareAttacked(waitingKing, previous))
-        return "the side that just moved left in check";
+        return CORVALEN_TEXT("Rules", "the side that just moved left in check");
     return {};
 }
 

@@ -21,7 +21,7 @@ GameStatus LoadedStatus(BoardState &board, int16_t kingSquare);
 
 // Why no game can reach the position: "a side without exactly one king", "a pawn on the last
 // row", "a pawn on the first row" or "the side that just moved left in check"; empty when none
-// of these holds.
+// of these holds. In the player's language (Text).
 std::string WhyPositionCannotArise(const BoardState &board);
 
 } // namespace corvalen

@@ -6,6 +6,7 @@
 
 #include "rules/MoveExecution.h"
 #include "rules/San.h"
+#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -144,22 +145,25 @@ TypedMove ReadTypedMove(const BoardState &board, std::string_view text)
         }
     }
     if (!notation) {
-        typed.message = "Not a move: " + std::string(text) + " (piece letters: K Q R B N)";
+        typed.message
+            = Format(CORVALEN_TEXT("Rules", "Not a move: %1 (piece letters: K Q R B N)"), { text });
         return typed;
     }
 
     if (fitting.empty()) {
         typed.kind = TypedMove::Kind::NoMatch;
-        typed.message = "No legal move matches \"" + std::string(text) + "\".";
+        typed.message = Format(CORVALEN_TEXT("Rules", "No legal move matches \"%1\"."), { text });
     } else if (fitting.size() > 1) {
         typed.kind = TypedMove::Kind::Ambiguous;
         std::vector<std::string> names;
         for (const SanMove &candidate : fitting)
             names.push_back(candidate.san.substr(0, candidate.san.find_first_of("+#")));
         std::sort(names.begin(), names.end());
-        for (size_t i = 0; i < names.size(); ++i)
-            typed.message += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
-        typed.message += '?';
+        // The moves but the last, joined with ", ", then the last: "Nbd2 or Nfd2?".
+        std::string others;
+        for (size_t i = 0; i + 1 < names.size(); ++i)
+            others += (i == 0 ? "" : ", ") + names[i];
+        typed.message = Format(CORVALEN_TEXT("Rules", "%1 or %2?"), { others, names.back() });
     } else {
         typed.kind = TypedMove::Kind::Move;
         typed.move = fitting.front().move;

@@ -21,7 +21,8 @@ struct TypedMove {
     // The piece a promoting pawn becomes when the text names it, else Empty.
     int16_t promotionPiece = Empty;
     // What to tell the player when there is no move: "No legal move matches "Nf3".",
-    // "Nbd2 or Nfd2?", "Not a move: ... (piece letters: K Q R B N)"; empty when nothing was typed.
+    // "Nbd2 or Nfd2?", "Not a move: ... (piece letters: K Q R B N)", in the player's language
+    // (Text); empty when nothing was typed.
     std::string message;
 };
 

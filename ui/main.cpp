@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "code/clsDecoder.h"
+#include "ui/Translations.h"
 #include "ui/frmChess.h"
 
 namespace {
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvalen"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
+    corvalen::InstallTranslations(app);
     corvalen::SetImpossibleRequestHandler(EndOnImpossibleRequest);
 
     corvalen::frmChess window;

@@ -5,11 +5,18 @@
 #include "Support.h"
 #include "code/CodeText.h"
 #include "game/Game.h"
+#include "rules/Text.h"
 
 using namespace corvalen;
 using namespace corvalen::testing;
 
 namespace {
+
+// A language that marks each text it translates.
+std::string Marked(const char *, const char *source)
+{
+    return '<' + std::string(source) + '>';
+}
 
 // Two players, White and Black, each with a record, playing one another by codes. Steps:
 //   SAN     the side to move plays it and sends; the other loads the code
@@ -18,6 +25,7 @@ namespace {
 //   delete:w  on the game of the turn   name:w:NAME, opp:w:NAME:ADDRESS, notes:w:TEXT
 //   ?status:w  the status line   ?list:w  the list of games   ?pgn:w  the notes, then the tags
 //   and moves of the game of the turn   ?mail:w  the subject note and the opponent's address
+//   ?subject:w:MOVE  the whole subject   lang  texts marked <...> on/off   reload  the last code
 // ('_' stands for a blank). The answers of "?" steps and of changes that fail, joined by " | ".
 QString Play(const QString &script)
 {
@@ -28,8 +36,10 @@ QString Play(const QString &script)
     white.NewGame();
     Game *moving = &white;
     QStringList said;
+    std::string lastCode;
     auto send = [&] {
         const SentMove sent = moving->Send();
+        lastCode = sent.code;
         moving = moving == &white ? &black : &white;
         moving->Load(ReadCodeText(sent.code).decoded, sent.code);
     };
@@ -65,6 +75,14 @@ QString Play(const QString &script)
             done = game.SetNotes(id.value_or(0), word[2].toStdString());
         } else if (word[0] == "?status") {
             said << QString::fromStdString(game.StatusLine());
+        } else if (step == "lang") {
+            static bool marked = false;
+            marked = !marked;
+            SetTranslator(marked ? Marked : nullptr);
+        } else if (step == "reload") {
+            moving->Load(ReadCodeText(lastCode).decoded, lastCode);
+        } else if (word[0] == "?subject") {
+            said << QString::fromStdString(game.MailSubject(word.value(2).toStdString()));
         } else if (word[0] == "?mail") {
             said << QString::fromStdString(game.MailSubjectNote() + '>' + game.OpponentEmail());
         } else if (word[0] == "?pgn") {
@@ -147,6 +165,13 @@ private slots:
             " B 4 4. Ng1 Y0 * | > | Your opponent played 4. Ng1");
         Row("one game deleted, a send from it", "e4 e5 new:w d4 d5 delete:w ?list:w c4 ?list:w",
             " W 1 1... e5 Y0 * |  W 1 1... e5 Y0 *");
+        Row("a translated status line, kept in English by the record",
+            "e4 lang e5 ?status:w lang reload ?status:w lang reload ?status:w lang",
+            "<Your opponent played 1... e5> | Your opponent played 1... e5 | <Your opponent "
+            "played 1... e5>");
+        Row("the mail subject with a claim", knights + "Ng8 claim:w ?subject:w ?subject:w:5._Nf3",
+            "Chess: my move (I claim a draw: threefold repetition) | Chess: my move 5. Nf3 (I "
+            "claim a draw: threefold repetition)");
     }
 
     void playsThroughTheDesk()

@@ -36,6 +36,7 @@ check "no library path into the build folder" eval '! readelf -d "$program" | gr
 check "every library found" eval '! ldd "$program" | grep -q "not found"'
 check "guide beside the program" test -f "$folder/corvalen.html"
 check "the 43 pictures and 31 twice-sized ones beside the program" test "$(cd "$source/images" && ls ./*.bmp ./*.ico | sort)" = "$(cd "$folder/images" && ls | sed 's|^|./|' | sort)" -a "$(ls "$folder/images" | wc -l)" = 74
+check "the translations beside the program" test "$(cd "$source/translations" && ls ./*.ts | sed 's/ts$/qm/')" = "$(cd "$folder/translations" && ls | sed 's|^|./|')"
 desktop=$prefix/share/applications/corvalen.desktop
 check "desktop entry" grep -qx 'Categories=Game;BoardGame;' "$desktop"
 check "desktop entry starts corvalen with its icon" eval 'grep -qx Exec=corvalen "$desktop" && grep -qx Icon=corvalen "$desktop"'

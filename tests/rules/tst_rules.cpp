@@ -8,6 +8,7 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
+#include "rules/Text.h"
 #include "rules/TypedMove.h"
 
 using namespace corvalen;
@@ -337,6 +338,25 @@ private slots:
         QFETCH(QString, fen);
         QFETCH(bool, dead);
         QCOMPARE(IsDeadPosition(Position(fen)), dead);
+    }
+
+    // A translated sentence may put its arguments in any order.
+    void format_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("text");
+        Row("in order", "game %1 on %2", "game 7 on 2026-03-04");
+        Row("reordered", "%2: Partie %1", "2026-03-04: Partie 7");
+        Row("a placeholder without its argument stays", "%1%1 %3", "77 %3");
+        Row("a percent sign stays", "100% %2%", "100% 2026-03-04%");
+    }
+
+    void format()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, text);
+        QCOMPARE(
+            QString::fromStdString(Format(pattern.toStdString(), { "7", "2026-03-04" })), text);
     }
 };
 
