@@ -396,8 +396,9 @@ void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     if (box.clickedButton() == mail
-        && !QDesktopServices::openUrl(MailtoUrl(
-            code, numberedMove, FromStd(mGame.OpponentEmail()), FromStd(mGame.MailSubjectNote()))))
+        && !QDesktopServices::openUrl(
+            MailUrl(code, FromStd(mGame.MailSubject(numberedMove.toStdString())),
+                FromStd(mGame.OpponentEmail()))))
         ShowMessage(this, QMessageBox::Warning,
             tr("The mail program could not be started.\n\n"
                "Your CHESS-CODE is still on the %1: paste it into an e-mail.")
@@ -407,10 +408,15 @@ void frmChess::ShowSentMessage(const QString &code, const QString &numberedMove)
 QUrl frmChess::MailtoUrl(const QString &code, const QString &numberedMove, const QString &address,
     const QString &subjectNote)
 {
-    const QString subject
-        = (numberedMove.isEmpty() ? QStringLiteral("Chess: my move")
-                                  : QStringLiteral("Chess: my move ") + numberedMove)
-        + subjectNote;
+    return MailUrl(code,
+        (numberedMove.isEmpty() ? QStringLiteral("Chess: my move")
+                                : QStringLiteral("Chess: my move ") + numberedMove)
+            + subjectNote,
+        address);
+}
+
+QUrl frmChess::MailUrl(const QString &code, const QString &subject, const QString &address)
+{
     // Every byte of the address but "@" is encoded: nothing in it can add a header or a
     // recipient.
     return QUrl::fromEncoded("mailto:" + QUrl::toPercentEncoding(address, "@")

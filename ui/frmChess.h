@@ -42,9 +42,11 @@ public:
     bool IsFlipped() const { return mbFlipped; }
 
     // The URL "New E-mail" hands to the desktop: a new message to `address` (none unless it is
-    // one plain address) whose subject names the move sent ("Chess: my move 14... Nf6", or
-    // "Chess: my move" when it is not known) followed by `subjectNote`, and whose body is the
-    // code line followed by a blank line, nothing else.
+    // one plain address) with `subject`, and whose body is the code line followed by a blank
+    // line, nothing else.
+    static QUrl MailUrl(const QString &code, const QString &subject, const QString &address);
+    // The same with the English subject that names the move sent ("Chess: my move 14... Nf6", or
+    // "Chess: my move" when it is not known) followed by `subjectNote`.
     static QUrl MailtoUrl(const QString &code, const QString &numberedMove,
         const QString &address = QString(), const QString &subjectNote = QString());
 
