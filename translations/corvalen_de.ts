@@ -330,37 +330,704 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
 </context>
 <context>
+    <name>corvalen::BoardCell</name>
+    <message>
+        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <source>%1, white pawn</source>
+        <translation>%1, weißer Bauer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white rook</source>
+        <translation>%1, weißer Turm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white knight</source>
+        <translation>%1, weißer Springer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white bishop</source>
+        <translation>%1, weißer Läufer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white queen</source>
+        <translation>%1, weiße Dame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white king</source>
+        <translation>%1, weißer König</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, black pawn</source>
+        <translation>%1, schwarzer Bauer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black rook</source>
+        <translation>%1, schwarzer Turm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black knight</source>
+        <translation>%1, schwarzer Springer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black bishop</source>
+        <translation>%1, schwarzer Läufer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black queen</source>
+        <translation>%1, schwarze Dame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black king</source>
+        <translation>%1, schwarzer König</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, empty</source>
+        <translation>%1, leer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, in check</source>
+        <translation>%1, im Schach</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, last move</source>
+        <translation>%1, letzter Zug</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::GameTableModel</name>
+    <message>
+        <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 day</source>
+        <translation>vor 1 Tag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 days</source>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yours</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Theirs</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last move</source>
+        <translation>Letzter Zug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turn</source>
+        <translation>Am Zug</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Since</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::PieceImages</name>
+    <message>
+        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <source>pawn</source>
+        <translation>Bauer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rook</source>
+        <translation>Turm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>knight</source>
+        <translation>Springer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bishop</source>
+        <translation>Läufer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>king</source>
+        <translation>König</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmAbout</name>
+    <message>
+        <location filename="../about/frmAbout.cpp" line="+61"/>
+        <source>Chess</source>
+        <translation>Schach</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>About Chess</source>
+        <translation>Über Schach</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminfo...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
+        <translation>Schach per E-Mail für zwei Spieler, ein Zug pro Start. Kopieren Sie den Code Ihres Gegners, ziehen Sie einmal und senden Sie den neuen Code zurück.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Corvalen documentation</source>
+        <translation>Corvalen-Handbuch (englisch)</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmBoardCode</name>
+    <message>
+        <location filename="../ui/frmBoardCode.cpp" line="+15"/>
+        <source>Windows Clipboard</source>
+        <translation>Windows-Zwischenablage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neue Partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the Chess Code</source>
+        <translation>Schachcode kopieren</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Unable to find the CHESS-CODE in the %1.
+
+Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
+        <translation>Kein CHESS-CODE in der %1 gefunden.
+
+Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmChess</name>
+    <message>
+        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/main.cpp" line="+14"/>
+        <source>Chess</source>
+        <translation>Schach</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+184"/>
+        <source>In Check</source>
+        <translation>Schach</translation>
+    </message>
+    <message>
+        <location line="-183"/>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Zug zurück</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Send Move</source>
+        <translation>Zug &amp;senden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Game...</source>
+        <translation>&amp;Partie...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neue Partie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About...</source>
+        <translation>&amp;Info...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Type a move</source>
+        <translation>Zugeingabe</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
+
+Please copy the whole CHESS-CODE from the e-mail again.</source>
+        <translation>Der CHESS-CODE in der Zwischenablage ist unvollständig oder beschädigt.
+
+Bitte kopieren Sie den ganzen CHESS-CODE erneut aus der E-Mail.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Mate</source>
+        <translation>Matt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stalemate</source>
+        <translation>Patt</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>BLACK to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>SCHWARZ am Zug.
+Ziehen Sie Ihren Zug mit der Maus.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WHITE to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>WEISS am Zug.
+Ziehen Sie Ihren Zug mit der Maus.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Your CHESS-CODE has been copied to the %1.
+
+Now PASTE this CHESS-CODE into an email message and send it.</source>
+        <translation>Ihr CHESS-CODE wurde in die %1 kopiert.
+
+FÜGEN Sie diesen CHESS-CODE jetzt in eine E-Mail EIN und senden Sie sie ab.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New &amp;E-mail</source>
+        <translation>Neue &amp;E-Mail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New E-mail</source>
+        <translation>Neue E-Mail</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The mail program could not be started.
+
+Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
+        <translation>Das E-Mail-Programm konnte nicht gestartet werden.
+
+Ihr CHESS-CODE ist noch in der %1: Fügen Sie ihn in eine E-Mail ein.</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>&amp;Start a New Game</source>
+        <translation>Neue Partie &amp;beginnen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start a New Game</source>
+        <translation>Neue Partie beginnen</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>The picture file &quot;%1&quot; is missing or cannot be read.
+
+It was looked for in the folder:
+%2
+
+A plain square is shown in its place.</source>
+        <translation>Die Bilddatei „%1“ fehlt oder kann nicht gelesen werden.
+
+Sie wurde in diesem Ordner gesucht:
+%2
+
+An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmGame</name>
+    <message>
+        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <source>Copy &amp;FEN</source>
+        <translation>&amp;FEN kopieren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Resign...</source>
+        <translation>&amp;Aufgeben...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent Resi&amp;gned...</source>
+        <translation>Gegner &amp;hat aufgegeben...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dr&amp;aw Agreed...</source>
+        <translation>&amp;Remis vereinbart...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;eopen Game</source>
+        <translation>Partie &amp;wieder öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Claim Draw...</source>
+        <translation>Remis &amp;beanspruchen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>De&amp;lete Game...</source>
+        <translation>Partie &amp;löschen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep a record of my games on this computer</source>
+        <translation>&amp;Meine Partien auf diesem Computer aufzeichnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete Record...</source>
+        <translation>A&amp;ufzeichnung löschen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the board from the &amp;side to move</source>
+        <translation>Brett aus &amp;Sicht der Seite am Zug zeigen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save &amp;PGN...</source>
+        <translation>&amp;PGN speichern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;opy PGN</source>
+        <translation>PGN k&amp;opieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+358"/>
+        <location line="+75"/>
+        <location line="+10"/>
+        <location line="+23"/>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <location line="-453"/>
+        <source>Moves of the game</source>
+        <translation>Züge der Partie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Games</source>
+        <translation>Partien</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Mo&amp;ves</source>
+        <translation>&amp;Züge</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replay board</source>
+        <translation>Nachspielbrett</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponen&amp;t</source>
+        <translation>&amp;Gegner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent&apos;s e-&amp;mail</source>
+        <translation>&amp;E-Mail des Gegners</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Notes (only you see them)</source>
+        <translation>&amp;Notizen (nur Sie sehen sie)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Your name</source>
+        <translation>&amp;Ihr Name</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
+        <translation>Zurzeit wird keine Partie aufgezeichnet. Die bisher aufgezeichneten Partien liegen in der Datei %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Corvalen then shows the move your opponent made, checks that each code follows from the one you sent and keeps every game for PGN, in the file %1.</source>
+        <translation>Corvalen zeigt dann den Zug Ihres Gegners, prüft, ob jeder Code aus dem von Ihnen gesendeten folgt, und bewahrt jede Partie für PGN auf, in der Datei %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Game started %1. Copy PGN puts the game on the Clipboard in place of the CHESS-CODE.</source>
+        <translation>Partie begonnen am %1. PGN kopieren legt die Partie anstelle des CHESS-CODE in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No recorded game belongs to this position.</source>
+        <translation>Zu dieser Stellung gehört keine aufgezeichnete Partie.</translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>not one plain address</source>
+        <translation>keine einzelne, einfache Adresse</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the game started %1</source>
+        <translation>die Partie vom %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2</source>
+        <translation>die Partie gegen %1 vom %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the game started %1 (%2)</source>
+        <translation>die Partie vom %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2 (%3)</source>
+        <translation>die Partie gegen %1 vom %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Resign %1?</source>
+        <translation>%1 aufgeben?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Resign</source>
+        <translation>Aufgeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your opponent resigned %1?</source>
+        <translation>Ihr Gegner hat %1 aufgegeben?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Opponent Resigned</source>
+        <translation>Gegner hat aufgegeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You and your opponent agreed a draw in %1?</source>
+        <translation>Haben Sie und Ihr Gegner für %1 Remis vereinbart?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Draw Agreed</source>
+        <translation>Remis vereinbart</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Claim a draw by threefold repetition in %1?</source>
+        <translation>Für %1 Remis durch dreifache Wiederholung beanspruchen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
+        <translation>Für %1 Remis wegen 50 Zügen ohne Schlagen oder Bauernzug beanspruchen?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Claim Draw</source>
+        <translation>Remis beanspruchen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete %1?
+
+Its moves and notes are removed; your other games stay as they are.</source>
+        <translation>%1 löschen?
+
+Die Züge und Notizen dieser Partie werden entfernt; Ihre anderen Partien bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete Game</source>
+        <translation>Partie löschen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Delete the record of all your games in %1?
+
+This cannot be undone.</source>
+        <translation>Die Aufzeichnung aller Ihrer Partien in %1 löschen?
+
+Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save PGN</source>
+        <translation>PGN speichern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PGN files (*.pgn);;All files (*)</source>
+        <translation>PGN-Dateien (*.pgn);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The PGN could not be saved in %1:
+%2</source>
+        <translation>Die PGN konnte nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
+        <translation>Die PGN für %1 liegt anstelle des CHESS-CODE in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>FEN of the start copied to the clipboard: %1</source>
+        <translation>FEN der Ausgangsstellung in die Zwischenablage kopiert: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FEN after %1 copied to the clipboard: %2</source>
+        <translation>FEN nach %1 in die Zwischenablage kopiert: %2</translation>
+    </message>
+</context>
+<context>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
         <source>Select the piece you would like:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte Figur wählen:</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>Change Pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauernumwandlung</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Figuren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pfeiltasten oder R, N, B und Q (Turm, Springer, Läufer, Dame) wählen eine Figur; Enter übernimmt sie.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>, gewählt</translation>
     </message>
 </context>
 </TS>

@@ -330,37 +330,704 @@ Este turno continúa sin el registro.</translation>
     </message>
 </context>
 <context>
+    <name>corvalen::BoardCell</name>
+    <message>
+        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <source>%1, white pawn</source>
+        <translation>%1, peón blanco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white rook</source>
+        <translation>%1, torre blanca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white knight</source>
+        <translation>%1, caballo blanco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white bishop</source>
+        <translation>%1, alfil blanco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white queen</source>
+        <translation>%1, dama blanca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white king</source>
+        <translation>%1, rey blanco</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, black pawn</source>
+        <translation>%1, peón negro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black rook</source>
+        <translation>%1, torre negra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black knight</source>
+        <translation>%1, caballo negro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black bishop</source>
+        <translation>%1, alfil negro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black queen</source>
+        <translation>%1, dama negra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black king</source>
+        <translation>%1, rey negro</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, empty</source>
+        <translation>%1, vacía</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, in check</source>
+        <translation>%1, en jaque</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, last move</source>
+        <translation>%1, última jugada</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::GameTableModel</name>
+    <message>
+        <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 day</source>
+        <translation>hace 1 día</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 days</source>
+        <translation>hace %1 días</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Black</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yours</source>
+        <translation>Usted</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Theirs</source>
+        <translation>Adversario</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Opponent</source>
+        <translation>Adversario</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You</source>
+        <translation>Usted</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last move</source>
+        <translation>Última jugada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turn</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Since</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::PieceImages</name>
+    <message>
+        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <source>pawn</source>
+        <translation>peón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rook</source>
+        <translation>torre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>knight</source>
+        <translation>caballo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bishop</source>
+        <translation>alfil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>queen</source>
+        <translation>dama</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>king</source>
+        <translation>rey</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmAbout</name>
+    <message>
+        <location filename="../about/frmAbout.cpp" line="+61"/>
+        <source>Chess</source>
+        <translation>Ajedrez</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>About Chess</source>
+        <translation>Acerca de Ajedrez</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Sistema...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
+        <translation>Ajedrez por correo para dos jugadores, un turno por ejecución. Copie el código de su adversario, haga una jugada y devuelva el nuevo código.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Corvalen documentation</source>
+        <translation>Guía de Corvalen (en inglés)</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmBoardCode</name>
+    <message>
+        <location filename="../ui/frmBoardCode.cpp" line="+15"/>
+        <source>Windows Clipboard</source>
+        <translation>portapapeles de Windows</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipboard</source>
+        <translation>portapapeles</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva part.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the Chess Code</source>
+        <translation>Copie el código de ajedrez</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Unable to find the CHESS-CODE in the %1.
+
+Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
+        <translation>No se encuentra el CHESS-CODE en el %1.
+
+COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmChess</name>
+    <message>
+        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/main.cpp" line="+14"/>
+        <source>Chess</source>
+        <translation>Ajedrez</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+184"/>
+        <source>In Check</source>
+        <translation>Jaque</translation>
+    </message>
+    <message>
+        <location line="-183"/>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Send Move</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Game...</source>
+        <translation>&amp;Partida...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva part.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Type a move</source>
+        <translation>Su jugada</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
+
+Please copy the whole CHESS-CODE from the e-mail again.</source>
+        <translation>El CHESS-CODE del portapapeles está incompleto o dañado.
+
+Copie de nuevo el CHESS-CODE completo del correo electrónico.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Mate</source>
+        <translation>Mate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stalemate</source>
+        <translation>Ahogado</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>BLACK to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>Juegan las NEGRAS.
+Arrastre una pieza con el ratón para jugar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WHITE to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>Juegan las BLANCAS.
+Arrastre una pieza con el ratón para jugar.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Your CHESS-CODE has been copied to the %1.
+
+Now PASTE this CHESS-CODE into an email message and send it.</source>
+        <translation>Su CHESS-CODE se ha copiado en el %1.
+
+Ahora PEGUE este CHESS-CODE en un mensaje de correo electrónico y envíelo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New &amp;E-mail</source>
+        <translation>Nuevo &amp;correo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New E-mail</source>
+        <translation>Nuevo correo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The mail program could not be started.
+
+Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
+        <translation>No se pudo iniciar el programa de correo.
+
+Su CHESS-CODE sigue en el %1: péguelo en un correo electrónico.</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>&amp;Start a New Game</source>
+        <translation>&amp;Empezar una partida nueva</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start a New Game</source>
+        <translation>Empezar una partida nueva</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>The picture file &quot;%1&quot; is missing or cannot be read.
+
+It was looked for in the folder:
+%2
+
+A plain square is shown in its place.</source>
+        <translation>El archivo de imagen «%1» falta o no se puede leer.
+
+Se buscó en la carpeta:
+%2
+
+En su lugar se muestra una casilla vacía.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmGame</name>
+    <message>
+        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <source>Copy &amp;FEN</source>
+        <translation>Copiar &amp;FEN</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Resign...</source>
+        <translation>&amp;Abandonar...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent Resi&amp;gned...</source>
+        <translation>&amp;El adversario abandonó...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dr&amp;aw Agreed...</source>
+        <translation>&amp;Tablas acordadas...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;eopen Game</source>
+        <translation>Reabr&amp;ir partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Claim Draw...</source>
+        <translation>Rec&amp;lamar tablas...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>De&amp;lete Game...</source>
+        <translation>Borrar &amp;partida...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep a record of my games on this computer</source>
+        <translation>Guardar un &amp;registro de mis partidas en este equipo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete Record...</source>
+        <translation>&amp;Borrar registro...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the board from the &amp;side to move</source>
+        <translation>&amp;Mostrar el tablero desde el bando que juega</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save &amp;PGN...</source>
+        <translation>&amp;Guardar PGN...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;opy PGN</source>
+        <translation>C&amp;opiar PGN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+358"/>
+        <location line="+75"/>
+        <location line="+10"/>
+        <location line="+23"/>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <location line="-453"/>
+        <source>Moves of the game</source>
+        <translation>Jugadas de la partida</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Mo&amp;ves</source>
+        <translation>&amp;Jugadas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replay board</source>
+        <translation>Tablero de repaso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponen&amp;t</source>
+        <translation>A&amp;dversario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent&apos;s e-&amp;mail</source>
+        <translation>&amp;Correo del adversario</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Notes (only you see them)</source>
+        <translation>&amp;Notas (solo usted las ve)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Your name</source>
+        <translation>&amp;Su nombre</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
+        <translation>Ahora no se registra ninguna partida. Las partidas registradas hasta ahora se guardan en el archivo %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Corvalen then shows the move your opponent made, checks that each code follows from the one you sent and keeps every game for PGN, in the file %1.</source>
+        <translation>Corvalen muestra entonces la jugada de su adversario, comprueba que cada código se deriva del que usted envió y guarda cada partida para PGN, en el archivo %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Game started %1. Copy PGN puts the game on the Clipboard in place of the CHESS-CODE.</source>
+        <translation>Partida empezada el %1. Copiar PGN pone la partida en el portapapeles en lugar del CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No recorded game belongs to this position.</source>
+        <translation>Ninguna partida registrada corresponde a esta posición.</translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>not one plain address</source>
+        <translation>no es una única dirección simple</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the game started %1</source>
+        <translation>la partida empezada el %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2</source>
+        <translation>la partida contra %1 empezada el %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the game started %1 (%2)</source>
+        <translation>la partida empezada el %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2 (%3)</source>
+        <translation>la partida contra %1 empezada el %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Resign %1?</source>
+        <translation>¿Abandonar %1?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Resign</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your opponent resigned %1?</source>
+        <translation>¿Su adversario abandonó %1?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Opponent Resigned</source>
+        <translation>El adversario abandonó</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You and your opponent agreed a draw in %1?</source>
+        <translation>¿Usted y su adversario acordaron tablas en %1?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Draw Agreed</source>
+        <translation>Tablas acordadas</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Claim a draw by threefold repetition in %1?</source>
+        <translation>¿Reclamar tablas por triple repetición en %1?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
+        <translation>¿Reclamar tablas por 50 jugadas sin captura ni movimiento de peón en %1?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Claim Draw</source>
+        <translation>Reclamar tablas</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete %1?
+
+Its moves and notes are removed; your other games stay as they are.</source>
+        <translation>¿Borrar %1?
+
+Se eliminan las jugadas y notas de esa partida; sus demás partidas no cambian.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete Game</source>
+        <translation>Borrar partida</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Delete the record of all your games in %1?
+
+This cannot be undone.</source>
+        <translation>¿Borrar el registro de todas sus partidas en %1?
+
+Esto no se puede deshacer.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save PGN</source>
+        <translation>Guardar PGN</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PGN files (*.pgn);;All files (*)</source>
+        <translation>Archivos PGN (*.pgn);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The PGN could not be saved in %1:
+%2</source>
+        <translation>No se pudo guardar el PGN en %1:
+%2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
+        <translation>El PGN de %1 está en el portapapeles en lugar del CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>FEN of the start copied to the clipboard: %1</source>
+        <translation>FEN de la posición inicial copiada al portapapeles: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FEN after %1 copied to the clipboard: %2</source>
+        <translation>FEN tras %1 copiada al portapapeles: %2</translation>
+    </message>
+</context>
+<context>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
         <source>Select the piece you would like:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la pieza que desea:</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>Change Pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Coronación del peón</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Piezas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas o R, N, B y Q (torre, caballo, alfil, dama) eligen una pieza; Intro la confirma.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>, opción elegida</translation>
     </message>
 </context>
 </TS>

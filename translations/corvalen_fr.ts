@@ -330,37 +330,704 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
 </context>
 <context>
+    <name>corvalen::BoardCell</name>
+    <message>
+        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <source>%1, white pawn</source>
+        <translation>%1, pion blanc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white rook</source>
+        <translation>%1, tour blanche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white knight</source>
+        <translation>%1, cavalier blanc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white bishop</source>
+        <translation>%1, fou blanc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white queen</source>
+        <translation>%1, dame blanche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white king</source>
+        <translation>%1, roi blanc</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, black pawn</source>
+        <translation>%1, pion noir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black rook</source>
+        <translation>%1, tour noire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black knight</source>
+        <translation>%1, cavalier noir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black bishop</source>
+        <translation>%1, fou noir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black queen</source>
+        <translation>%1, dame noire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black king</source>
+        <translation>%1, roi noir</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, empty</source>
+        <translation>%1, vide</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, in check</source>
+        <translation>%1, en échec</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, last move</source>
+        <translation>%1, dernier coup</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::GameTableModel</name>
+    <message>
+        <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>White</source>
+        <translation>Blancs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Black</source>
+        <translation>Noirs</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yours</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Theirs</source>
+        <translation>Adversaire</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Opponent</source>
+        <translation>Adversaire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last move</source>
+        <translation>Dernier coup</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turn</source>
+        <translation>Trait</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Since</source>
+        <translation>Depuis</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::PieceImages</name>
+    <message>
+        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <source>pawn</source>
+        <translation>pion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rook</source>
+        <translation>tour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>knight</source>
+        <translation>cavalier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bishop</source>
+        <translation>fou</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>queen</source>
+        <translation>dame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>king</source>
+        <translation>roi</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmAbout</name>
+    <message>
+        <location filename="../about/frmAbout.cpp" line="+61"/>
+        <source>Chess</source>
+        <translation>Échecs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>About Chess</source>
+        <translation>À propos d&apos;Échecs</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Système...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
+        <translation>Échecs par e-mail à deux joueurs, un tour par lancement. Copiez le code de votre adversaire, jouez un coup et renvoyez le nouveau code.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Corvalen documentation</source>
+        <translation>Guide de Corvalen (en anglais)</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmBoardCode</name>
+    <message>
+        <location filename="../ui/frmBoardCode.cpp" line="+15"/>
+        <source>Windows Clipboard</source>
+        <translation>presse-papiers Windows</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipboard</source>
+        <translation>presse-papiers</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouv. partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the Chess Code</source>
+        <translation>Copiez le code d&apos;échecs</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Unable to find the CHESS-CODE in the %1.
+
+Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
+        <translation>CHESS-CODE introuvable dans le %1.
+
+Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmChess</name>
+    <message>
+        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/main.cpp" line="+14"/>
+        <source>Chess</source>
+        <translation>Échecs</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+184"/>
+        <source>In Check</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <location line="-183"/>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Send Move</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Game...</source>
+        <translation>&amp;Partie...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouv. partie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About...</source>
+        <translation>À pr&amp;opos...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Type a move</source>
+        <translation>Votre coup</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
+
+Please copy the whole CHESS-CODE from the e-mail again.</source>
+        <translation>Le CHESS-CODE du presse-papiers est incomplet ou endommagé.
+
+Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Mate</source>
+        <translation>Mat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stalemate</source>
+        <translation>Pat</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>BLACK to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>Trait aux NOIRS.
+Glissez une pièce avec la souris pour jouer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WHITE to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>Trait aux BLANCS.
+Glissez une pièce avec la souris pour jouer.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Your CHESS-CODE has been copied to the %1.
+
+Now PASTE this CHESS-CODE into an email message and send it.</source>
+        <translation>Votre CHESS-CODE a été copié dans le %1.
+
+COLLEZ maintenant ce CHESS-CODE dans un e-mail et envoyez-le.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New &amp;E-mail</source>
+        <translation>Nouvel &amp;e-mail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New E-mail</source>
+        <translation>Nouvel e-mail</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The mail program could not be started.
+
+Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
+        <translation>Le programme de messagerie n&apos;a pas pu être lancé.
+
+Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>&amp;Start a New Game</source>
+        <translation>&amp;Commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start a New Game</source>
+        <translation>Commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>The picture file &quot;%1&quot; is missing or cannot be read.
+
+It was looked for in the folder:
+%2
+
+A plain square is shown in its place.</source>
+        <translation>Le fichier d&apos;image «&#xa0;%1&#xa0;» est manquant ou illisible.
+
+Il a été cherché dans le dossier&#xa0;:
+%2
+
+Une case vide est affichée à sa place.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmGame</name>
+    <message>
+        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <source>Copy &amp;FEN</source>
+        <translation>Copier la &amp;FEN</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Resign...</source>
+        <translation>A&amp;bandonner...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent Resi&amp;gned...</source>
+        <translation>L&apos;adversaire a aban&amp;donné...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dr&amp;aw Agreed...</source>
+        <translation>Nu&amp;lle convenue...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;eopen Game</source>
+        <translation>Ro&amp;uvrir la partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Claim Draw...</source>
+        <translation>Récla&amp;mer la nulle...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>De&amp;lete Game...</source>
+        <translation>&amp;Supprimer la partie...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep a record of my games on this computer</source>
+        <translation>&amp;Tenir un registre de mes parties sur cet ordinateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete Record...</source>
+        <translation>Supprimer le &amp;registre...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the board from the &amp;side to move</source>
+        <translation>Afficher l&apos;échiquier du côté qui a le tra&amp;it</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save &amp;PGN...</source>
+        <translation>Enregistrer le &amp;PGN...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;opy PGN</source>
+        <translation>C&amp;opier le PGN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+358"/>
+        <location line="+75"/>
+        <location line="+10"/>
+        <location line="+23"/>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <location line="-453"/>
+        <source>Moves of the game</source>
+        <translation>Coups de la partie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Mo&amp;ves</source>
+        <translation>&amp;Coups</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replay board</source>
+        <translation>Échiquier de relecture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponen&amp;t</source>
+        <translation>&amp;Adversaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent&apos;s e-&amp;mail</source>
+        <translation>&amp;E-mail de l&apos;adversaire</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Notes (only you see them)</source>
+        <translation>&amp;Notes (vous seul les voyez)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Your name</source>
+        <translation>&amp;Votre nom</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
+        <translation>Aucune partie n&apos;est enregistrée pour l&apos;instant. Les parties déjà enregistrées sont conservées dans le fichier %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Corvalen then shows the move your opponent made, checks that each code follows from the one you sent and keeps every game for PGN, in the file %1.</source>
+        <translation>Corvalen montre alors le coup joué par votre adversaire, vérifie que chaque code découle de celui que vous avez envoyé et conserve chaque partie pour le PGN, dans le fichier %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Game started %1. Copy PGN puts the game on the Clipboard in place of the CHESS-CODE.</source>
+        <translation>Partie commencée le %1. Copier le PGN place la partie dans le presse-papiers à la place du CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No recorded game belongs to this position.</source>
+        <translation>Aucune partie enregistrée ne correspond à cette position.</translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>not one plain address</source>
+        <translation>une seule adresse simple attendue</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the game started %1</source>
+        <translation>la partie commencée le %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2</source>
+        <translation>la partie contre %1 commencée le %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the game started %1 (%2)</source>
+        <translation>la partie commencée le %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2 (%3)</source>
+        <translation>la partie contre %1 commencée le %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Resign %1?</source>
+        <translation>Abandonner %1&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Resign</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your opponent resigned %1?</source>
+        <translation>Votre adversaire a abandonné %1&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Opponent Resigned</source>
+        <translation>L&apos;adversaire a abandonné</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You and your opponent agreed a draw in %1?</source>
+        <translation>Vous et votre adversaire avez convenu de la nulle dans %1&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Draw Agreed</source>
+        <translation>Nulle convenue</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Claim a draw by threefold repetition in %1?</source>
+        <translation>Réclamer la nulle par triple répétition dans %1&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
+        <translation>Réclamer la nulle pour 50 coups sans prise ni coup de pion dans %1&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Claim Draw</source>
+        <translation>Réclamer la nulle</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete %1?
+
+Its moves and notes are removed; your other games stay as they are.</source>
+        <translation>Supprimer %1&#xa0;?
+
+Ses coups et ses notes sont effacés&#xa0;; vos autres parties restent inchangées.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete Game</source>
+        <translation>Supprimer la partie</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Delete the record of all your games in %1?
+
+This cannot be undone.</source>
+        <translation>Supprimer le registre de toutes vos parties dans %1&#xa0;?
+
+Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save PGN</source>
+        <translation>Enregistrer le PGN</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PGN files (*.pgn);;All files (*)</source>
+        <translation>Fichiers PGN (*.pgn);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The PGN could not be saved in %1:
+%2</source>
+        <translation>Le PGN n&apos;a pas pu être enregistré dans %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
+        <translation>Le PGN de %1 est dans le presse-papiers à la place du CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>FEN of the start copied to the clipboard: %1</source>
+        <translation>FEN de la position de départ copiée dans le presse-papiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FEN after %1 copied to the clipboard: %2</source>
+        <translation>FEN après %1 copiée dans le presse-papiers&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
         <source>Select the piece you would like:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la pièce voulue&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>Change Pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Promotion du pion</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches ou R, N, B et Q (tour, cavalier, fou, dame) choisissent une pièce&#xa0;; Entrée la valide.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>, choix actuel</translation>
     </message>
 </context>
 </TS>

@@ -330,37 +330,704 @@ Questo turno prosegue senza il registro.</translation>
     </message>
 </context>
 <context>
+    <name>corvalen::BoardCell</name>
+    <message>
+        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <source>%1, white pawn</source>
+        <translation>%1, pedone bianco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white rook</source>
+        <translation>%1, torre bianca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white knight</source>
+        <translation>%1, cavallo bianco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white bishop</source>
+        <translation>%1, alfiere bianco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white queen</source>
+        <translation>%1, donna bianca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white king</source>
+        <translation>%1, re bianco</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, black pawn</source>
+        <translation>%1, pedone nero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black rook</source>
+        <translation>%1, torre nera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black knight</source>
+        <translation>%1, cavallo nero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black bishop</source>
+        <translation>%1, alfiere nero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black queen</source>
+        <translation>%1, donna nera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black king</source>
+        <translation>%1, re nero</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, empty</source>
+        <translation>%1, vuota</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, in check</source>
+        <translation>%1, sotto scacco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, last move</source>
+        <translation>%1, ultima mossa</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::GameTableModel</name>
+    <message>
+        <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yours</source>
+        <translation>Tu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Theirs</source>
+        <translation>Avversario</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Opponent</source>
+        <translation>Avversario</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You</source>
+        <translation>Tu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last move</source>
+        <translation>Ultima mossa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turn</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Since</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::PieceImages</name>
+    <message>
+        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <source>pawn</source>
+        <translation>pedone</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rook</source>
+        <translation>torre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>knight</source>
+        <translation>cavallo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bishop</source>
+        <translation>alfiere</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>queen</source>
+        <translation>donna</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>king</source>
+        <translation>re</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmAbout</name>
+    <message>
+        <location filename="../about/frmAbout.cpp" line="+61"/>
+        <source>Chess</source>
+        <translation>Scacchi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Le informazioni di sistema non sono al momento disponibili</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>About Chess</source>
+        <translation>Informazioni su Scacchi</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;System Info...</source>
+        <translation>Info &amp;sistema...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
+        <translation>Scacchi via e-mail per due giocatori, un turno per avvio. Copia il codice dell&apos;avversario, fai una mossa e rispedisci il nuovo codice.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Corvalen documentation</source>
+        <translation>Guida di Corvalen (in inglese)</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmBoardCode</name>
+    <message>
+        <location filename="../ui/frmBoardCode.cpp" line="+15"/>
+        <source>Windows Clipboard</source>
+        <translation>Appunti di Windows</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipboard</source>
+        <translation>Appunti</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova part.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the Chess Code</source>
+        <translation>Copia il codice degli scacchi</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Unable to find the CHESS-CODE in the %1.
+
+Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
+        <translation>CHESS-CODE non trovato negli %1.
+
+COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmChess</name>
+    <message>
+        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/main.cpp" line="+14"/>
+        <source>Chess</source>
+        <translation>Scacchi</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+184"/>
+        <source>In Check</source>
+        <translation>Scacco</translation>
+    </message>
+    <message>
+        <location line="-183"/>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Send Move</source>
+        <translation>&amp;Invia mossa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Game...</source>
+        <translation>&amp;Partita...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova part.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About...</source>
+        <translation>In&amp;fo...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Type a move</source>
+        <translation>Scrivi mossa</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
+
+Please copy the whole CHESS-CODE from the e-mail again.</source>
+        <translation>Il CHESS-CODE negli Appunti è incompleto o danneggiato.
+
+Copia di nuovo l&apos;intero CHESS-CODE dall&apos;e-mail.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Mate</source>
+        <translation>Matto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stalemate</source>
+        <translation>Stallo</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>BLACK to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>Muove il NERO.
+Trascina un pezzo con il mouse per muovere.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WHITE to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>Muove il BIANCO.
+Trascina un pezzo con il mouse per muovere.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Your CHESS-CODE has been copied to the %1.
+
+Now PASTE this CHESS-CODE into an email message and send it.</source>
+        <translation>Il tuo CHESS-CODE è stato copiato negli %1.
+
+Ora INCOLLA questo CHESS-CODE in un messaggio e-mail e invialo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New &amp;E-mail</source>
+        <translation>Nuova &amp;e-mail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New E-mail</source>
+        <translation>Nuova e-mail</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The mail program could not be started.
+
+Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
+        <translation>Impossibile avviare il programma di posta.
+
+Il tuo CHESS-CODE è ancora negli %1: incollalo in un&apos;e-mail.</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>&amp;Start a New Game</source>
+        <translation>&amp;Inizia una nuova partita</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start a New Game</source>
+        <translation>Inizia una nuova partita</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>The picture file &quot;%1&quot; is missing or cannot be read.
+
+It was looked for in the folder:
+%2
+
+A plain square is shown in its place.</source>
+        <translation>Il file immagine «%1» manca o non è leggibile.
+
+È stato cercato nella cartella:
+%2
+
+Al suo posto viene mostrata una casa vuota.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmGame</name>
+    <message>
+        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <source>Copy &amp;FEN</source>
+        <translation>Copia &amp;FEN</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Resign...</source>
+        <translation>&amp;Abbandona...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent Resi&amp;gned...</source>
+        <translation>L&apos;avversario ha a&amp;bbandonato...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dr&amp;aw Agreed...</source>
+        <translation>&amp;Patta concordata...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;eopen Game</source>
+        <translation>&amp;Riapri partita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Claim Draw...</source>
+        <translation>Ric&amp;hiedi la patta...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>De&amp;lete Game...</source>
+        <translation>&amp;Elimina partita...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep a record of my games on this computer</source>
+        <translation>&amp;Tieni un registro delle mie partite su questo computer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete Record...</source>
+        <translation>Elimina re&amp;gistro...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the board from the &amp;side to move</source>
+        <translation>Mostra la s&amp;cacchiera dal lato di chi deve muovere</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save &amp;PGN...</source>
+        <translation>&amp;Salva PGN...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;opy PGN</source>
+        <translation>C&amp;opia PGN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+358"/>
+        <location line="+75"/>
+        <location line="+10"/>
+        <location line="+23"/>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <location line="-453"/>
+        <source>Moves of the game</source>
+        <translation>Mosse della partita</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Games</source>
+        <translation>Partite</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Mo&amp;ves</source>
+        <translation>&amp;Mosse</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replay board</source>
+        <translation>Scacchiera di revisione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponen&amp;t</source>
+        <translation>A&amp;vversario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent&apos;s e-&amp;mail</source>
+        <translation>E-mai&amp;l dell&apos;avversario</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Notes (only you see them)</source>
+        <translation>&amp;Note (le vedi solo tu)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Your name</source>
+        <translation>&amp;Il tuo nome</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
+        <translation>Ora non viene registrata nessuna partita. Le partite registrate finora sono conservate nel file %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Corvalen then shows the move your opponent made, checks that each code follows from the one you sent and keeps every game for PGN, in the file %1.</source>
+        <translation>Corvalen mostra allora la mossa dell&apos;avversario, controlla che ogni codice derivi da quello che hai inviato e conserva ogni partita per il PGN, nel file %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Game started %1. Copy PGN puts the game on the Clipboard in place of the CHESS-CODE.</source>
+        <translation>Partita iniziata il %1. Copia PGN mette la partita negli Appunti al posto del CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No recorded game belongs to this position.</source>
+        <translation>Nessuna partita registrata corrisponde a questa posizione.</translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>not one plain address</source>
+        <translation>non è un unico indirizzo semplice</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the game started %1</source>
+        <translation>la partita iniziata il %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2</source>
+        <translation>la partita contro %1 iniziata il %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the game started %1 (%2)</source>
+        <translation>la partita iniziata il %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2 (%3)</source>
+        <translation>la partita contro %1 iniziata il %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Resign %1?</source>
+        <translation>Abbandonare %1?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Resign</source>
+        <translation>Abbandona</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your opponent resigned %1?</source>
+        <translation>L&apos;avversario ha abbandonato %1?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Opponent Resigned</source>
+        <translation>L&apos;avversario ha abbandonato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You and your opponent agreed a draw in %1?</source>
+        <translation>Tu e l&apos;avversario avete concordato la patta per %1?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Draw Agreed</source>
+        <translation>Patta concordata</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Claim a draw by threefold repetition in %1?</source>
+        <translation>Per %1, richiedere la patta per triplice ripetizione?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
+        <translation>Per %1, richiedere la patta per 50 mosse senza catture né mosse di pedone?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Claim Draw</source>
+        <translation>Richiedi la patta</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete %1?
+
+Its moves and notes are removed; your other games stay as they are.</source>
+        <translation>Eliminare %1?
+
+Le sue mosse e note vengono rimosse; le tue altre partite restano come sono.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete Game</source>
+        <translation>Elimina partita</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Delete the record of all your games in %1?
+
+This cannot be undone.</source>
+        <translation>Eliminare il registro di tutte le tue partite in %1?
+
+L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save PGN</source>
+        <translation>Salva PGN</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PGN files (*.pgn);;All files (*)</source>
+        <translation>File PGN (*.pgn);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The PGN could not be saved in %1:
+%2</source>
+        <translation>Impossibile salvare il PGN in %1:
+%2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
+        <translation>Il PGN per %1 è negli Appunti al posto del CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>FEN of the start copied to the clipboard: %1</source>
+        <translation>FEN della posizione iniziale copiata negli Appunti: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FEN after %1 copied to the clipboard: %2</source>
+        <translation>FEN dopo %1 copiata negli Appunti: %2</translation>
+    </message>
+</context>
+<context>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
         <source>Select the piece you would like:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il pezzo desiderato:</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>Change Pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Promozione del pedone</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Pezzi</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frecce o R, N, B e Q (torre, cavallo, alfiere, donna) scelgono un pezzo; Invio lo conferma.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>, scelta attuale</translation>
     </message>
 </context>
 </TS>

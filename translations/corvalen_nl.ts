@@ -330,37 +330,704 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
 </context>
 <context>
+    <name>corvalen::BoardCell</name>
+    <message>
+        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <source>%1, white pawn</source>
+        <translation>%1, witte pion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white rook</source>
+        <translation>%1, witte toren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white knight</source>
+        <translation>%1, wit paard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white bishop</source>
+        <translation>%1, witte loper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white queen</source>
+        <translation>%1, witte dame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, white king</source>
+        <translation>%1, witte koning</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, black pawn</source>
+        <translation>%1, zwarte pion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black rook</source>
+        <translation>%1, zwarte toren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black knight</source>
+        <translation>%1, zwart paard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black bishop</source>
+        <translation>%1, zwarte loper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black queen</source>
+        <translation>%1, zwarte dame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, black king</source>
+        <translation>%1, zwarte koning</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1, empty</source>
+        <translation>%1, leeg</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, in check</source>
+        <translation>%1, staat schaak</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, last move</source>
+        <translation>%1, laatste zet</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::GameTableModel</name>
+    <message>
+        <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <source>today</source>
+        <translation>vandaag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 day</source>
+        <translation>1 dag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 days</source>
+        <translation>%1 dagen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yours</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Theirs</source>
+        <translation>Tegenstander</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Opponent</source>
+        <translation>Tegenstander</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last move</source>
+        <translation>Laatste zet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turn</source>
+        <translation>Aan zet</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Since</source>
+        <translation>Sinds</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::PieceImages</name>
+    <message>
+        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <source>pawn</source>
+        <translation>pion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rook</source>
+        <translation>toren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>knight</source>
+        <translation>paard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bishop</source>
+        <translation>loper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>queen</source>
+        <translation>dame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>king</source>
+        <translation>koning</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmAbout</name>
+    <message>
+        <location filename="../about/frmAbout.cpp" line="+61"/>
+        <source>Chess</source>
+        <translation>Schaken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>About Chess</source>
+        <translation>Over Schaken</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeeminfo...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
+        <translation>Schaken per e-mail voor twee spelers, één beurt per start. Kopieer de code van uw tegenstander, doe één zet en mail de nieuwe code terug.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Corvalen documentation</source>
+        <translation>Corvalen-handleiding (Engels)</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmBoardCode</name>
+    <message>
+        <location filename="../ui/frmBoardCode.cpp" line="+15"/>
+        <source>Windows Clipboard</source>
+        <translation>Windows-klembord</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipboard</source>
+        <translation>klembord</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the Chess Code</source>
+        <translation>Kopieer de schaakcode</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Unable to find the CHESS-CODE in the %1.
+
+Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
+        <translation>Geen CHESS-CODE gevonden op het %1.
+
+KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmChess</name>
+    <message>
+        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/main.cpp" line="+14"/>
+        <source>Chess</source>
+        <translation>Schaken</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+184"/>
+        <source>In Check</source>
+        <translation>Schaak</translation>
+    </message>
+    <message>
+        <location line="-183"/>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Zet terug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Send Move</source>
+        <translation>&amp;Verzenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Game...</source>
+        <translation>&amp;Partij...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About...</source>
+        <translation>&amp;Over...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Type a move</source>
+        <translation>Typ een zet</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
+
+Please copy the whole CHESS-CODE from the e-mail again.</source>
+        <translation>De CHESS-CODE op het klembord is onvolledig of beschadigd.
+
+Kopieer de hele CHESS-CODE opnieuw uit de e-mail.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Mate</source>
+        <translation>Mat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stalemate</source>
+        <translation>Pat</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>BLACK to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>ZWART aan zet.
+Sleep een stuk met de muis om te zetten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WHITE to move.
+Use the mouse to drag and drop your move.</source>
+        <translation>WIT aan zet.
+Sleep een stuk met de muis om te zetten.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Your CHESS-CODE has been copied to the %1.
+
+Now PASTE this CHESS-CODE into an email message and send it.</source>
+        <translation>Uw CHESS-CODE is naar het %1 gekopieerd.
+
+PLAK deze CHESS-CODE nu in een e-mailbericht en verstuur het.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>New &amp;E-mail</source>
+        <translation>Nieuwe &amp;e-mail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New E-mail</source>
+        <translation>Nieuwe e-mail</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The mail program could not be started.
+
+Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
+        <translation>Het e-mailprogramma kon niet worden gestart.
+
+Uw CHESS-CODE staat nog op het %1: plak hem in een e-mail.</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>&amp;Start a New Game</source>
+        <translation>&amp;Nieuwe partij beginnen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start a New Game</source>
+        <translation>Nieuwe partij beginnen</translation>
+    </message>
+    <message>
+        <location line="+151"/>
+        <source>The picture file &quot;%1&quot; is missing or cannot be read.
+
+It was looked for in the folder:
+%2
+
+A plain square is shown in its place.</source>
+        <translation>Het afbeeldingsbestand ‘%1’ ontbreekt of kan niet worden gelezen.
+
+Er is gezocht in de map:
+%2
+
+In plaats daarvan wordt een leeg veld getoond.</translation>
+    </message>
+</context>
+<context>
+    <name>corvalen::frmGame</name>
+    <message>
+        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <source>Copy &amp;FEN</source>
+        <translation>&amp;FEN kopiëren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Resign...</source>
+        <translation>Op&amp;geven...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent Resi&amp;gned...</source>
+        <translation>Tegenstander g&amp;af op...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dr&amp;aw Agreed...</source>
+        <translation>&amp;Remise overeengekomen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;eopen Game</source>
+        <translation>Partij &amp;heropenen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Claim Draw...</source>
+        <translation>Remise &amp;claimen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>De&amp;lete Game...</source>
+        <translation>Partij &amp;verwijderen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep a record of my games on this computer</source>
+        <translation>&amp;Mijn partijen op deze computer bijhouden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete Record...</source>
+        <translation>Archief ver&amp;wijderen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the board from the &amp;side to move</source>
+        <translation>Bor&amp;d tonen vanaf de kant die aan zet is</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save &amp;PGN...</source>
+        <translation>&amp;PGN opslaan...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;opy PGN</source>
+        <translation>PGN k&amp;opiëren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+358"/>
+        <location line="+75"/>
+        <location line="+10"/>
+        <location line="+23"/>
+        <source>Game</source>
+        <translation>Partij</translation>
+    </message>
+    <message>
+        <location line="-453"/>
+        <source>Moves of the game</source>
+        <translation>Zetten van de partij</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Games</source>
+        <translation>Partijen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Mo&amp;ves</source>
+        <translation>&amp;Zetten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replay board</source>
+        <translation>Naspeelbord</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponen&amp;t</source>
+        <translation>&amp;Tegenstander</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opponent&apos;s e-&amp;mail</source>
+        <translation>&amp;E-mailadres tegenstander</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Notes (only you see them)</source>
+        <translation>&amp;Notities (alleen u ziet ze)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Your name</source>
+        <translation>&amp;Uw naam</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
+        <translation>Er worden nu geen partijen bijgehouden. De tot nu toe bijgehouden partijen staan in het bestand %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Corvalen then shows the move your opponent made, checks that each code follows from the one you sent and keeps every game for PGN, in the file %1.</source>
+        <translation>Corvalen toont dan de zet van uw tegenstander, controleert of elke code volgt uit de code die u verstuurde en bewaart elke partij voor PGN, in het bestand %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Game started %1. Copy PGN puts the game on the Clipboard in place of the CHESS-CODE.</source>
+        <translation>Partij begonnen op %1. PGN kopiëren zet de partij op het klembord in plaats van de CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No recorded game belongs to this position.</source>
+        <translation>Bij deze stelling hoort geen bijgehouden partij.</translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>not one plain address</source>
+        <translation>geen enkel, eenvoudig adres</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the game started %1</source>
+        <translation>de partij begonnen op %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2</source>
+        <translation>de partij tegen %1 begonnen op %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the game started %1 (%2)</source>
+        <translation>de partij begonnen op %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the game against %1 started %2 (%3)</source>
+        <translation>de partij tegen %1 begonnen op %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Resign %1?</source>
+        <translation>%1 opgeven?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Resign</source>
+        <translation>Opgeven</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your opponent resigned %1?</source>
+        <translation>Uw tegenstander heeft %1 opgegeven?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Opponent Resigned</source>
+        <translation>Tegenstander gaf op</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You and your opponent agreed a draw in %1?</source>
+        <translation>Zijn u en uw tegenstander remise overeengekomen in %1?</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Draw Agreed</source>
+        <translation>Remise overeengekomen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Claim a draw by threefold repetition in %1?</source>
+        <translation>Remise claimen wegens drievoudige herhaling in %1?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
+        <translation>Remise claimen wegens 50 zetten zonder slag of pionzet in %1?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Claim Draw</source>
+        <translation>Remise claimen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete %1?
+
+Its moves and notes are removed; your other games stay as they are.</source>
+        <translation>%1 verwijderen?
+
+De zetten en notities ervan worden verwijderd; uw andere partijen blijven zoals ze zijn.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete Game</source>
+        <translation>Partij verwijderen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Delete the record of all your games in %1?
+
+This cannot be undone.</source>
+        <translation>Het archief van al uw partijen in %1 verwijderen?
+
+Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save PGN</source>
+        <translation>PGN opslaan</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PGN files (*.pgn);;All files (*)</source>
+        <translation>PGN-bestanden (*.pgn);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The PGN could not be saved in %1:
+%2</source>
+        <translation>De PGN kon niet worden opgeslagen in %1:
+%2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
+        <translation>De PGN van %1 staat op het klembord in plaats van de CHESS-CODE.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>FEN of the start copied to the clipboard: %1</source>
+        <translation>FEN van de beginstelling naar het klembord gekopieerd: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FEN after %1 copied to the clipboard: %2</source>
+        <translation>FEN na %1 naar het klembord gekopieerd: %2</translation>
+    </message>
+</context>
+<context>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
         <source>Select the piece you would like:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het gewenste stuk:</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+37"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>Change Pawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Promotie van pion</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Stukken</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pijltoetsen of R, N, B en Q (toren, paard, loper, dame) kiezen een stuk; Enter neemt het.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>, gekozen</translation>
     </message>
 </context>
 </TS>
