@@ -7,6 +7,7 @@
 #include "record/GameRecord.h"
 #include "record/Sqlite.h"
 #include "rules/San.h"
+#include "rules/Text.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
 #include "ui/Options.h"
@@ -17,9 +18,11 @@
 #include "ui/frmPawnChange.h"
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <QTranslator>
 
 using namespace corvalen;
 using namespace corvalen::testing;
@@ -225,6 +228,30 @@ QString Probe(frmGame *dialog, const QString &probe)
         return "unique";
     }
     return shown.join(" / ");
+}
+
+// What a player reads in `window` and what a screen reader names there, in a fixed order (the
+// tables' headers and cells too), and last an access key that two controls share, if any.
+QStringList Texts(QWidget *window)
+{
+    QStringList texts { window->windowTitle() };
+    QString keys;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const QString text = widget->property("text").toString();
+        texts << Name(widget) << text;
+        for (qsizetype at = text.indexOf('&'); at >= 0; at = text.indexOf('&', at + 1))
+            keys += text.mid(at + 1, 1).toLower();
+        if (const auto *view = qobject_cast<QAbstractItemView *>(widget))
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+                texts << view->model()->headerData(column, Qt::Horizontal).toString();
+                for (int row = 0; row < view->model()->rowCount(); ++row)
+                    texts << view->model()->index(row, column).data().toString();
+            }
+    }
+    for (const QChar key : keys)
+        if (keys.count(key) > 1)
+            return texts << key;
+    return texts << QString();
 }
 
 } // namespace
@@ -1034,6 +1061,70 @@ private slots:
         }
         SetImagesFolder(QString());
         QCOMPARE(distinct.size(), 4);
+    }
+
+    // In each language no text the player meets in the main window, the Game dialog and a
+    // question stays English, no two controls of a window share an access key, and Qt's own
+    // buttons speak the language.
+    void inThePlayersLanguage_data()
+    {
+        QTest::addColumn<QString>("language"); // and Cancel in it
+        QTest::newRow("German") << "de Abbrechen";
+        QTest::newRow("French") << "fr Annuler";
+        QTest::newRow("Spanish") << "es Cancelar";
+        QTest::newRow("Italian") << "it Annulla";
+        QTest::newRow("Dutch") << "nl Annuleren";
+        QTest::newRow("Russian") << "ru Отмена";
+    }
+
+    void inThePlayersLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator own, qt;
+        QVERIFY(own.load("corvalen_" + language.left(2),
+            QApplication::applicationDirPath() + "/../translations"));
+        QVERIFY(qt.load(
+            "qtbase_" + language.left(2), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QList<QStringList> runs[2]; // English, then in the language
+        // Only moves, numbers and marks such as "?" may stay as they are.
+        const QRegularExpression word("[a-z]{4}");
+        for (QList<QStringList> &read : runs) {
+            RecordHome home(true);
+            PlayTurn(StartFen, "e4");
+            if (&read == &runs[1]) {
+                QApplication::installTranslator(&own);
+                QApplication::installTranslator(&qt);
+                SetTranslator([](const char *context, const char *source) {
+                    return QApplication::translate(context, source).toStdString();
+                });
+            }
+            Loaded loaded;
+            QVERIFY(loaded.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
+            loaded.modals.Then([&read](QWidget *dialog) {
+                read << Texts(dialog);
+                ModalAnswers question;
+                question.Then([&read](QWidget *box) {
+                    read << Texts(box);
+                    qobject_cast<QMessageBox *>(box)->button(QMessageBox::Cancel)->click();
+                });
+                qobject_cast<frmGame *>(dialog)->cmdResign->click();
+                dialog->close();
+            });
+            QTest::mouseClick(loaded.window.cmdGame, Qt::LeftButton);
+            read << Texts(&loaded.window);
+            Options::SetRecordEnabled(false);
+        }
+        SetTranslator(nullptr);
+        QCOMPARE(runs[0].size() + runs[1].size(), 6);
+        QVERIFY(runs[1][1].contains(language.section(' ', 1)));
+        for (int window = 0; window < 3; ++window) {
+            const QStringList &english = runs[0][window], &translated = runs[1][window];
+            QCOMPARE(translated.size(), english.size());
+            QCOMPARE(translated.last(), QString());
+            for (int i = 0; i < english.size(); ++i)
+                QVERIFY2(translated[i] != english[i] || !english[i].contains(word),
+                    qPrintable(english[i]));
+        }
     }
 };
 
