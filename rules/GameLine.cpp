@@ -156,6 +156,11 @@ bool GameLine::Play(Move move, int16_t promotionPiece)
     BoardState board = last.board;
     if (!IsValidMove(board, move.from, move.to))
         return false;
+    // Before the position list grows: `last` refers into it.
+    const int16_t promoted = IsPromotion(last.board, move.from, move.to) && promotionPiece >= Rook
+            && promotionPiece <= Queen
+        ? promotionPiece
+        : Queen;
     LinePosition next;
     const bool irreversible = board.Piece(move.from) == Pawn || !board.IsEmpty(move.to);
     next.halfMoveClock = irreversible ? 0 : last.halfMoveClock + 1;
@@ -170,11 +175,7 @@ bool GameLine::Play(Move move, int16_t promotionPiece)
     next.board = board;
     next.miEnPassantCapture = EnPassantCapture(board);
     mPositions.push_back(next);
-    mMoves.push_back({ move,
-        IsPromotion(last.board, move.from, move.to) && promotionPiece >= Rook
-                && promotionPiece <= Queen
-            ? promotionPiece
-            : Queen });
+    mMoves.push_back({ move, promoted });
     return true;
 }
 
