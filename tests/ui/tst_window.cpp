@@ -758,6 +758,8 @@ private slots:
         Row("a pawn on the last row, record on: not recorded", "P3k3/8/8/8/8/8/8/4K3 b", true,
             "Kd7 send", cannot + "a pawn on the last row); it is not recorded. / ~ / ~",
             QStringList { Sent }, none);
+        Row("record off: a whole turn writes no file", StartFen, false, "e4 send", " / ~ / ~",
+            QStringList { Sent }, none);
         Row("Undo after Send asks, Cancel keeps the move", StartFen, true,
             "e4 send undo:Cancel undo:OK", "New game / ~ / ~ / ~ / New game",
             QStringList { Sent, asked, asked }, "1:1");
