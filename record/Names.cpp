@@ -32,12 +32,14 @@ namespace {
         return length;
     }
 
-    // Control characters, the line and paragraph separators and the bidirectional controls:
-    // none belongs in a name shown on one line.
+    // Control characters, the line and paragraph separators, the bidirectional marks and
+    // controls, and the zero-width characters: none belongs in a name shown on one line, and
+    // none shows what it does to the text around it.
     bool IsControl(char32_t c)
     {
-        return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029
-            || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+        return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || (c >= 0x200B && c <= 0x200F)
+            || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) || c == 0x2060
+            || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
     }
 
     bool IsLetterOrDigit(char c)

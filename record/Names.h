@@ -8,8 +8,9 @@ namespace corvalen {
 // The most characters a player's name keeps.
 constexpr size_t MaxNameLength = 80;
 
-// A player's name as plain text: UTF-8 with control characters (and bytes that are no UTF-8)
-// taken out, blanks trimmed at both ends, cut to MaxNameLength characters.
+// A player's name as plain text: UTF-8 with control characters, bidirectional marks and
+// controls, zero-width characters (and bytes that are no UTF-8) taken out, blanks trimmed at both
+// ends, cut to MaxNameLength characters.
 std::string CleanName(std::string_view name);
 
 // True when `address` is one plain e-mail address, local@domain: printable ASCII without

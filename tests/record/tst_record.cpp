@@ -571,9 +571,10 @@ private slots:
             int(GameEnding::None),
             "[White \"Anna \\\"the Rook\\\" Berg\"]\n[Black \"C:\\\\chess\"]\n[Result \"*\"]\n"
                 + moves + "*");
-        Row("controls out, blanks trimmed, cut at 80 characters",
-            " Dr.\tM\u00fcller\u0085 " + QString(75, 'x'), "\n", int(GameEnding::None),
-            "[White \"Dr.M\u00fcller " + QString(70, 'x') + "\"]\n[Black \"?\"]\n[Result \"*\"]\n"
+        Row("controls, bidirectional and zero-width marks out, blanks trimmed, cut at 80",
+            " Dr.\tM\u00fcller\u0085 " + QString(75, 'x'),
+            "\n\u200e\u061cBo\u200b\u200f\u2060\u202a\u2069\ufeff", int(GameEnding::None),
+            "[White \"Dr.M\u00fcller " + QString(70, 'x') + "\"]\n[Black \"Bo\"]\n[Result \"*\"]\n"
                 + moves + "*");
         Row("White resigns", "", "Bo", int(GameEnding::WhiteResigned),
             "[White \"?\"]\n[Black \"Bo\"]\n[Result \"0-1\"]\n[Termination \"normal\"]\n" + moves
