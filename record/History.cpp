@@ -1,8 +1,9 @@
 #include "record/History.h"
 
 #include "record/Sqlite.h"
+#include "rules/Fen.h"
+#include "rules/GameLine.h"
 #include "rules/MoveLegality.h"
-#include "rules/San.h"
 #include "rules/Text.h"
 
 namespace corvalen::record {
@@ -52,34 +53,42 @@ std::string StoredHistory::LostCastling(
 {
     if (!mTransaction.Ok())
         return {};
-    const int16_t firstMover = SideOfFen(game.startFen);
-    const int16_t kingHome = colour == White ? 60 : 4;
-    const auto rookHome = static_cast<int16_t>(kingHome + (side == KingSide ? 3 : -4));
-    sqlite::Statement moves = mDb.Prepare(
-        "SELECT ply, san, coordinates FROM move WHERE game_id = ?1 AND ply < ?2 ORDER BY ply");
+    std::string ignored;
+    const std::optional<BoardState> start = BoardFromFen(game.startFen, ignored);
+    if (!start)
+        return {};
+    // The rights are the game line's: its moves replayed from the start, up to the first the
+    // line does not take.
+    GameLine line(*start);
+    sqlite::Statement moves
+        = mDb.Prepare("SELECT coordinates FROM move WHERE game_id = ?1 AND ply < ?2 ORDER BY ply");
     moves.Bind(game.id, plies);
-    while (moves.Step()) {
-        const int64_t ply = moves.Int(0);
-        const std::string san = moves.Text(1);
-        const std::string coordinates = moves.Text(2);
-        const int16_t from = SquareFromName(std::string_view(coordinates).substr(0, 2));
-        const int16_t to = SquareFromName(std::string_view(coordinates).substr(2, 2));
-        const bool own = (ply % 2 == 0 ? firstMover : Opponent(firstMover)) == colour;
-        std::string refusal;
-        if (own && from == kingHome && (san[0] == 'K' || san[0] == 'O'))
-            refusal = CORVALEN_TEXT(
-                "Record", "You cannot castle on this side: your king moved in this game (%1).");
-        else if (own && from == rookHome && san[0] == 'R')
-            refusal = CORVALEN_TEXT(
-                "Record", "You cannot castle on this side: your rook moved in this game (%1).");
-        else if (!own && to == rookHome && san.find('x') != std::string::npos)
-            refusal = CORVALEN_TEXT(
-                "Record", "You cannot castle on this side: your rook was taken in this game (%1).");
-        if (!refusal.empty())
-            return Format(refusal, { NumberedPly(firstMover, ply, san) });
+    bool replays = true;
+    while (moves.Step())
+        if (replays)
+            replays = line.Play(moves.Text(0));
+    if (!mTransaction.Check(moves))
+        return {};
+    const LostRight lost = line.CastlingLost(colour, side);
+    std::string refusal;
+    switch (lost.cause) {
+    case CastlingLoss::KingMoved:
+        refusal = CORVALEN_TEXT(
+            "Record", "You cannot castle on this side: your king moved in this game (%1).");
+        break;
+    case CastlingLoss::RookMoved:
+        refusal = CORVALEN_TEXT(
+            "Record", "You cannot castle on this side: your rook moved in this game (%1).");
+        break;
+    case CastlingLoss::RookTaken:
+        refusal = CORVALEN_TEXT(
+            "Record", "You cannot castle on this side: your rook was taken in this game (%1).");
+        break;
+    case CastlingLoss::None:
+        return {};
     }
-    mTransaction.Check(moves);
-    return {};
+    return Format(
+        refusal, { NumberedPly(SideOfFen(game.startFen), lost.ply - 1, line.SanTo(lost.ply)) });
 }
 
 std::optional<RecordedPly> StoredHistory::EarlierPly(

@@ -27,9 +27,10 @@ namespace record {
     class GameHistory {
     public:
         virtual ~GameHistory() = default;
-        // What first took castling on `side` from `colour` among the first `plies` recorded
-        // moves, as the refusal the player reads: "You cannot castle on this side: your king
-        // moved in this game (12. Ke2)."; empty when nothing did.
+        // Why `colour` may not castle on `side` after the first `plies` recorded moves, by the
+        // rights of the game's line (GameLine::CastlingLost), as the refusal the player reads:
+        // "You cannot castle on this side: your king moved in this game (12. Ke2)."; empty
+        // while the right stands.
         virtual std::string LostCastling(
             const GameRow &game, int64_t plies, int16_t colour, int16_t side)
             = 0;

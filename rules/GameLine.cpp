@@ -1,5 +1,8 @@
 #include "rules/GameLine.h"
 
+#include <cstdlib>
+#include <tuple>
+
 #include "rules/Attack.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
@@ -113,6 +116,13 @@ CastlingRights CastlingRights::FromPlacement(const BoardState &board)
     return rights;
 }
 
+bool CastlingRights::Allows(int16_t colour, int16_t side) const
+{
+    if (colour == White)
+        return side == KingSide ? whiteKingSide : whiteQueenSide;
+    return side == KingSide ? blackKingSide : blackQueenSide;
+}
+
 std::string CastlingRights::Field() const
 {
     std::string field;
@@ -156,6 +166,10 @@ bool GameLine::Play(Move move, int16_t promotionPiece)
     BoardState board = last.board;
     if (!IsValidMove(board, move.from, move.to))
         return false;
+    // A king's move of two columns is castling: IsValidMove judged the placement alone.
+    if (board.Piece(move.from) == King && std::abs(move.to - move.from) == 2
+        && !last.castling.Allows(board.giToMove, move.to > move.from ? KingSide : QueenSide))
+        return false;
     // Before the position list grows: `last` refers into it.
     const int16_t promoted = IsPromotion(last.board, move.from, move.to) && promotionPiece >= Rook
             && promotionPiece <= Queen
@@ -195,6 +209,33 @@ std::string GameLine::SanTo(int ply) const
 {
     const PlayedMove &played = mMoves[static_cast<size_t>(ply - 1)];
     return MoveToSan(At(ply - 1).board, played.move, played.promotionPiece);
+}
+
+LostRight GameLine::CastlingLost(int16_t colour, int16_t side) const
+{
+    if (Last().castling.Allows(colour, side))
+        return {};
+    const int16_t kingHome = colour == White ? 60 : 4;
+    const auto rookHome = static_cast<int16_t>(kingHome + (side == KingSide ? 3 : -4));
+    for (int ply = 1; ply <= Plies(); ++ply) {
+        if (!At(ply - 1).castling.Allows(colour, side) || At(ply).castling.Allows(colour, side))
+            continue;
+        const int16_t from = MoveTo(ply).from;
+        return { from == kingHome  ? CastlingLoss::KingMoved
+                : from == rookHome ? CastlingLoss::RookMoved
+                                   : CastlingLoss::RookTaken,
+            ply };
+    }
+    // The start lacked the right: its king or rook came home later.
+    for (const auto &[home, piece, cause] : { std::tuple(kingHome, King, CastlingLoss::KingMoved),
+             std::tuple(rookHome, Rook, CastlingLoss::RookMoved) })
+        for (int ply = 1; ply <= Plies(); ++ply) {
+            const BoardState &before = At(ply - 1).board;
+            const Move move = MoveTo(ply);
+            if (move.to == home && before.giToMove == colour && before.Piece(move.from) == piece)
+                return { cause, ply };
+        }
+    return {};
 }
 
 std::string GameLine::Fen(int ply) const

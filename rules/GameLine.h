@@ -18,10 +18,25 @@ struct CastlingRights {
     bool blackQueenSide = false;
 
     bool operator==(const CastlingRights &) const = default;
+    // Whether `colour` keeps the right to castle on `side` (KingSide or QueenSide).
+    bool Allows(int16_t colour, int16_t side) const;
     // What the placement allows: king and rook on their home squares.
     static CastlingRights FromPlacement(const BoardState &board);
     // The FEN castling field: "KQkq", "Kq", "-".
     std::string Field() const;
+};
+
+// What took a castling right in a line.
+enum class CastlingLoss {
+    None, // the right stands
+    KingMoved,
+    RookMoved,
+    RookTaken, // on its home square
+};
+
+struct LostRight {
+    CastlingLoss cause = CastlingLoss::None;
+    int ply = 0; // the move that took the right (1..Plies())
 };
 
 // A draw a player may claim in the position reached (FIDE Laws 9.2 and 9.3).
@@ -58,9 +73,9 @@ public:
     // what the placement allows, its clock 0 and its move number 1, whatever a FEN said.
     explicit GameLine(const BoardState &start);
 
-    // Appends a move IsValidMove accepts in the last position (castling by placement, as a
-    // recorded game may hold it); promotionPiece (Rook..Queen) counts only for a promotion.
-    // False, and nothing appended, for any other move.
+    // Appends a move IsValidMove accepts in the last position, a castling only while the line
+    // keeps its right; promotionPiece (Rook..Queen) counts only for a promotion. False, and
+    // nothing appended, for any other move.
     bool Play(Move move, int16_t promotionPiece = Queen);
     // Appends a move written as coordinates ("e2e4", "e7e8q") or as SAN ("Nf3", "O-O").
     bool Play(std::string_view text);
@@ -73,6 +88,11 @@ public:
     Move MoveTo(int ply) const { return mMoves[static_cast<size_t>(ply - 1)].move; }
     // That move in SAN ("Nf3", "exd6", "O-O-O", "e8=Q#").
     std::string SanTo(int ply) const;
+
+    // Why `colour` may not castle on `side` after the last ply: the move that took the right;
+    // for a right the start lacked, the move that brought the king (else the rook) home. None
+    // while the right stands.
+    LostRight CastlingLost(int16_t colour, int16_t side) const;
 
     // FEN of the position after `ply`: placement, side to move, the castling rights of the
     // line, the en-passant square as FenFromBoard writes it, the clock and the move number.

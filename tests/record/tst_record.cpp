@@ -269,13 +269,21 @@ private slots:
             reply + "2... Nc6|b8 c6|2:white 4 Nc6 *; 1:white 3 Nf3 *");
         Row("castling the record forbids", castling + "<Kd8 >a4 <Ke8 >a5 <O-O",
             kept.arg("5 a5 *", "3. a5"));
+        Row("castling after the king came home in a set-up game",
+            "fen:5k1r/8/8/8/8/8/8/4K3_w >Kd1 <Ke8 >Ke1 <O-O", kept.arg("3 Ke1 *", "2. Ke1"));
+        Row("castling after the rook came home in a set-up game",
+            "fen:4k3/7r/8/8/8/8/8/4K3_w >Kd1 <Rh8 >Ke1 <O-O", kept.arg("3 Ke1 *", "2. Ke1"));
         Row("castling", castling + "<O-O", reply + "1... O-O|e8 g8 h8 f8|1:white 2 O-O *");
         Row("en passant", "<e4 >a6 <e5 >d5 <exd6", reply + "3. exd6|e5 d6 d5|1:black 5 exd6 *");
         Row("mate at load", "new >f3 <e5 >g4 <Qh4#", reply + "2... Qh4#|d8 h4|1:white 4 Qh4# 0-1");
         Row("the king moved", rooks + ">Kf1 <Kd8 >Ke1 <Ke8 ?O-O",
             reply + "2... Ke8|d8 e8|1:white 4 Ke8 *|" + noCastling.arg("king moved", "1. Kf1"));
-        Row("a rook moved", rooks + ">Rb1 <Kd8 >Ra1 <Ke8 ?O-O ?O-O-O",
-            reply + "2... Ke8|d8 e8|1:white 4 Ke8 *|" + noCastling.arg("rook moved", "1. Rb1"));
+        Row("the king came home in a set-up game", "fen:4k3/8/8/8/8/8/8/5K1R_w >Ke1 <Kd8 ?O-O",
+            reply + "1... Kd8|e8 d8|1:white 2 Kd8 *|" + noCastling.arg("king moved", "1. Ke1"));
+        Row("a rook moved, one came home",
+            "fen:4k3/8/8/8/8/8/7R/R3K3_w >Rh1 <Kd8 >Rb1 <Ke8 >Ra1 <Kd8 ?O-O ?O-O-O",
+            reply + "3... Kd8|e8 d8|1:white 6 Kd8 *|" + noCastling.arg("rook moved", "1. Rh1")
+                + noCastling.arg("rook moved", "2. Rb1"));
         Row("a rook was taken", "fen:4k3/8/8/7R/8/8/P5b1/4K2R_w >a3 <Bxh1 >Rxh1 <Kd8 ?O-O",
             reply + "2... Kd8|e8 d8|1:white 4 Kd8 *|"
                 + noCastling.arg("rook was taken", "1... Bxh1"));

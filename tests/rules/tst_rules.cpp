@@ -58,8 +58,10 @@ GameLine Line(const QString &fen, const QString &moves)
                 qFatal("test walk: no fresh quiet move in %s", FenFromBoard(board).c_str());
             line.Play(fresh[size_t(ply) % fresh.size()]);
         }
-        if (!step.startsWith("walk:") && !line.Play(step.toStdString()))
-            qFatal("test line: no move %s", qPrintable(step));
+        // "-O-O": a move the line must refuse.
+        if (!step.startsWith("walk:")
+            && line.Play(step.toStdString().substr(step[0] == '-')) == (step[0] == '-'))
+            qFatal("test line: %s", qPrintable(step));
     }
     return line;
 }
@@ -307,8 +309,10 @@ private slots:
             "r4k1r/8/8/8/8/8/8/R3K2R w KQ - 1 2");
         Row("a rook taken on its home square", "r3k2r/8/8/8/8/8/1b6/R3K2R b", "Bxa1",
             "r3k2r/8/8/8/8/8/8/b3K2R w Kkq - 0 2");
-        Row("rooks out and back", "r3k2r/8/8/8/8/8/8/R3K2R w", "Rb1 Rb8 Ra1 Ra8",
-            "r3k2r/8/8/8/8/8/8/R3K2R w Kk - 4 3");
+        Row("rooks out and back, no castling with them", "r3k2r/8/8/8/8/8/8/R3K2R w",
+            "Rb1 Rb8 Ra1 Ra8 -O-O-O", "r3k2r/8/8/8/8/8/8/R3K2R w Kk - 4 3");
+        Row("set-up start, the king comes home", "4k3/8/8/8/8/8/8/5K1R w", "Ke1 Kd8 -O-O",
+            "3k4/8/8/8/8/8/8/4K2R w - - 2 2");
     }
 
     void lineFen()
