@@ -35,6 +35,24 @@ namespace {
         return text;
     }
 
+    // A WAL database whose -wal file is missing: no connection holds it open (the first one
+    // makes the -wal file, the last one deletes it), and every commit is in the file itself.
+    // A writer that opens it later writes to its own -wal file and leaves this one as it is
+    // until it closes.
+    bool IsWalWithoutWriter(const std::string &path)
+    {
+        std::FILE *file = std::fopen(path.c_str(), "rb");
+        if (!file)
+            return false;
+        // The header's read and write versions: 2 and 2 in WAL mode.
+        unsigned char header[20] {};
+        const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+        std::fclose(file);
+        struct stat info { };
+        return read && header[18] == 2 && header[19] == 2
+            && stat((path + "-wal").c_str(), &info) != 0 && errno == ENOENT;
+    }
+
 } // namespace
 
 GameRecord::GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection)
@@ -81,8 +99,9 @@ std::unique_ptr<GameRecord> GameRecord::Open(
 
     std::string why;
     const bool readOnly = access == RecordAccess::ReadOnly;
-    std::unique_ptr<sqlite::Connection> db
-        = sqlite::Connection::Open(path, readOnly, BusyTimeoutMs, why);
+    std::unique_ptr<sqlite::Connection> db = readOnly && IsWalWithoutWriter(path)
+        ? sqlite::Connection::OpenImmutable(path, why)
+        : sqlite::Connection::Open(path, readOnly, BusyTimeoutMs, why);
     if (!db)
         return fail(why);
     // Checked before anything is written: a file that is no database, one from a newer

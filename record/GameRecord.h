@@ -108,7 +108,7 @@ struct GameMoves {
 };
 
 enum class RecordAccess {
-    ReadOnly, // never writes, not even the journal mode; the file must exist
+    ReadOnly, // never writes, not even the journal mode, nor a file beside it; it must exist
     ReadWrite, // the file must exist
     Create, // makes the folder (0700) and the file (0600) when missing
 };

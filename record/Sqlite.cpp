@@ -106,18 +106,49 @@ std::string Statement::Text(int column) const
         static_cast<size_t>(sqlite3_column_bytes(mStatement, column)) };
 }
 
-std::unique_ptr<Connection> Connection::Open(
-    const std::string &path, bool readOnly, int busyTimeoutMs, std::string &error)
-{
-    sqlite3 *db = nullptr;
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    const int result = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
-    if (result != SQLITE_OK) {
+namespace {
+
+    sqlite3 *OpenDatabase(const std::string &name, int flags, std::string &error)
+    {
+        sqlite3 *db = nullptr;
+        const int result = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+        if (result == SQLITE_OK)
+            return db;
         error = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
         sqlite3_close(db);
         return nullptr;
     }
+
+} // namespace
+
+std::unique_ptr<Connection> Connection::Open(
+    const std::string &path, bool readOnly, int busyTimeoutMs, std::string &error)
+{
+    sqlite3 *db
+        = OpenDatabase(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, error);
+    if (!db)
+        return nullptr;
     sqlite3_busy_timeout(db, busyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    return std::unique_ptr<Connection>(new Connection(db));
+}
+
+std::unique_ptr<Connection> Connection::OpenImmutable(const std::string &path, std::string &error)
+{
+    // A URI file name: every byte that could end the path or start a query escaped.
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#' || static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char Hex[] = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(c);
+            uri += { '%', Hex[byte >> 4], Hex[byte & 0x0F] };
+        } else {
+            uri += c;
+        }
+    }
+    sqlite3 *db = OpenDatabase(uri + "?immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, error);
+    if (!db)
+        return nullptr;
     sqlite3_extended_result_codes(db, 1);
     return std::unique_ptr<Connection>(new Connection(db));
 }

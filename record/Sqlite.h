@@ -71,6 +71,9 @@ public:
     // of failing. nullptr and SQLite's reason in `error` when it cannot be opened.
     static std::unique_ptr<Connection> Open(
         const std::string &path, bool readOnly, int busyTimeoutMs, std::string &error);
+    // Opens `path` read-only as a file nothing else changes: without locks, and without the
+    // -wal and -shm files a read-only open of a WAL database makes and leaves behind.
+    static std::unique_ptr<Connection> OpenImmutable(const std::string &path, std::string &error);
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
