@@ -38,6 +38,17 @@ namespace {
         return std::string("[") + name + " \"" + escaped + "\"]\n";
     }
 
+    // "YYYY.MM.DD", digits where the letters are.
+    bool IsPgnDate(const std::string &date)
+    {
+        if (date.size() != 10)
+            return false;
+        for (size_t i = 0; i < date.size(); ++i)
+            if (i == 4 || i == 7 ? date[i] != '.' : date[i] < '0' || date[i] > '9')
+                return false;
+        return true;
+    }
+
     std::string NameOrUnknown(const std::string &name)
     {
         const std::string clean = CleanName(name);
@@ -108,11 +119,17 @@ std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> 
 
 std::string WritePgn(const PgnGame &game)
 {
-    const bool ended = game.ending != GameEnding::None;
-    const std::string result = ended ? EndingResult(game.ending) : game.result;
+    // An ending the writer does not know (a record from a later version, or edited by hand)
+    // is left out.
+    const bool ended = !game.stopsAtIllegalMove && !EndingComment(game.ending).empty();
+    std::string result = ended ? EndingResult(game.ending) : game.result;
+    if (game.stopsAtIllegalMove
+        || (result != "1-0" && result != "0-1" && result != "1/2-1/2" && result != "*"))
+        result = "*";
     std::string pgn = Tag("Event", "Corvalen e-mail game") + Tag("Site", "?")
-        + Tag("Date", game.date) + Tag("Round", "-") + Tag("White", NameOrUnknown(game.white))
-        + Tag("Black", NameOrUnknown(game.black)) + Tag("Result", result);
+        + Tag("Date", IsPgnDate(game.date) ? game.date : "????.??.??") + Tag("Round", "-")
+        + Tag("White", NameOrUnknown(game.white)) + Tag("Black", NameOrUnknown(game.black))
+        + Tag("Result", result);
     if (!game.setUpFen.empty())
         pgn += Tag("SetUp", "1") + Tag("FEN", game.setUpFen);
     if (ended)
@@ -120,6 +137,8 @@ std::string WritePgn(const PgnGame &game)
     pgn += '\n';
 
     std::vector<std::string> tokens = MoveTokens(game.firstMover, game.sans);
+    if (game.stopsAtIllegalMove)
+        tokens.push_back("{the record holds no legal move here}");
     if (ended)
         tokens.push_back('{' + EndingComment(game.ending) + '}');
     tokens.push_back(result);

@@ -36,6 +36,9 @@ struct PgnGame {
     std::string white; // the players' names; empty when unknown
     std::string black;
     GameEnding ending = GameEnding::None; // when set, it gives the result
+    // The record's moves went on with one that is not legal after `sans`: the move text ends
+    // there with a comment that says so, and the result is "*".
+    bool stopsAtIllegalMove = false;
 };
 
 // The moves with their numbers, "1. e4 e5 2. Nf3"; a game whose first move is Black's begins
@@ -43,11 +46,13 @@ struct PgnGame {
 std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> &sans);
 
 // The game in PGN export format: the seven tags in their order (Event "Corvalen e-mail game",
-// Site "?", Date, Round "-", White and Black (the names as CleanName leaves them, "?" when
-// empty), Result), SetUp "1" and FEN for a game that did not start from the standard position,
-// Termination "normal" for a game with an ending, a blank line, the numbered moves in lines of
-// at most 79 characters ending with the ending's comment ("{White resigns.}") and the result,
-// and a blank line after the game. A line breaks only between tokens.
+// Site "?", Date ("????.??.??" unless it is YYYY.MM.DD), Round "-", White and Black (the names
+// as CleanName leaves them, "?" when empty), Result (one of the four, else "*")), SetUp "1" and
+// FEN for a game that did not start from the standard position, Termination "normal" for a
+// game with a known ending, a blank line, the numbered moves in lines of at most 79 characters
+// ending with the ending's comment ("{White resigns.}") and the result, and a blank line after
+// the game. A line breaks only between tokens. The moves are taken as they are: the caller
+// has replayed them.
 std::string WritePgn(const PgnGame &game);
 
 } // namespace corvalen

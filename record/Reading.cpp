@@ -4,6 +4,8 @@
 #include "record/GameRows.h"
 #include "record/Pgn.h"
 #include "record/Sqlite.h"
+#include "rules/Fen.h"
+#include "rules/GameLine.h"
 #include "rules/Text.h"
 
 namespace corvalen {
@@ -41,14 +43,22 @@ namespace {
             return std::nullopt;
         }
 
+        // The move text trusts nothing the file holds: it replays the moves' coordinates from
+        // the start, up to the first that is not legal there.
+        std::string ignored;
+        const std::optional<BoardState> start = BoardFromFen(details.startFen, ignored);
+        GameLine line = start ? GameLine(*start) : GameLine();
         PgnGame pgn;
+        pgn.stopsAtIllegalMove = !start;
+        for (const RecordedMove &move : details.moves)
+            pgn.stopsAtIllegalMove = pgn.stopsAtIllegalMove || !line.Play(move.coordinates);
+        for (int ply = 1; ply <= line.Plies(); ++ply)
+            pgn.sans.push_back(line.SanTo(ply));
         pgn.date = details.started;
         for (char &c : pgn.date)
             c = c == '-' ? '.' : c;
-        pgn.setUpFen = details.startFen == StandardFen() ? std::string() : details.startFen;
-        pgn.firstMover = SideOfFen(details.startFen);
-        for (const RecordedMove &move : details.moves)
-            pgn.sans.push_back(move.san);
+        pgn.setUpFen = line.Fen(0) == GameLine().Fen(0) ? std::string() : line.Fen(0);
+        pgn.firstMover = line.At(0).board.giToMove;
         pgn.result = details.result;
         pgn.ending = details.ending;
         pgn.white = details.localSide == White ? player : details.opponent;

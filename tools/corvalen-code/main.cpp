@@ -236,6 +236,16 @@ std::unique_ptr<GameRecord> OpenRecord()
     return record;
 }
 
+// A text from the record as one field of a tab-separated line: every tab, line break and other
+// control character a space.
+std::string OneField(std::string text)
+{
+    for (char &c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    return text;
+}
+
 int ListGames(std::string_view argument)
 {
     if (!argument.empty()) {
@@ -252,10 +262,10 @@ int ListGames(std::string_view argument)
         return ExitDamagedCode;
     }
     for (const GameSummary &game : *games)
-        std::cout << game.id << '\t' << game.startDate << '\t'
+        std::cout << game.id << '\t' << OneField(game.startDate) << '\t'
                   << (game.localSide == White ? "white" : "black") << '\t' << game.plies << '\t'
-                  << (game.lastSan.empty() ? "-" : game.lastSan) << '\t' << game.result << '\t'
-                  << game.opponent << '\t'
+                  << (game.lastSan.empty() ? "-" : OneField(game.lastSan)) << '\t'
+                  << OneField(game.result) << '\t' << OneField(game.opponent) << '\t'
                   << (game.result != "*"                     ? ""
                              : game.toMove == game.localSide ? "yours"
                                                              : "theirs")
@@ -319,7 +329,7 @@ these fields separated by tabs: the game's number, the day it started (YYYY-MM-D
 the side you play (white or black), the number of moves recorded (plies), the last move
 in SAN (- when none), the result (*, 1-0, 0-1 or 1/2-1/2), the opponent's name (empty
 when unknown) and whose move the game waits for (yours or theirs; empty once it has a
-result).
+result). A tab or line break inside a field is written as a space.
 )",
         ListGames },
     { "pgn", R"(Usage: corvalen-code pgn [ID|all]
@@ -329,7 +339,9 @@ Prints a game of the game record as PGN: the game numbered ID (the first field o
 the most recently played first. An unknown ID is an error (exit status 1). White and
 Black are your name (as the program last set it) and the opponent's, ? when unknown; a
 resignation, agreed draw or claimed draw gives the result, Termination "normal" and a
-comment such as {White resigns.}.
+comment such as {White resigns.}. The moves are replayed from the game's start: a move
+the record holds that is not legal there ends the move text with the comment {the
+record holds no legal move here} and the result *.
 )",
         WriteGames },
 };
