@@ -237,7 +237,7 @@ private slots:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("report");
-        const QString rooks = "fen:r3k2r/8/8/8/8/8/8/R3K2R_w ", reply = "Your opponent played ";
+        const QString reply = "Your opponent played ";
         const QString castling = "fen:r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R_w >a3 ";
         const QString kept = "Does not follow your last move: kept as a new game||1:white %1|This "
                              "position does not follow by one legal move from "
@@ -289,8 +289,8 @@ private slots:
         Row("castling", castling + "<O-O", reply + "1... O-O|e8 g8 h8 f8|1:white 2 O-O *");
         Row("en passant", "<e4 >a6 <e5 >d5 <exd6", reply + "3. exd6|e5 d6 d5|1:black 5 exd6 *");
         Row("mate at load", "new >f3 <e5 >g4 <Qh4#", reply + "2... Qh4#|d8 h4|1:white 4 Qh4# 0-1");
-        Row("the king moved", rooks + ">Kf1 <Kd8 >Ke1 <Ke8 ?O-O",
-            reply + "2... Ke8|d8 e8|1:white 4 Ke8 *|" + noCastling.arg("king moved", "1. Kf1"));
+        Row("the king moved", "new >Nf3 <Nf6 >g3 <g6 >Bg2 <Bg7 >Kf1 <Kf8 >Ke1 <Ke8 ?O-O",
+            reply + "5... Ke8|f8 e8|1:white 10 Ke8 *|" + noCastling.arg("king moved", "4. Kf1"));
         Row("the king came home in a set-up game", "fen:4k3/8/8/8/8/8/8/5K1R_w >Ke1 <Kd8 ?O-O",
             reply + "1... Kd8|e8 d8|1:white 2 Kd8 *|" + noCastling.arg("king moved", "1. Ke1"));
         Row("a rook moved, one came home",
