@@ -110,6 +110,11 @@ void Game::SwitchRecord(bool on)
     mbRecordOn = on;
     mbRecordFailed = false;
     if (!on) {
+        // A claim held for the move goes; one the record holds stays there.
+        if (mbClaimWithMove && mEnding == GameEnding::None) {
+            mClaimed = DrawClaim::None;
+            mbClaimWithMove = false;
+        }
         mRecord.reset();
         ReadCurrentGame();
         return;
@@ -220,6 +225,10 @@ std::vector<Notice> Game::TakeNotices()
 
 bool Game::TakesMove(int16_t from, int16_t to)
 {
+    // The position the local player sent waits for the opponent's move (the status line says
+    // so) until the player starts a new game from it.
+    if (mbRecordOn && mLoad && mLoad->kind == LoadCase::SameAsSent && mLoad->recordsNothing)
+        return false;
     switch (mTurn.JudgeMove(from, to)) {
     case Turn::Verdict::OpponentsPiece:
         Tell(Notice::Kind::Information,
@@ -275,15 +284,37 @@ std::string Game::UndoQuestion() const
         { msSentMove });
 }
 
+std::string Game::SendQuestion(std::string &confirm) const
+{
+    const std::optional<Move> &move = mTurn.PlayedMove();
+    if (!mbRecordOn || !mRecord || !mLoad || mLoad->kind != LoadCase::Again || !mLoad->answered
+        || !move)
+        return {};
+    const EarlierAnswer &answer = *mLoad->answered;
+    const std::string san = MoveToSan(mTurn.Loaded(), *move, mTurn.PlayedPromotion());
+    if (san == answer.san)
+        return {};
+    // The same number as the answer it replaces: "14... Nf6" and "Nd7" make "14... Nd7".
+    const std::string numbered
+        = answer.move.substr(0, answer.move.size() - answer.san.size()) + san;
+    confirm = Format(CORVALEN_TEXT("Game", "Send %1"), { numbered });
+    return Format(CORVALEN_TEXT("Game",
+                      "You have sent %1 from this position already. Send %2 instead? If your "
+                      "opponent has that e-mail, this game will no longer match it."),
+        { answer.move, numbered });
+}
+
 void Game::Undo()
 {
-    // A claim made with the move goes with it.
-    if (mbClaimWithMove && mLoad && mLoad->gameId && DeskRecord()) {
-        std::string error;
-        Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+    // A claim made with the move goes with it, from the record too once the move was sent.
+    if (mbClaimWithMove) {
+        if (mEnding != GameEnding::None && mLoad && mLoad->gameId && DeskRecord()) {
+            std::string error;
+            Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+            ReadCurrentGame();
+        }
         mClaimed = DrawClaim::None;
         mbClaimWithMove = false;
-        ReadCurrentGame();
     }
     mTurn.Undo();
     msNote.clear();
@@ -300,13 +331,18 @@ SentMove Game::Send()
     const Move move = *mTurn.PlayedMove();
     msSentMove = MoveToSan(mTurn.Loaded(), move, mTurn.PlayedPromotion());
     // A game that has ended records no more moves; a draw claimed with this very move is
-    // recorded with it, so that both players' records hold the move.
-    const bool ended = mEnding != GameEnding::None && !mbClaimWithMove;
-    if (mbRecordOn && mRecord && mLoad && !ended) {
+    // recorded with it, in the same change. The answer sent before from this position,
+    // sent again, is recorded already.
+    const bool ended = mEnding != GameEnding::None;
+    const bool again = mbRecordOn && mRecord && mLoad && mLoad->kind == LoadCase::Again
+        && mLoad->answered && mLoad->answered->san == msSentMove;
+    if (again) {
+        sent.numberedMove = mLoad->answered->move;
+    } else if (mbRecordOn && mRecord && mLoad && !ended) {
         const bool starts = !mLoad->gameId;
         std::string error;
-        if (!mRecord->RecordSend(
-                *mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code, error)) {
+        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(),
+                sent.code, error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
             DropRecord(error, true);
         } else if (mLoad->gameId) {
             const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
@@ -314,7 +350,10 @@ SentMove Game::Send()
                 sent.numberedMove = moves->lastMove;
             else
                 DropRecord(error, false);
-            if (starts && mRecord)
+            if (mRecord && mLoad && mLoad->answered && mLoad->kind == LoadCase::Again)
+                mLoad->answered
+                    = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, {} };
+            if ((starts || mbClaimWithMove) && mRecord)
                 ReadCurrentGame();
         }
     }
@@ -385,6 +424,16 @@ std::string Game::LoadLine() const
         parts.push_back(EndedLine());
     else if (mbRecordOn && mLoad && !mLoad->status.empty())
         parts.push_back(mLoad->status);
+    if (mbRecordOn && mLoad && mLoad->answered && mEnding == GameEnding::None) {
+        const EarlierAnswer &answer = *mLoad->answered;
+        parts.push_back(mLoad->kind == LoadCase::Again
+                ? Format(CORVALEN_TEXT("Game", "You answered this position on %1 with %2."),
+                    { answer.date, answer.move })
+                : Format(CORVALEN_TEXT("Game",
+                             "You answered this position in game %1 on %2 with %3; a move sent "
+                             "now starts a new game."),
+                    { std::to_string(answer.gameId), answer.date, answer.move }));
+    }
     const BoardState &loaded = mTurn.Loaded();
     if (mTurn.Status() == GameStatus::Mate)
         parts.push_back(loaded.giToMove == White ? CORVALEN_TEXT("Game", "Checkmate: Black wins.")
@@ -617,7 +666,8 @@ bool Game::DeleteGame(int64_t id)
 
 DrawClaim Game::ClaimableDraw() const
 {
-    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || msResult != "*")
+    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || msResult != "*"
+        || mClaimed != DrawClaim::None)
         return DrawClaim::None;
     if (const std::optional<Move> &move = mTurn.PlayedMove())
         return mLine->ClaimableDrawAfter(*move, mTurn.PlayedPromotion());
@@ -627,13 +677,20 @@ DrawClaim Game::ClaimableDraw() const
 bool Game::ClaimDraw()
 {
     const DrawClaim claim = ClaimableDraw();
-    if (claim == DrawClaim::None || !DeskRecord())
+    if (claim == DrawClaim::None)
+        return false;
+    // A claim with the local move is part of that move: Send Move records the two together.
+    if (mTurn.PlayedMove()) {
+        mClaimed = claim;
+        mbClaimWithMove = true;
+        return true;
+    }
+    if (!DeskRecord())
         return false;
     std::string error;
     if (!Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
         return false;
     mClaimed = claim;
-    mbClaimWithMove = mTurn.PlayedMove().has_value();
     ReadCurrentGame();
     return true;
 }

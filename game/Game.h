@@ -139,6 +139,11 @@ public:
     // on; empty when Undo Move needs no question.
     std::string UndoQuestion() const;
     void Undo();
+    // The question to ask before Send Move sends another move than the one the player sent
+    // from this position before ("You have sent 14... Nf6 from this position already. Send
+    // 14... Nd7 instead? ..."), with `confirm` the confirming button's caption ("Send 14...
+    // Nd7"); empty when the send needs no question.
+    std::string SendQuestion(std::string &confirm) const;
     // Records the move (when the record is on), then gives the code to put on the clipboard:
     // a program that ends after the player has the code has the move recorded. A game that has
     // ended (resigned, agreed or claimed before this move) records nothing more.
@@ -181,9 +186,9 @@ public:
     // move once it is played (then counting that move). None without a recorded game.
     DrawClaim ClaimableDraw() const;
     // Sets 1/2-1/2 with the rule's comment on this turn's game; the New E-mail subject then
-    // tells the opponent (MailSubjectNote). A claim after the local move is made with that move,
-    // as a player writes the move and claims: Send Move still records the move (so that both
-    // players' records hold it), and Undo Move takes the claim back with the move.
+    // tells the opponent (MailSubjectNote). A claim after the local move is part of that move:
+    // it is held until Send Move records the move and the claim in one change; Load, Undo Move,
+    // New Game and switching the record off drop it.
     bool ClaimDraw();
     // " (I claim a draw: threefold repetition)" after a claim made in this turn; else empty.
     // English, to follow an English subject; MailSubject is the whole subject to show.

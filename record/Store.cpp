@@ -233,6 +233,43 @@ std::optional<GameRow> ReadGameRow(
     return std::nullopt;
 }
 
+std::optional<EarlierAnswer> ReadAnswer(
+    sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId, int64_t ply)
+{
+    if (!transaction.Ok())
+        return std::nullopt;
+    sqlite::Statement read = db.Prepare("SELECT m.san, m.played, g.start_fen FROM move m JOIN game "
+                                        "g ON g.id = m.game_id WHERE m.game_id = ?1 AND m.ply = "
+                                        "?2 AND m.local = 1");
+    read.Bind(gameId, ply);
+    if (!read.Step()) {
+        transaction.Check(read);
+        return std::nullopt;
+    }
+    return EarlierAnswer { gameId, read.Text(0), NumberedPly(SideOfFen(read.Text(2)), ply, read.Text(0)),
+        DateOf(read.Text(1)) };
+}
+
+std::optional<EarlierAnswer> ReadOpeningAnswer(sqlite::Connection &db,
+    sqlite::Transaction &transaction, int16_t localSide, const std::string &firstMove)
+{
+    if (!transaction.Ok())
+        return std::nullopt;
+    const int64_t ply = firstMove.empty() ? 0 : 1;
+    sqlite::Statement find = db.Prepare(
+        "SELECT g.id FROM game g JOIN move m ON m.game_id = g.id AND m.ply = ?3 AND m.local = 1 "
+        "WHERE g.start_fen = ?1 AND g.local_side = ?2 AND (?3 = 0 OR EXISTS (SELECT 1 FROM move "
+        "f WHERE f.game_id = g.id AND f.ply = 0 AND f.coordinates = ?4)) ORDER BY "
+        "g.played_order DESC LIMIT 1");
+    find.Bind(StandardFen(), localSide, ply, firstMove);
+    if (!find.Step()) {
+        transaction.Check(find);
+        return std::nullopt;
+    }
+    const int64_t id = find.Int(0);
+    return ReadAnswer(db, transaction, id, ply);
+}
+
 void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
     const ContinuedGame &continued, const LoadReport &report, const std::string &code,
     const std::string &now)
