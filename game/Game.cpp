@@ -31,6 +31,25 @@ namespace {
         return line;
     }
 
+    // The name and plain address of an address as the player gives it: "bob@example.org",
+    // "Bob <bob@example.org>" or nothing; nullopt for anything else.
+    std::optional<std::pair<std::string, std::string>> SplitAddress(const std::string &text)
+    {
+        const size_t open = text.rfind('<');
+        if (open != std::string::npos && text.ends_with('>')) {
+            const std::string address = text.substr(open + 1, text.size() - open - 2);
+            std::string name = CleanName(text.substr(0, open));
+            if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+                name = CleanName(name.substr(1, name.size() - 2));
+            if (IsPlainAddress(address))
+                return std::pair(name, address);
+            return std::nullopt;
+        }
+        if (text.empty() || IsPlainAddress(text))
+            return std::pair(std::string(), text);
+        return std::nullopt;
+    }
+
     // Placement and side to move of a FEN record.
     std::string PlacementAndSide(const std::string &fen)
     {
@@ -176,8 +195,6 @@ bool Game::OpenRecord()
     mRecord = GameRecord::Open(RecordPath(), RecordAccess::Create, error);
     if (!mRecord)
         DropRecord(error, false);
-    else
-        WritePlayerName();
     return mRecord != nullptr;
 }
 
@@ -510,18 +527,6 @@ void Game::ReadCurrentGame()
         mLine.reset();
 }
 
-void Game::WritePlayerName()
-{
-    if (!msPlayerName || !mRecord)
-        return;
-    std::string error;
-    const std::optional<std::string> stored = mRecord->PlayerName(error);
-    if (stored && *stored == *msPlayerName)
-        return;
-    if (!stored || !mRecord->SetPlayerName(*msPlayerName, error))
-        DropRecord(error, stored.has_value());
-}
-
 std::vector<GameListRow> Game::GameList()
 {
     std::vector<GameListRow> rows;
@@ -537,6 +542,7 @@ std::vector<GameListRow> Game::GameList()
         GameListRow row;
         row.id = game.id;
         row.opponent = game.opponent;
+        row.started = game.startDate;
         row.localSide = game.localSide;
         if (game.plies > 0) {
             const int half = game.plies - 1 + (game.firstMover == Black ? 1 : 0);
@@ -564,8 +570,10 @@ std::optional<GameView> Game::ViewGame(int64_t id)
         return std::nullopt;
     std::string error;
     std::optional<GameDetails> game = mRecord->Details(id, error);
-    if (!game)
+    if (!game) {
+        DropRecord(error, false);
         return std::nullopt;
+    }
     GameView view;
     view.id = id;
     view.started = game->started;
@@ -585,23 +593,69 @@ std::optional<GameView> Game::ViewGame(int64_t id)
     return view;
 }
 
-void Game::SetPlayerName(const std::string &name)
+std::string Game::PlayerName()
 {
-    msPlayerName = CleanName(name);
-    if (mbRecordOn && mRecord)
-        WritePlayerName();
+    if (!DeskRecord())
+        return {};
+    std::string error;
+    const std::optional<std::string> name = mRecord->PlayerName(error);
+    if (!name)
+        DropRecord(error, false);
+    return name.value_or(std::string());
+}
+
+bool Game::SetPlayerName(const std::string &name)
+{
+    std::string error;
+    return DeskRecord() && Changed(mRecord->SetPlayerName(CleanName(name), error), error);
+}
+
+bool Game::AdoptPlayerName(const std::string &name)
+{
+    if (!DeskRecord())
+        return false;
+    return !PlayerName().empty() || (mRecord && SetPlayerName(name));
+}
+
+bool Game::TakesAddress(const std::string &email)
+{
+    return SplitAddress(email).has_value();
 }
 
 bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &email)
 {
-    if ((!email.empty() && !IsPlainAddress(email)) || !DeskRecord())
+    const std::optional<std::pair<std::string, std::string>> given = SplitAddress(email);
+    if (!given || !DeskRecord())
         return false;
+    const std::string &address = given->second;
     std::string error;
-    if (!Changed(mRecord->SetOpponent(id, CleanName(name), email, error), error))
+    if (!Changed(mRecord->SetOpponent(
+                     id, CleanName(name.empty() ? given->first : name), address, error),
+            error))
         return false;
     if (IsCurrentGame(id))
-        msOpponentEmail = email;
+        msOpponentEmail = address;
     return true;
+}
+
+bool Game::TurnStartsGame() const
+{
+    return mbRecordOn && mRecord && mLoad && mLoad->startsOnSend && !mLoad->gameId;
+}
+
+bool Game::SetTurnOpponent(const std::string &name, const std::string &email)
+{
+    const std::optional<std::pair<std::string, std::string>> given = SplitAddress(email);
+    if (!given || !TurnStartsGame())
+        return false;
+    mLoad->opponent = CleanName(name.empty() ? given->first : name);
+    mLoad->opponentEmail = given->second;
+    return true;
+}
+
+std::string Game::TurnOpponent() const
+{
+    return TurnStartsGame() ? mLoad->opponent : std::string();
 }
 
 bool Game::SetNotes(int64_t id, const std::string &notes)
@@ -616,8 +670,10 @@ bool Game::EndGame(int64_t id, PlayerEnding ending)
         return false;
     std::string error;
     const std::optional<GameDetails> game = mRecord->Details(id, error);
-    if (!game)
+    if (!game) {
+        DropRecord(error, false);
         return false;
+    }
     const bool white = game->localSide == White;
     const GameEnding set = ending == PlayerEnding::DrawAgreed ? GameEnding::DrawAgreed
         : (ending == PlayerEnding::Resign) == white           ? GameEnding::WhiteResigned
@@ -731,6 +787,8 @@ std::string Game::MailSubject(const std::string &numberedMove) const
 
 std::string Game::OpponentEmail() const
 {
+    if (TurnStartsGame())
+        return mLoad->opponentEmail;
     return mbRecordOn ? msOpponentEmail : std::string();
 }
 

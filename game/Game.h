@@ -49,6 +49,7 @@ enum class GameTurn {
 struct GameListRow {
     int64_t id = 0;
     std::string opponent; // the opponent's name; empty when unknown
+    std::string started; // YYYY-MM-DD
     int16_t localSide = White;
     int fullMoves = 0; // full moves played: 1 after "1. e4", 1 after "1. e4 e5", 2 after "2. Nf3"
     std::string lastMove; // "14... Nf6"; empty without moves
@@ -170,11 +171,24 @@ public:
     // The recorded game this turn's position belongs to; nullopt when none.
     std::optional<int64_t> CurrentGameId() const;
     std::optional<GameView> ViewGame(int64_t id);
-    // The local player's name for PGN (the window passes its setting, "" when unset).
-    void SetPlayerName(const std::string &name);
+    // The local player's name for PGN, kept in the record (cleaned: plain text, at most 80
+    // characters); empty while the record is off or holds none.
+    std::string PlayerName();
+    bool SetPlayerName(const std::string &name);
+    // Moves a name kept elsewhere before into the record when the record has none yet; true
+    // once the record holds a name, so that the other place can forget it.
+    bool AdoptPlayerName(const std::string &name);
+    // Whether SetOpponent takes `email`: empty, one plain address, or "Name <address>".
+    static bool TakesAddress(const std::string &email);
     // Stores the opponent's name (cleaned: plain text, at most 80 characters) and e-mail
-    // address; false without a change when the address is neither empty nor one plain address.
+    // address; false without a change when TakesAddress refuses the address. Of "Bob
+    // <bob@example.org>" the address is kept, and the name stands in for an empty name.
     bool SetOpponent(int64_t id, const std::string &name, const std::string &email);
+    // Whether this turn's game is not recorded yet and will be by the first send: its opponent
+    // is then kept with the turn (SetTurnOpponent, as SetOpponent) and written with the game.
+    bool TurnStartsGame() const;
+    bool SetTurnOpponent(const std::string &name, const std::string &email);
+    std::string TurnOpponent() const;
     bool SetNotes(int64_t id, const std::string &notes);
     // Ends a game with a result the code cannot carry, dated today.
     bool EndGame(int64_t id, PlayerEnding ending);
@@ -217,7 +231,6 @@ private:
     // Reads what this turn knows of its recorded game: its line up to the loaded position, its
     // ending and the opponent's address.
     void ReadCurrentGame();
-    void WritePlayerName();
     bool IsCurrentGame(int64_t id) const;
     // A change of the desk: a failure of the record (an error) drops it; nothing to change
     // (no error) is only false.
@@ -240,7 +253,6 @@ private:
     std::string msCannotArise; // why no game reaches the loaded position; empty when one can
     std::string msNote; // what the last typed text was not; empty when nothing
     std::string msSentMove; // the move sent in this turn ("14... Nf6" or "Nf6"); empty: none
-    std::optional<std::string> msPlayerName; // as the window last gave it
     // The recorded game of this turn up to the loaded position; none without a recorded game,
     // and for a load that records nothing.
     std::optional<GameLine> mLine;

@@ -76,6 +76,10 @@ struct LoadReport {
     std::string startFen;
     std::optional<RecordedMove> firstMove;
     std::string receivedCode;
+    // The opponent's name and plain address the player gave before the game was recorded:
+    // written with the game that the first send creates.
+    std::string opponent;
+    std::string opponentEmail;
     // Again: the local player's answer the game holds to the loaded position; a send of
     // another move replaces it. Game starts: the answer to the same opening position in the
     // game that sent one last; a send starts a new game all the same.

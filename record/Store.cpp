@@ -299,15 +299,16 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
     sqlite::Statement insert = db.Prepare(
         std::string("INSERT INTO game (started, start_fen, local_side, result, plies, last_fen, "
                     "last_san, played_order, received_fen, received_plies, received_status, "
-                    "received_marks, changed_at) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ")
-        + NextOrder + ", ?6, ?5, ?8, ?9, ?1)");
+                    "received_marks, changed_at, opponent_name, opponent_email) VALUES (?1, ?2, "
+                    "?3, ?4, ?5, ?6, ?7, ")
+        + NextOrder + ", ?6, ?5, ?8, ?9, ?1, ?10, ?11)");
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
         insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
-            load.recordedStatus, MarksText(load.marks));
+            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     else
         insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, std::nullopt,
-            load.recordedStatus, MarksText(load.marks));
+            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     if (!transaction.Run(insert))
         return 0;
     const int64_t id = db.LastInsertId();

@@ -197,8 +197,8 @@ bool frmChess::Form_Load()
         if (!isVisible())
             return false;
     }
-    mGame.SetPlayerName(Options::PlayerName().toStdString());
     mGame.SwitchRecord(Options::RecordEnabled());
+    AdoptFormerPlayerName();
     if (!LoadPosition()) {
         close();
         return false;
@@ -449,8 +449,16 @@ void frmChess::cmdGame_Click()
     connect(&dialog, &frmGame::RecordSwitched, this, [this](bool on) { mGame.SwitchRecord(on); });
     dialog.exec();
     mGame.SwitchRecord(Options::RecordEnabled());
+    AdoptFormerPlayerName();
     ShowNotices();
     SetViewForLoadedPosition();
+}
+
+void frmChess::AdoptFormerPlayerName()
+{
+    const QString name = Options::FormerPlayerName();
+    if (!name.isEmpty() && mGame.AdoptPlayerName(name.toStdString()))
+        Options::RemoveFormerPlayerName();
 }
 
 void frmChess::cmdExit_Click()

@@ -26,6 +26,7 @@ std::string Marked(const char *, const char *source)
 //   new:w   New Game (White's)          undo:b, claim:b, resign:w, resigned:w, agree:w, reopen:w,
 //   delete:w  on the game of the turn   name:w:NAME, opp:w:NAME:ADDRESS, notes:w:TEXT
 //   load:b  the code Black received last, loaded again     off:b, on:b  the record switched
+//   adopt:w:NAME  a name kept before moved in    turn:w:NAME:ADDRESS  the opponent before a send
 //   ?status:w  the status line   ?list:w  the list of games   ?pgn:w  the notes, then the tags
 //   and moves of the game of the turn   ?mail:w  the subject note and the opponent's address
 //   ?ask:b  the question before Send Move, and its button
@@ -80,6 +81,10 @@ QString Play(const QString &script)
             done = game.ReopenGame(id.value_or(0));
         } else if (word[0] == "delete") {
             done = game.DeleteGame(id.value_or(0));
+        } else if (word[0] == "adopt") {
+            done = game.AdoptPlayerName(word[2].toStdString());
+        } else if (word[0] == "turn") {
+            done = game.SetTurnOpponent(word[2].toStdString(), word.value(3).toStdString());
         } else if (word[0] == "name") {
             game.SetPlayerName(word[2].toStdString());
         } else if (word[0] == "opp") {
@@ -162,8 +167,12 @@ private slots:
             " W 1 1... e5 Y0 * |  W 2 2. Nf3 T0 *");
         Row("mate stays", "f3 e5 g4 Qh4# reopen:w ?list:w",
             "reopen:w refused |  W 2 2... Qh4# F0 0-1");
-        Row("an address that is not one plain address", "e4 opp:b:Bo:bo@x ?mail:b",
-            "opp:b:Bo:bo@x refused | >");
+        Row("an address that is not one plain address, then a name with its address",
+            "e4 opp:w:Bo:bo@x ?mail:w opp:w::Bob_<bob@example.org> ?list:w ?mail:w",
+            "opp:w:Bo:bo@x refused | > | Bob W 1 1. e4 T0 * | >bob@example.org");
+        Row("the name in the record stays; the opponent given before the first send",
+            "name:w:Ann new:w adopt:w:Old turn:w::Bo_<bo@x.se> ?mail:w e4 ?pgn:w",
+            ">bo@x.se | [White \"Ann\"] [Black \"Bo\"] [Result \"*\"] 1. e4 *");
         Row("threefold at load, claimed",
             knights + "Ng8 ?status:w claim:w ?list:w ?mail:w ?status:w",
             "Your opponent played 4... Ng8  " + claimable
