@@ -31,6 +31,25 @@ namespace {
         return line;
     }
 
+    // The name and plain address of an address as the player gives it: "bob@example.org",
+    // "Bob <bob@example.org>" or nothing; nullopt for anything else.
+    std::optional<std::pair<std::string, std::string>> SplitAddress(const std::string &text)
+    {
+        const size_t open = text.rfind('<');
+        if (open != std::string::npos && text.ends_with('>')) {
+            const std::string address = text.substr(open + 1, text.size() - open - 2);
+            std::string name = CleanName(text.substr(0, open));
+            if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+                name = CleanName(name.substr(1, name.size() - 2));
+            if (IsPlainAddress(address))
+                return std::pair(name, address);
+            return std::nullopt;
+        }
+        if (text.empty() || IsPlainAddress(text))
+            return std::pair(std::string(), text);
+        return std::nullopt;
+    }
+
     // Placement and side to move of a FEN record.
     std::string PlacementAndSide(const std::string &fen)
     {
@@ -110,6 +129,11 @@ void Game::SwitchRecord(bool on)
     mbRecordOn = on;
     mbRecordFailed = false;
     if (!on) {
+        // A claim held for the move goes; one the record holds stays there.
+        if (mbClaimWithMove && mEnding == GameEnding::None) {
+            mClaimed = DrawClaim::None;
+            mbClaimWithMove = false;
+        }
         mRecord.reset();
         ReadCurrentGame();
         return;
@@ -171,8 +195,6 @@ bool Game::OpenRecord()
     mRecord = GameRecord::Open(RecordPath(), RecordAccess::Create, error);
     if (!mRecord)
         DropRecord(error, false);
-    else
-        WritePlayerName();
     return mRecord != nullptr;
 }
 
@@ -220,6 +242,10 @@ std::vector<Notice> Game::TakeNotices()
 
 bool Game::TakesMove(int16_t from, int16_t to)
 {
+    // The position the local player sent waits for the opponent's move (the status line says
+    // so) until the player starts a new game from it.
+    if (mbRecordOn && mLoad && mLoad->kind == LoadCase::SameAsSent && mLoad->recordsNothing)
+        return false;
     switch (mTurn.JudgeMove(from, to)) {
     case Turn::Verdict::OpponentsPiece:
         Tell(Notice::Kind::Information,
@@ -275,15 +301,37 @@ std::string Game::UndoQuestion() const
         { msSentMove });
 }
 
+std::string Game::SendQuestion(std::string &confirm) const
+{
+    const std::optional<Move> &move = mTurn.PlayedMove();
+    if (!mbRecordOn || !mRecord || !mLoad || mLoad->kind != LoadCase::Again || !mLoad->answered
+        || !move)
+        return {};
+    const EarlierAnswer &answer = *mLoad->answered;
+    const std::string san = MoveToSan(mTurn.Loaded(), *move, mTurn.PlayedPromotion());
+    if (san == answer.san)
+        return {};
+    // The same number as the answer it replaces: "14... Nf6" and "Nd7" make "14... Nd7".
+    const std::string numbered
+        = answer.move.substr(0, answer.move.size() - answer.san.size()) + san;
+    confirm = Format(CORVALEN_TEXT("Game", "Send %1"), { numbered });
+    return Format(CORVALEN_TEXT("Game",
+                      "You have sent %1 from this position already. Send %2 instead? If your "
+                      "opponent has that e-mail, this game will no longer match it."),
+        { answer.move, numbered });
+}
+
 void Game::Undo()
 {
-    // A claim made with the move goes with it.
-    if (mbClaimWithMove && mLoad && mLoad->gameId && DeskRecord()) {
-        std::string error;
-        Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+    // A claim made with the move goes with it, from the record too once the move was sent.
+    if (mbClaimWithMove) {
+        if (mEnding != GameEnding::None && mLoad && mLoad->gameId && DeskRecord()) {
+            std::string error;
+            Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+            ReadCurrentGame();
+        }
         mClaimed = DrawClaim::None;
         mbClaimWithMove = false;
-        ReadCurrentGame();
     }
     mTurn.Undo();
     msNote.clear();
@@ -300,13 +348,18 @@ SentMove Game::Send()
     const Move move = *mTurn.PlayedMove();
     msSentMove = MoveToSan(mTurn.Loaded(), move, mTurn.PlayedPromotion());
     // A game that has ended records no more moves; a draw claimed with this very move is
-    // recorded with it, so that both players' records hold the move.
-    const bool ended = mEnding != GameEnding::None && !mbClaimWithMove;
-    if (mbRecordOn && mRecord && mLoad && !ended) {
+    // recorded with it, in the same change. The answer sent before from this position,
+    // sent again, is recorded already.
+    const bool ended = mEnding != GameEnding::None;
+    const bool again = mbRecordOn && mRecord && mLoad && mLoad->kind == LoadCase::Again
+        && mLoad->answered && mLoad->answered->san == msSentMove;
+    if (again) {
+        sent.numberedMove = mLoad->answered->move;
+    } else if (mbRecordOn && mRecord && mLoad && !ended) {
         const bool starts = !mLoad->gameId;
         std::string error;
-        if (!mRecord->RecordSend(
-                *mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code, error)) {
+        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(),
+                sent.code, error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
             DropRecord(error, true);
         } else if (mLoad->gameId) {
             const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
@@ -314,7 +367,10 @@ SentMove Game::Send()
                 sent.numberedMove = moves->lastMove;
             else
                 DropRecord(error, false);
-            if (starts && mRecord)
+            if (mRecord && mLoad && mLoad->answered && mLoad->kind == LoadCase::Again)
+                mLoad->answered
+                    = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, {} };
+            if ((starts || mbClaimWithMove) && mRecord)
                 ReadCurrentGame();
         }
     }
@@ -385,6 +441,16 @@ std::string Game::LoadLine() const
         parts.push_back(EndedLine());
     else if (mbRecordOn && mLoad && !mLoad->status.empty())
         parts.push_back(mLoad->status);
+    if (mbRecordOn && mLoad && mLoad->answered && mEnding == GameEnding::None) {
+        const EarlierAnswer &answer = *mLoad->answered;
+        parts.push_back(mLoad->kind == LoadCase::Again
+                ? Format(CORVALEN_TEXT("Game", "You answered this position on %1 with %2."),
+                    { answer.date, answer.move })
+                : Format(CORVALEN_TEXT("Game",
+                             "You answered this position in game %1 on %2 with %3; a move sent "
+                             "now starts a new game."),
+                    { std::to_string(answer.gameId), answer.date, answer.move }));
+    }
     const BoardState &loaded = mTurn.Loaded();
     if (mTurn.Status() == GameStatus::Mate)
         parts.push_back(loaded.giToMove == White ? CORVALEN_TEXT("Game", "Checkmate: Black wins.")
@@ -461,18 +527,6 @@ void Game::ReadCurrentGame()
         mLine.reset();
 }
 
-void Game::WritePlayerName()
-{
-    if (!msPlayerName || !mRecord)
-        return;
-    std::string error;
-    const std::optional<std::string> stored = mRecord->PlayerName(error);
-    if (stored && *stored == *msPlayerName)
-        return;
-    if (!stored || !mRecord->SetPlayerName(*msPlayerName, error))
-        DropRecord(error, stored.has_value());
-}
-
 std::vector<GameListRow> Game::GameList()
 {
     std::vector<GameListRow> rows;
@@ -488,6 +542,7 @@ std::vector<GameListRow> Game::GameList()
         GameListRow row;
         row.id = game.id;
         row.opponent = game.opponent;
+        row.started = game.startDate;
         row.localSide = game.localSide;
         if (game.plies > 0) {
             const int half = game.plies - 1 + (game.firstMover == Black ? 1 : 0);
@@ -515,8 +570,10 @@ std::optional<GameView> Game::ViewGame(int64_t id)
         return std::nullopt;
     std::string error;
     std::optional<GameDetails> game = mRecord->Details(id, error);
-    if (!game)
+    if (!game) {
+        DropRecord(error, false);
         return std::nullopt;
+    }
     GameView view;
     view.id = id;
     view.started = game->started;
@@ -536,23 +593,69 @@ std::optional<GameView> Game::ViewGame(int64_t id)
     return view;
 }
 
-void Game::SetPlayerName(const std::string &name)
+std::string Game::PlayerName()
 {
-    msPlayerName = CleanName(name);
-    if (mbRecordOn && mRecord)
-        WritePlayerName();
+    if (!DeskRecord())
+        return {};
+    std::string error;
+    const std::optional<std::string> name = mRecord->PlayerName(error);
+    if (!name)
+        DropRecord(error, false);
+    return name.value_or(std::string());
+}
+
+bool Game::SetPlayerName(const std::string &name)
+{
+    std::string error;
+    return DeskRecord() && Changed(mRecord->SetPlayerName(CleanName(name), error), error);
+}
+
+bool Game::AdoptPlayerName(const std::string &name)
+{
+    if (!DeskRecord())
+        return false;
+    return !PlayerName().empty() || (mRecord && SetPlayerName(name));
+}
+
+bool Game::TakesAddress(const std::string &email)
+{
+    return SplitAddress(email).has_value();
 }
 
 bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &email)
 {
-    if ((!email.empty() && !IsPlainAddress(email)) || !DeskRecord())
+    const std::optional<std::pair<std::string, std::string>> given = SplitAddress(email);
+    if (!given || !DeskRecord())
         return false;
+    const std::string &address = given->second;
     std::string error;
-    if (!Changed(mRecord->SetOpponent(id, CleanName(name), email, error), error))
+    if (!Changed(mRecord->SetOpponent(
+                     id, CleanName(name.empty() ? given->first : name), address, error),
+            error))
         return false;
     if (IsCurrentGame(id))
-        msOpponentEmail = email;
+        msOpponentEmail = address;
     return true;
+}
+
+bool Game::TurnStartsGame() const
+{
+    return mbRecordOn && mRecord && mLoad && mLoad->startsOnSend && !mLoad->gameId;
+}
+
+bool Game::SetTurnOpponent(const std::string &name, const std::string &email)
+{
+    const std::optional<std::pair<std::string, std::string>> given = SplitAddress(email);
+    if (!given || !TurnStartsGame())
+        return false;
+    mLoad->opponent = CleanName(name.empty() ? given->first : name);
+    mLoad->opponentEmail = given->second;
+    return true;
+}
+
+std::string Game::TurnOpponent() const
+{
+    return TurnStartsGame() ? mLoad->opponent : std::string();
 }
 
 bool Game::SetNotes(int64_t id, const std::string &notes)
@@ -567,8 +670,10 @@ bool Game::EndGame(int64_t id, PlayerEnding ending)
         return false;
     std::string error;
     const std::optional<GameDetails> game = mRecord->Details(id, error);
-    if (!game)
+    if (!game) {
+        DropRecord(error, false);
         return false;
+    }
     const bool white = game->localSide == White;
     const GameEnding set = ending == PlayerEnding::DrawAgreed ? GameEnding::DrawAgreed
         : (ending == PlayerEnding::Resign) == white           ? GameEnding::WhiteResigned
@@ -617,7 +722,8 @@ bool Game::DeleteGame(int64_t id)
 
 DrawClaim Game::ClaimableDraw() const
 {
-    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || msResult != "*")
+    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || msResult != "*"
+        || mClaimed != DrawClaim::None)
         return DrawClaim::None;
     if (const std::optional<Move> &move = mTurn.PlayedMove())
         return mLine->ClaimableDrawAfter(*move, mTurn.PlayedPromotion());
@@ -627,13 +733,20 @@ DrawClaim Game::ClaimableDraw() const
 bool Game::ClaimDraw()
 {
     const DrawClaim claim = ClaimableDraw();
-    if (claim == DrawClaim::None || !DeskRecord())
+    if (claim == DrawClaim::None)
+        return false;
+    // A claim with the local move is part of that move: Send Move records the two together.
+    if (mTurn.PlayedMove()) {
+        mClaimed = claim;
+        mbClaimWithMove = true;
+        return true;
+    }
+    if (!DeskRecord())
         return false;
     std::string error;
     if (!Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
         return false;
     mClaimed = claim;
-    mbClaimWithMove = mTurn.PlayedMove().has_value();
     ReadCurrentGame();
     return true;
 }
@@ -674,6 +787,8 @@ std::string Game::MailSubject(const std::string &numberedMove) const
 
 std::string Game::OpponentEmail() const
 {
+    if (TurnStartsGame())
+        return mLoad->opponentEmail;
     return mbRecordOn ? msOpponentEmail : std::string();
 }
 

@@ -49,6 +49,7 @@ enum class GameTurn {
 struct GameListRow {
     int64_t id = 0;
     std::string opponent; // the opponent's name; empty when unknown
+    std::string started; // YYYY-MM-DD
     int16_t localSide = White;
     int fullMoves = 0; // full moves played: 1 after "1. e4", 1 after "1. e4 e5", 2 after "2. Nf3"
     std::string lastMove; // "14... Nf6"; empty without moves
@@ -139,6 +140,11 @@ public:
     // on; empty when Undo Move needs no question.
     std::string UndoQuestion() const;
     void Undo();
+    // The question to ask before Send Move sends another move than the one the player sent
+    // from this position before ("You have sent 14... Nf6 from this position already. Send
+    // 14... Nd7 instead? ..."), with `confirm` the confirming button's caption ("Send 14...
+    // Nd7"); empty when the send needs no question.
+    std::string SendQuestion(std::string &confirm) const;
     // Records the move (when the record is on), then gives the code to put on the clipboard:
     // a program that ends after the player has the code has the move recorded. A game that has
     // ended (resigned, agreed or claimed before this move) records nothing more.
@@ -165,11 +171,24 @@ public:
     // The recorded game this turn's position belongs to; nullopt when none.
     std::optional<int64_t> CurrentGameId() const;
     std::optional<GameView> ViewGame(int64_t id);
-    // The local player's name for PGN (the window passes its setting, "" when unset).
-    void SetPlayerName(const std::string &name);
+    // The local player's name for PGN, kept in the record (cleaned: plain text, at most 80
+    // characters); empty while the record is off or holds none.
+    std::string PlayerName();
+    bool SetPlayerName(const std::string &name);
+    // Moves a name kept elsewhere before into the record when the record has none yet; true
+    // once the record holds a name, so that the other place can forget it.
+    bool AdoptPlayerName(const std::string &name);
+    // Whether SetOpponent takes `email`: empty, one plain address, or "Name <address>".
+    static bool TakesAddress(const std::string &email);
     // Stores the opponent's name (cleaned: plain text, at most 80 characters) and e-mail
-    // address; false without a change when the address is neither empty nor one plain address.
+    // address; false without a change when TakesAddress refuses the address. Of "Bob
+    // <bob@example.org>" the address is kept, and the name stands in for an empty name.
     bool SetOpponent(int64_t id, const std::string &name, const std::string &email);
+    // Whether this turn's game is not recorded yet and will be by the first send: its opponent
+    // is then kept with the turn (SetTurnOpponent, as SetOpponent) and written with the game.
+    bool TurnStartsGame() const;
+    bool SetTurnOpponent(const std::string &name, const std::string &email);
+    std::string TurnOpponent() const;
     bool SetNotes(int64_t id, const std::string &notes);
     // Ends a game with a result the code cannot carry, dated today.
     bool EndGame(int64_t id, PlayerEnding ending);
@@ -181,9 +200,9 @@ public:
     // move once it is played (then counting that move). None without a recorded game.
     DrawClaim ClaimableDraw() const;
     // Sets 1/2-1/2 with the rule's comment on this turn's game; the New E-mail subject then
-    // tells the opponent (MailSubjectNote). A claim after the local move is made with that move,
-    // as a player writes the move and claims: Send Move still records the move (so that both
-    // players' records hold it), and Undo Move takes the claim back with the move.
+    // tells the opponent (MailSubjectNote). A claim after the local move is part of that move:
+    // it is held until Send Move records the move and the claim in one change; Load, Undo Move,
+    // New Game and switching the record off drop it.
     bool ClaimDraw();
     // " (I claim a draw: threefold repetition)" after a claim made in this turn; else empty.
     // English, to follow an English subject; MailSubject is the whole subject to show.
@@ -212,7 +231,6 @@ private:
     // Reads what this turn knows of its recorded game: its line up to the loaded position, its
     // ending and the opponent's address.
     void ReadCurrentGame();
-    void WritePlayerName();
     bool IsCurrentGame(int64_t id) const;
     // A change of the desk: a failure of the record (an error) drops it; nothing to change
     // (no error) is only false.
@@ -235,7 +253,6 @@ private:
     std::string msCannotArise; // why no game reaches the loaded position; empty when one can
     std::string msNote; // what the last typed text was not; empty when nothing
     std::string msSentMove; // the move sent in this turn ("14... Nf6" or "Nf6"); empty: none
-    std::optional<std::string> msPlayerName; // as the window last gave it
     // The recorded game of this turn up to the loaded position; none without a recorded game,
     // and for a load that records nothing.
     std::optional<GameLine> mLine;

@@ -138,6 +138,14 @@ std::optional<LoadReport> GameRecord::RecogniseLoad(
     StoredHistory history(db, transaction);
     const std::vector<GameRow> games = ReadGames(db, transaction, msPath);
     Recognition found = Recognise(games, { loaded, status, code }, history);
+    LoadReport &report = found.report;
+    if (report.kind == LoadCase::Again)
+        for (const GameRow &game : games)
+            if (game.id == report.gameId && game.plies > report.plies)
+                report.answered = ReadAnswer(db, transaction, game.id, report.plies);
+    if (report.kind == LoadCase::GameStarts)
+        report.answered = ReadOpeningAnswer(db, transaction, loaded.giToMove,
+            report.firstMove ? report.firstMove->coordinates : std::string());
     if (found.continued)
         WriteContinued(db, transaction, *found.continued, found.report, code, Now());
     std::string failure;
@@ -181,7 +189,7 @@ bool GameRecord::StartGameFromSameAsSent(LoadReport &load, const BoardState &loa
 }
 
 bool GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move move,
-    int16_t promotionPiece, const std::string &code, std::string &error)
+    int16_t promotionPiece, const std::string &code, std::string &error, GameEnding claim)
 {
     if (load.recordsNothing || (!load.gameId && !load.startsOnSend))
         return true;
@@ -193,6 +201,12 @@ bool GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move mov
         id = WriteNewGame(db, transaction, load, loaded, "*", now);
     if (transaction.Ok())
         WriteLocalMove(db, transaction, id, load.plies, loaded, move, promotionPiece, code, now);
+    if (claim != GameEnding::None) {
+        sqlite::Statement end = db.Prepare("UPDATE game SET ending = ?2, result = ?3, ended_at = "
+                                           "?4 WHERE id = ?1");
+        end.Bind(id, int64_t(claim), EndingResult(claim), now);
+        transaction.Run(end);
+    }
     std::string failure;
     if (!transaction.Commit(failure)) {
         error = Failure(failure);

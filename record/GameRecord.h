@@ -38,6 +38,14 @@ struct RecordedMove {
     std::string coordinates; // "e2e4", "e7e8q"
 };
 
+// A move the local player sent from a position before.
+struct EarlierAnswer {
+    int64_t gameId = 0;
+    std::string san; // "Nf6"
+    std::string move; // "14... Nf6"
+    std::string date; // YYYY-MM-DD, UTC
+};
+
 // What the window shows after a load, and what a later send of this turn needs.
 struct LoadReport {
     LoadCase kind = LoadCase::Otherwise;
@@ -68,6 +76,14 @@ struct LoadReport {
     std::string startFen;
     std::optional<RecordedMove> firstMove;
     std::string receivedCode;
+    // The opponent's name and plain address the player gave before the game was recorded:
+    // written with the game that the first send creates.
+    std::string opponent;
+    std::string opponentEmail;
+    // Again: the local player's answer the game holds to the loaded position; a send of
+    // another move replaces it. Game starts: the answer to the same opening position in the
+    // game that sent one last; a send starts a new game all the same.
+    std::optional<EarlierAnswer> answered;
 };
 
 // One line of the list of games.
@@ -169,9 +185,10 @@ public:
     // there. `loaded` is the position before the move; promotionPiece counts only for a
     // promotion. Sets the result when the move mates or stalemates. Records nothing (and
     // answers true) for a load that records nothing; for a load that starts a game creates it
-    // with what the load received, and fills load.gameId. Whole or not at all.
+    // with what the load received, and fills load.gameId. A draw claimed with the move
+    // (`claim`) ends the game in the same change. Whole or not at all.
     bool RecordSend(LoadReport &load, const BoardState &loaded, Move move, int16_t promotionPiece,
-        const std::string &code, std::string &error);
+        const std::string &code, std::string &error, GameEnding claim = GameEnding::None);
 
     // Asked before a castling move of board.giToMove is taken: empty when the record has no
     // objection (or the move is no castling), else the refusal text, e.g. "You cannot castle

@@ -137,7 +137,8 @@ namespace {
             if (PlacedThisRun(game, c.fen))
                 return false; // "again" finds that game
         for (const GameRow &game : c.games) {
-            if (!game.lastSent || game.lastFen != c.fen)
+            // A position every new game can have is no longer waited for once a game ended.
+            if (!game.lastSent || game.lastFen != c.fen || (c.opening && game.result != "*"))
                 continue;
             LoadReport &report = c.found.report;
             report.gameId = game.id;
@@ -152,6 +153,8 @@ namespace {
                     { id, DateOf(game.sentAt) });
             report.message = report.status + ' '
                 + CORVALEN_TEXT("Record", "Your opponent has not replied with a move yet.");
+            // The status line says why the board takes no move.
+            report.status = report.message;
             return true;
         }
         return false;
@@ -190,13 +193,15 @@ namespace {
     }
 
     // A game that has ended is tried after every game still going on: a reply to it is placed
-    // there, and nothing is recorded.
+    // there, and nothing is recorded. A position every new game can have begins a new game
+    // rather than continue one that ended.
     bool Continues(Context &c)
     {
         for (const bool ended : { false, true })
-            for (const GameRow &game : c.games)
-                if ((game.result != "*") == ended && ContinuesGame(c, game))
-                    return true;
+            if (!ended || !c.opening)
+                for (const GameRow &game : c.games)
+                    if ((game.result != "*") == ended && ContinuesGame(c, game))
+                        return true;
         return false;
     }
 
@@ -206,8 +211,8 @@ namespace {
             if (game.receivedFen != c.fen)
                 continue;
             // An opening position recurs in every game: it belongs to the game that received it
-            // only while nothing was sent since, or when this run placed the load there.
-            if (c.opening && game.plies != game.receivedPlies && !PlacedThisRun(game, c.fen))
+            // only while that game goes on and nothing was sent since.
+            if (c.opening && (game.plies != game.receivedPlies || game.result != "*"))
                 continue;
             LoadReport &report = c.found.report;
             report.gameId = game.id;

@@ -233,6 +233,43 @@ std::optional<GameRow> ReadGameRow(
     return std::nullopt;
 }
 
+std::optional<EarlierAnswer> ReadAnswer(
+    sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId, int64_t ply)
+{
+    if (!transaction.Ok())
+        return std::nullopt;
+    sqlite::Statement read = db.Prepare("SELECT m.san, m.played, g.start_fen FROM move m JOIN game "
+                                        "g ON g.id = m.game_id WHERE m.game_id = ?1 AND m.ply = "
+                                        "?2 AND m.local = 1");
+    read.Bind(gameId, ply);
+    if (!read.Step()) {
+        transaction.Check(read);
+        return std::nullopt;
+    }
+    return EarlierAnswer { gameId, read.Text(0), NumberedPly(SideOfFen(read.Text(2)), ply, read.Text(0)),
+        DateOf(read.Text(1)) };
+}
+
+std::optional<EarlierAnswer> ReadOpeningAnswer(sqlite::Connection &db,
+    sqlite::Transaction &transaction, int16_t localSide, const std::string &firstMove)
+{
+    if (!transaction.Ok())
+        return std::nullopt;
+    const int64_t ply = firstMove.empty() ? 0 : 1;
+    sqlite::Statement find = db.Prepare(
+        "SELECT g.id FROM game g JOIN move m ON m.game_id = g.id AND m.ply = ?3 AND m.local = 1 "
+        "WHERE g.start_fen = ?1 AND g.local_side = ?2 AND (?3 = 0 OR EXISTS (SELECT 1 FROM move "
+        "f WHERE f.game_id = g.id AND f.ply = 0 AND f.coordinates = ?4)) ORDER BY "
+        "g.played_order DESC LIMIT 1");
+    find.Bind(StandardFen(), localSide, ply, firstMove);
+    if (!find.Step()) {
+        transaction.Check(find);
+        return std::nullopt;
+    }
+    const int64_t id = find.Int(0);
+    return ReadAnswer(db, transaction, id, ply);
+}
+
 void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
     const ContinuedGame &continued, const LoadReport &report, const std::string &code,
     const std::string &now)
@@ -262,15 +299,16 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
     sqlite::Statement insert = db.Prepare(
         std::string("INSERT INTO game (started, start_fen, local_side, result, plies, last_fen, "
                     "last_san, played_order, received_fen, received_plies, received_status, "
-                    "received_marks, changed_at) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ")
-        + NextOrder + ", ?6, ?5, ?8, ?9, ?1)");
+                    "received_marks, changed_at, opponent_name, opponent_email) VALUES (?1, ?2, "
+                    "?3, ?4, ?5, ?6, ?7, ")
+        + NextOrder + ", ?6, ?5, ?8, ?9, ?1, ?10, ?11)");
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
         insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
-            load.recordedStatus, MarksText(load.marks));
+            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     else
         insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, std::nullopt,
-            load.recordedStatus, MarksText(load.marks));
+            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     if (!transaction.Run(insert))
         return 0;
     const int64_t id = db.LastInsertId();

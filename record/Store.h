@@ -32,6 +32,14 @@ std::vector<GameRow> ReadGames(
 std::optional<GameRow> ReadGameRow(
     sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId);
 
+// The local player's move at `ply` of a game; nullopt when there is none.
+std::optional<EarlierAnswer> ReadAnswer(
+    sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId, int64_t ply);
+// The answer the local player (`localSide`) sent last to an opening position: the standard
+// start (`firstMove` empty) or White's first move `firstMove` ("e2e4") from it.
+std::optional<EarlierAnswer> ReadOpeningAnswer(sqlite::Connection &db,
+    sqlite::Transaction &transaction, int16_t localSide, const std::string &firstMove);
+
 // The writes; each runs inside `transaction` and does nothing once a step of it failed.
 // The opponent's move that continues a game (a recognition's only write).
 void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,

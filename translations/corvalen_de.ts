@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+45"/>
+        <location filename="../game/Game.cpp" line="+64"/>
         <source>White resigned</source>
         <translation>Weiß hat aufgegeben</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Remisanspruch möglich: 50 Züge ohne Schlagen oder Bauernzug.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -67,7 +67,7 @@ This turn goes on without the record.</source>
 Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>Sie können die Figuren Ihres Gegners nicht ziehen.</translation>
     </message>
@@ -77,7 +77,17 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Sie haben %1 bereits gesendet. Zurücknehmen? Falls Ihr Gegner diese E-Mail hat, passt diese Partie nicht mehr dazu.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+19"/>
+        <source>Send %1</source>
+        <translation>%1 senden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
+        <translation>Sie haben aus dieser Stellung bereits %1 gesendet. Stattdessen %2 senden? Falls Ihr Gegner diese E-Mail hat, passt diese Partie nicht mehr dazu.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schachmatt: Sie gewinnen. Zug senden meldet es dem Gegner.</translation>
     </message>
@@ -107,7 +117,17 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Stellung in keiner Partie möglich (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>You answered this position on %1 with %2.</source>
+        <translation>Sie haben diese Stellung am %1 mit %2 beantwortet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You answered this position in game %1 on %2 with %3; a move sent now starts a new game.</source>
+        <translation>Sie haben diese Stellung in Partie %1 am %2 mit %3 beantwortet; ein jetzt gesendeter Zug beginnt eine neue Partie.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Checkmate: Black wins.</source>
         <translation>Schachmatt: Schwarz gewinnt.</translation>
     </message>
@@ -127,7 +147,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Remis: Keine Seite kann mattsetzen.</translation>
     </message>
     <message>
-        <location line="+257"/>
+        <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Schach: mein Zug (ich beanspruche Remis: dreifache Wiederholung)</translation>
     </message>
@@ -181,7 +201,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>noch keine Partien aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+132"/>
         <source>cannot delete %1: %2</source>
         <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
@@ -206,7 +226,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>keine Partie %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+149"/>
+        <location filename="../record/Recognition.cpp" line="+150"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Dies ist Ihre gesendete Stellung aus Partie %1 vom %2 (%3).</translation>
     </message>
@@ -221,7 +241,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Ihr Gegner hat noch nicht mit einem Zug geantwortet.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>Dies ist eine frühere Stellung von Partie %1 (nach %2); die Partie steht jetzt bei %3.</translation>
     </message>
@@ -425,7 +445,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>vor %1 Tagen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
@@ -463,6 +483,11 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <location line="+0"/>
         <source>Last move</source>
         <translation>Letzter Zug</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Started</source>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -681,7 +706,7 @@ Use the mouse to drag and drop your move.</source>
 Ziehen Sie Ihren Zug mit der Maus.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+80"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -709,7 +734,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Ihr CHESS-CODE ist noch in der %1: Fügen Sie ihn in eine E-Mail ein.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+135"/>
         <source>&amp;Start a New Game</source>
         <translation>Neue Partie &amp;beginnen</translation>
     </message>
@@ -737,7 +762,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <location filename="../ui/frmGame.cpp" line="+91"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopieren</translation>
     </message>
@@ -802,16 +827,16 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+358"/>
-        <location line="+75"/>
+        <location line="+7"/>
+        <location line="+410"/>
+        <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-453"/>
+        <location line="-507"/>
         <source>Moves of the game</source>
         <translation>Züge der Partie</translation>
     </message>
@@ -841,7 +866,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <translation>&amp;E-Mail des Gegners</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notizen (nur Sie sehen sie)</translation>
     </message>
@@ -851,7 +876,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <translation>&amp;Ihr Name</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+109"/>
         <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
         <translation>Zurzeit wird keine Partie aufgezeichnet. Die bisher aufgezeichneten Partien liegen in der Datei %1.</translation>
     </message>
@@ -871,12 +896,12 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <translation>Zu dieser Stellung gehört keine aufgezeichnete Partie.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+189"/>
         <source>not one plain address</source>
         <translation>keine einzelne, einfache Adresse</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+31"/>
         <source>the game started %1</source>
         <translation>die Partie vom %1</translation>
     </message>
@@ -955,7 +980,7 @@ Die Züge und Notizen dieser Partie werden entfernt; Ihre anderen Partien bleibe
         <translation>Partie löschen</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Delete the record of all your games in %1?
 
 This cannot be undone.</source>

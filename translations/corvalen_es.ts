@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+45"/>
+        <location filename="../game/Game.cpp" line="+64"/>
         <source>White resigned</source>
         <translation>las blancas abandonaron</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Tablas reclamables: 50 jugadas sin captura ni movimiento de peón.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -67,7 +67,7 @@ This turn goes on without the record.</source>
 Este turno continúa sin el registro.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>No puede mover las piezas de su adversario.</translation>
     </message>
@@ -77,7 +77,17 @@ Este turno continúa sin el registro.</translation>
         <translation>Ya ha enviado %1. ¿Retirarla? Si su adversario tiene ese correo, esta partida dejará de coincidir con él.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+19"/>
+        <source>Send %1</source>
+        <translation>Enviar %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
+        <translation>Ya ha enviado %1 desde esta posición. ¿Enviar %2 en su lugar? Si su adversario tiene ese correo, esta partida dejará de coincidir con él.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Jaque mate: usted gana. Enviar se lo comunica al adversario.</translation>
     </message>
@@ -107,7 +117,17 @@ Este turno continúa sin el registro.</translation>
         <translation>Esta posición no puede darse en una partida (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>You answered this position on %1 with %2.</source>
+        <translation>Respondió a esta posición el %1 con %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You answered this position in game %1 on %2 with %3; a move sent now starts a new game.</source>
+        <translation>Respondió a esta posición en la partida %1 el %2 con %3; una jugada enviada ahora empieza una partida nueva.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Checkmate: Black wins.</source>
         <translation>Jaque mate: ganan las negras.</translation>
     </message>
@@ -127,7 +147,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Tablas: ningún bando puede dar mate.</translation>
     </message>
     <message>
-        <location line="+257"/>
+        <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Ajedrez: mi jugada (reclamo tablas: triple repetición)</translation>
     </message>
@@ -181,7 +201,7 @@ Este turno continúa sin el registro.</translation>
         <translation>aún no hay partidas registradas</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+132"/>
         <source>cannot delete %1: %2</source>
         <translation>no se puede borrar %1: %2</translation>
     </message>
@@ -206,7 +226,7 @@ Este turno continúa sin el registro.</translation>
         <translation>no existe la partida %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+149"/>
+        <location filename="../record/Recognition.cpp" line="+150"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Es la posición que envió en la partida %1 el %2 (%3).</translation>
     </message>
@@ -221,7 +241,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Su adversario aún no ha respondido con una jugada.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>Es una posición anterior de la partida %1 (tras %2); la partida va ahora por %3.</translation>
     </message>
@@ -425,7 +445,7 @@ Este turno continúa sin el registro.</translation>
         <translation>hace %1 días</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>White</source>
         <translation>Blancas</translation>
     </message>
@@ -463,6 +483,11 @@ Este turno continúa sin el registro.</translation>
         <location line="+0"/>
         <source>Last move</source>
         <translation>Última jugada</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Started</source>
+        <translation>Empezada</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -681,7 +706,7 @@ Use the mouse to drag and drop your move.</source>
 Arrastre una pieza con el ratón para jugar.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+80"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -709,7 +734,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Su CHESS-CODE sigue en el %1: péguelo en un correo electrónico.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+135"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Empezar una partida nueva</translation>
     </message>
@@ -737,7 +762,7 @@ En su lugar se muestra una casilla vacía.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <location filename="../ui/frmGame.cpp" line="+91"/>
         <source>Copy &amp;FEN</source>
         <translation>Copiar &amp;FEN</translation>
     </message>
@@ -802,16 +827,16 @@ En su lugar se muestra una casilla vacía.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+358"/>
-        <location line="+75"/>
+        <location line="+7"/>
+        <location line="+410"/>
+        <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
         <source>Game</source>
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-453"/>
+        <location line="-507"/>
         <source>Moves of the game</source>
         <translation>Jugadas de la partida</translation>
     </message>
@@ -841,7 +866,7 @@ En su lugar se muestra una casilla vacía.</translation>
         <translation>&amp;Correo del adversario</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notas (solo usted las ve)</translation>
     </message>
@@ -851,7 +876,7 @@ En su lugar se muestra una casilla vacía.</translation>
         <translation>&amp;Su nombre</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+109"/>
         <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
         <translation>Ahora no se registra ninguna partida. Las partidas registradas hasta ahora se guardan en el archivo %1.</translation>
     </message>
@@ -871,12 +896,12 @@ En su lugar se muestra una casilla vacía.</translation>
         <translation>Ninguna partida registrada corresponde a esta posición.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+189"/>
         <source>not one plain address</source>
         <translation>no es una única dirección simple</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+31"/>
         <source>the game started %1</source>
         <translation>la partida empezada el %1</translation>
     </message>
@@ -955,7 +980,7 @@ Se eliminan las jugadas y notas de esa partida; sus demás partidas no cambian.<
         <translation>Borrar partida</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Delete the record of all your games in %1?
 
 This cannot be undone.</source>

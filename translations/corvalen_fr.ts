@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+45"/>
+        <location filename="../game/Game.cpp" line="+64"/>
         <source>White resigned</source>
         <translation>les Blancs ont abandonné</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Nulle réclamable&#xa0;: 50 coups sans prise ni coup de pion.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -67,7 +67,7 @@ This turn goes on without the record.</source>
 Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>Vous ne pouvez pas jouer les pièces de votre adversaire.</translation>
     </message>
@@ -77,7 +77,17 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Vous avez déjà envoyé %1. Reprendre ce coup&#xa0;? Si votre adversaire a reçu cet e-mail, cette partie n&apos;y correspondra plus.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+19"/>
+        <source>Send %1</source>
+        <translation>Envoyer %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
+        <translation>Vous avez déjà envoyé %1 depuis cette position. Envoyer %2 à la place&#xa0;? Si votre adversaire a reçu cet e-mail, cette partie n&apos;y correspondra plus.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Échec et mat&#xa0;: vous gagnez. Envoyer en informe l&apos;adversaire.</translation>
     </message>
@@ -107,7 +117,17 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Position impossible en partie (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>You answered this position on %1 with %2.</source>
+        <translation>Vous avez répondu à cette position le %1 par %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You answered this position in game %1 on %2 with %3; a move sent now starts a new game.</source>
+        <translation>Vous avez répondu à cette position dans la partie %1 le %2 par %3&#xa0;; un coup envoyé maintenant commence une nouvelle partie.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Checkmate: Black wins.</source>
         <translation>Échec et mat&#xa0;: les Noirs gagnent.</translation>
     </message>
@@ -127,7 +147,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Nulle&#xa0;: aucun camp ne peut mater.</translation>
     </message>
     <message>
-        <location line="+257"/>
+        <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Échecs&#xa0;: mon coup (je réclame la nulle&#xa0;: triple répétition)</translation>
     </message>
@@ -181,7 +201,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>aucune partie enregistrée pour l&apos;instant</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+132"/>
         <source>cannot delete %1: %2</source>
         <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
@@ -206,7 +226,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>pas de partie %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+149"/>
+        <location filename="../record/Recognition.cpp" line="+150"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>C&apos;est la position envoyée dans la partie %1 le %2 (%3).</translation>
     </message>
@@ -221,7 +241,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Votre adversaire n&apos;a pas encore répondu par un coup.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>C&apos;est une position antérieure de la partie %1 (après %2)&#xa0;; la partie en est à %3.</translation>
     </message>
@@ -425,7 +445,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>%1 jours</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>White</source>
         <translation>Blancs</translation>
     </message>
@@ -463,6 +483,11 @@ Ce tour se poursuit sans le registre.</translation>
         <location line="+0"/>
         <source>Last move</source>
         <translation>Dernier coup</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Started</source>
+        <translation>Commencée</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -681,7 +706,7 @@ Use the mouse to drag and drop your move.</source>
 Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+80"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -709,7 +734,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+135"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Commencer une nouvelle partie</translation>
     </message>
@@ -737,7 +762,7 @@ Une case vide est affichée à sa place.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <location filename="../ui/frmGame.cpp" line="+91"/>
         <source>Copy &amp;FEN</source>
         <translation>Copier la &amp;FEN</translation>
     </message>
@@ -802,16 +827,16 @@ Une case vide est affichée à sa place.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+358"/>
-        <location line="+75"/>
+        <location line="+7"/>
+        <location line="+410"/>
+        <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-453"/>
+        <location line="-507"/>
         <source>Moves of the game</source>
         <translation>Coups de la partie</translation>
     </message>
@@ -841,7 +866,7 @@ Une case vide est affichée à sa place.</translation>
         <translation>&amp;E-mail de l&apos;adversaire</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notes (vous seul les voyez)</translation>
     </message>
@@ -851,7 +876,7 @@ Une case vide est affichée à sa place.</translation>
         <translation>&amp;Votre nom</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+109"/>
         <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
         <translation>Aucune partie n&apos;est enregistrée pour l&apos;instant. Les parties déjà enregistrées sont conservées dans le fichier %1.</translation>
     </message>
@@ -871,12 +896,12 @@ Une case vide est affichée à sa place.</translation>
         <translation>Aucune partie enregistrée ne correspond à cette position.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+189"/>
         <source>not one plain address</source>
         <translation>une seule adresse simple attendue</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+31"/>
         <source>the game started %1</source>
         <translation>la partie commencée le %1</translation>
     </message>
@@ -955,7 +980,7 @@ Ses coups et ses notes sont effacés&#xa0;; vos autres parties restent inchangé
         <translation>Supprimer la partie</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Delete the record of all your games in %1?
 
 This cannot be undone.</source>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+45"/>
+        <location filename="../game/Game.cpp" line="+64"/>
         <source>White resigned</source>
         <translation>il Bianco ha abbandonato</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Si può chiedere la patta: 50 mosse senza catture né mosse di pedone.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -67,7 +67,7 @@ This turn goes on without the record.</source>
 Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>Non puoi muovere i pezzi dell&apos;avversario.</translation>
     </message>
@@ -77,7 +77,17 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Hai già inviato %1. Ritirarla? Se l&apos;avversario ha ricevuto quell&apos;e-mail, questa partita non corrisponderà più.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+19"/>
+        <source>Send %1</source>
+        <translation>Invia %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
+        <translation>Hai già inviato %1 da questa posizione. Inviare invece %2? Se l&apos;avversario ha ricevuto quell&apos;e-mail, questa partita non corrisponderà più.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Scacco matto: hai vinto. Invia mossa lo comunica all&apos;avversario.</translation>
     </message>
@@ -107,7 +117,17 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Posizione impossibile in una partita (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>You answered this position on %1 with %2.</source>
+        <translation>Hai risposto a questa posizione il %1 con %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You answered this position in game %1 on %2 with %3; a move sent now starts a new game.</source>
+        <translation>Hai risposto a questa posizione nella partita %1 il %2 con %3; una mossa inviata ora inizia una nuova partita.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Checkmate: Black wins.</source>
         <translation>Scacco matto: vince il Nero.</translation>
     </message>
@@ -127,7 +147,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Patta: nessuno dei due può dare matto.</translation>
     </message>
     <message>
-        <location line="+257"/>
+        <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Scacchi: la mia mossa (chiedo la patta: triplice ripetizione)</translation>
     </message>
@@ -181,7 +201,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>nessuna partita ancora registrata</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+132"/>
         <source>cannot delete %1: %2</source>
         <translation>impossibile eliminare %1: %2</translation>
     </message>
@@ -206,7 +226,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>nessuna partita %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+149"/>
+        <location filename="../record/Recognition.cpp" line="+150"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>È la posizione che hai inviato nella partita %1 il %2 (%3).</translation>
     </message>
@@ -221,7 +241,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>L&apos;avversario non ha ancora risposto con una mossa.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>È una posizione precedente della partita %1 (dopo %2); la partita è ora a %3.</translation>
     </message>
@@ -425,7 +445,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>%1 giorni</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>White</source>
         <translation>Bianco</translation>
     </message>
@@ -463,6 +483,11 @@ Questo turno prosegue senza il registro.</translation>
         <location line="+0"/>
         <source>Last move</source>
         <translation>Ultima mossa</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Started</source>
+        <translation>Iniziata</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -681,7 +706,7 @@ Use the mouse to drag and drop your move.</source>
 Trascina un pezzo con il mouse per muovere.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+80"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -709,7 +734,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Il tuo CHESS-CODE è ancora negli %1: incollalo in un&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+135"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Inizia una nuova partita</translation>
     </message>
@@ -737,7 +762,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <location filename="../ui/frmGame.cpp" line="+91"/>
         <source>Copy &amp;FEN</source>
         <translation>Copia &amp;FEN</translation>
     </message>
@@ -802,16 +827,16 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+358"/>
-        <location line="+75"/>
+        <location line="+7"/>
+        <location line="+410"/>
+        <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
         <source>Game</source>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-453"/>
+        <location line="-507"/>
         <source>Moves of the game</source>
         <translation>Mosse della partita</translation>
     </message>
@@ -841,7 +866,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>E-mai&amp;l dell&apos;avversario</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Note (le vedi solo tu)</translation>
     </message>
@@ -851,7 +876,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>&amp;Il tuo nome</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+109"/>
         <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
         <translation>Ora non viene registrata nessuna partita. Le partite registrate finora sono conservate nel file %1.</translation>
     </message>
@@ -871,12 +896,12 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>Nessuna partita registrata corrisponde a questa posizione.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+189"/>
         <source>not one plain address</source>
         <translation>non è un unico indirizzo semplice</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+31"/>
         <source>the game started %1</source>
         <translation>la partita iniziata il %1</translation>
     </message>
@@ -955,7 +980,7 @@ Le sue mosse e note vengono rimosse; le tue altre partite restano come sono.</tr
         <translation>Elimina partita</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Delete the record of all your games in %1?
 
 This cannot be undone.</source>

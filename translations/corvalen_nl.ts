@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+45"/>
+        <location filename="../game/Game.cpp" line="+64"/>
         <source>White resigned</source>
         <translation>wit gaf op</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Remise claimbaar: 50 zetten zonder slag of pionzet.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -67,7 +67,7 @@ This turn goes on without the record.</source>
 Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>U kunt de stukken van uw tegenstander niet verplaatsen.</translation>
     </message>
@@ -77,7 +77,17 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>U hebt %1 al verstuurd. Terugnemen? Als uw tegenstander die e-mail heeft, klopt deze partij er niet meer mee.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+19"/>
+        <source>Send %1</source>
+        <translation>%1 versturen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
+        <translation>U hebt vanuit deze stelling al %1 verstuurd. In plaats daarvan %2 versturen? Als uw tegenstander die e-mail heeft, klopt deze partij er niet meer mee.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schaakmat: u wint. Verzenden laat het de tegenstander weten.</translation>
     </message>
@@ -107,7 +117,17 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Stelling onmogelijk in een partij (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>You answered this position on %1 with %2.</source>
+        <translation>U hebt deze stelling op %1 beantwoord met %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You answered this position in game %1 on %2 with %3; a move sent now starts a new game.</source>
+        <translation>U hebt deze stelling in partij %1 op %2 beantwoord met %3; een zet die u nu verstuurt, begint een nieuwe partij.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Checkmate: Black wins.</source>
         <translation>Schaakmat: zwart wint.</translation>
     </message>
@@ -127,7 +147,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Remise: geen van beide kan mat zetten.</translation>
     </message>
     <message>
-        <location line="+257"/>
+        <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Schaken: mijn zet (ik claim remise: drievoudige herhaling)</translation>
     </message>
@@ -181,7 +201,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>nog geen partijen gearchiveerd</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+132"/>
         <source>cannot delete %1: %2</source>
         <translation>kan %1 niet verwijderen: %2</translation>
     </message>
@@ -206,7 +226,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>geen partij %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+149"/>
+        <location filename="../record/Recognition.cpp" line="+150"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Dit is de stelling die u in partij %1 op %2 verstuurde (%3).</translation>
     </message>
@@ -221,7 +241,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Uw tegenstander heeft nog niet met een zet geantwoord.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>Dit is een eerdere stelling van partij %1 (na %2); de partij staat nu bij %3.</translation>
     </message>
@@ -425,7 +445,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>%1 dagen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>White</source>
         <translation>Wit</translation>
     </message>
@@ -463,6 +483,11 @@ Deze beurt gaat verder zonder archief.</translation>
         <location line="+0"/>
         <source>Last move</source>
         <translation>Laatste zet</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Started</source>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -681,7 +706,7 @@ Use the mouse to drag and drop your move.</source>
 Sleep een stuk met de muis om te zetten.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+80"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -709,7 +734,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Uw CHESS-CODE staat nog op het %1: plak hem in een e-mail.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+135"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Nieuwe partij beginnen</translation>
     </message>
@@ -737,7 +762,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <location filename="../ui/frmGame.cpp" line="+91"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopiëren</translation>
     </message>
@@ -802,16 +827,16 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+358"/>
-        <location line="+75"/>
+        <location line="+7"/>
+        <location line="+410"/>
+        <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
         <source>Game</source>
         <translation>Partij</translation>
     </message>
     <message>
-        <location line="-453"/>
+        <location line="-507"/>
         <source>Moves of the game</source>
         <translation>Zetten van de partij</translation>
     </message>
@@ -841,7 +866,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <translation>&amp;E-mailadres tegenstander</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notities (alleen u ziet ze)</translation>
     </message>
@@ -851,7 +876,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <translation>&amp;Uw naam</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+109"/>
         <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
         <translation>Er worden nu geen partijen bijgehouden. De tot nu toe bijgehouden partijen staan in het bestand %1.</translation>
     </message>
@@ -871,12 +896,12 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <translation>Bij deze stelling hoort geen bijgehouden partij.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+189"/>
         <source>not one plain address</source>
         <translation>geen enkel, eenvoudig adres</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+31"/>
         <source>the game started %1</source>
         <translation>de partij begonnen op %1</translation>
     </message>
@@ -955,7 +980,7 @@ De zetten en notities ervan worden verwijderd; uw andere partijen blijven zoals 
         <translation>Partij verwijderen</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Delete the record of all your games in %1?
 
 This cannot be undone.</source>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+45"/>
+        <location filename="../game/Game.cpp" line="+64"/>
         <source>White resigned</source>
         <translation>белые сдались</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Можно требовать ничью: 50 ходов без взятий и ходов пешками.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -67,7 +67,7 @@ This turn goes on without the record.</source>
 Этот ход будет сделан без записи.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>Нельзя ходить фигурами соперника.</translation>
     </message>
@@ -77,7 +77,17 @@ This turn goes on without the record.</source>
         <translation>Вы уже отправили %1. Отменить этот ход? Если соперник получил то письмо, партия больше не будет ему соответствовать.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+19"/>
+        <source>Send %1</source>
+        <translation>Отправить %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
+        <translation>Из этой позиции вы уже отправили %1. Отправить вместо него %2? Если соперник получил то письмо, партия больше не будет ему соответствовать.</translation>
+    </message>
+    <message>
+        <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Мат: вы выиграли. «Отправить» сообщит сопернику.</translation>
     </message>
@@ -107,7 +117,17 @@ This turn goes on without the record.</source>
         <translation>Позиция невозможна в партии (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>You answered this position on %1 with %2.</source>
+        <translation>Вы ответили на эту позицию %1 ходом %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You answered this position in game %1 on %2 with %3; a move sent now starts a new game.</source>
+        <translation>Вы ответили на эту позицию в партии %1 %2 ходом %3; ход, отправленный сейчас, начнёт новую партию.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Checkmate: Black wins.</source>
         <translation>Мат: чёрные выиграли.</translation>
     </message>
@@ -127,7 +147,7 @@ This turn goes on without the record.</source>
         <translation>Ничья: ни одна сторона не может поставить мат.</translation>
     </message>
     <message>
-        <location line="+257"/>
+        <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Шахматы: мой ход (требую ничью: троекратное повторение)</translation>
     </message>
@@ -181,7 +201,7 @@ This turn goes on without the record.</source>
         <translation>партий ещё не записано</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+132"/>
         <source>cannot delete %1: %2</source>
         <translation>не удаётся удалить %1: %2</translation>
     </message>
@@ -206,7 +226,7 @@ This turn goes on without the record.</source>
         <translation>нет партии %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+149"/>
+        <location filename="../record/Recognition.cpp" line="+150"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Это позиция, которую вы отправили в партии %1 %2 (%3).</translation>
     </message>
@@ -221,7 +241,7 @@ This turn goes on without the record.</source>
         <translation>Соперник ещё не ответил ходом.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>Это более ранняя позиция партии %1 (после %2); сейчас партия дошла до %3.</translation>
     </message>
@@ -425,7 +445,7 @@ This turn goes on without the record.</source>
         <translation>%1 дн.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>White</source>
         <translation>Белые</translation>
     </message>
@@ -463,6 +483,11 @@ This turn goes on without the record.</source>
         <location line="+0"/>
         <source>Last move</source>
         <translation>Последний ход</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Started</source>
+        <translation>Начата</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -681,7 +706,7 @@ Use the mouse to drag and drop your move.</source>
 Сделайте ход, перетащив фигуру мышью.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+80"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -709,7 +734,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Ваш CHESS-CODE по-прежнему скопирован в %1: вставьте его в письмо.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+135"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Начать новую партию</translation>
     </message>
@@ -737,7 +762,7 @@ A plain square is shown in its place.</source>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+89"/>
+        <location filename="../ui/frmGame.cpp" line="+91"/>
         <source>Copy &amp;FEN</source>
         <translation>Копировать &amp;FEN</translation>
     </message>
@@ -802,16 +827,16 @@ A plain square is shown in its place.</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+358"/>
-        <location line="+75"/>
+        <location line="+7"/>
+        <location line="+410"/>
+        <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
         <source>Game</source>
         <translation>Партия</translation>
     </message>
     <message>
-        <location line="-453"/>
+        <location line="-507"/>
         <source>Moves of the game</source>
         <translation>Ходы партии</translation>
     </message>
@@ -841,7 +866,7 @@ A plain square is shown in its place.</source>
         <translation>&amp;Эл. почта соперника</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Заметки (видны только вам)</translation>
     </message>
@@ -851,7 +876,7 @@ A plain square is shown in its place.</source>
         <translation>Ваше &amp;имя</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+109"/>
         <source>No game is recorded now. The games recorded so far are kept in the file %1.</source>
         <translation>Сейчас партии не записываются. Записанные ранее партии хранятся в файле %1.</translation>
     </message>
@@ -871,12 +896,12 @@ A plain square is shown in its place.</source>
         <translation>Этой позиции не соответствует ни одна записанная партия.</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+189"/>
         <source>not one plain address</source>
         <translation>нужен один простой адрес</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+31"/>
         <source>the game started %1</source>
         <translation>партию, начатую %1</translation>
     </message>
@@ -955,7 +980,7 @@ Its moves and notes are removed; your other games stay as they are.</source>
         <translation>Удалить партию</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Delete the record of all your games in %1?
 
 This cannot be undone.</source>

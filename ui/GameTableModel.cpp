@@ -50,6 +50,8 @@ QVariant GameTableModel::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case Opponent:
         return game.opponent.empty() ? QStringLiteral("?") : QString::fromStdString(game.opponent);
+    case Started:
+        return QString::fromStdString(game.started);
     case You:
         return game.localSide == White ? tr("White") : tr("Black");
     case Moves:
@@ -72,7 +74,7 @@ QVariant GameTableModel::data(const QModelIndex &index, int role) const
 QVariant GameTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     static const char *const titles[]
-        = { QT_TR_NOOP("Opponent"), QT_TR_NOOP("You"), QT_TR_NOOP("Moves"), QT_TR_NOOP("Last move"),
+        = { QT_TR_NOOP("Opponent"), QT_TR_NOOP("Started"), QT_TR_NOOP("You"), QT_TR_NOOP("Moves"), QT_TR_NOOP("Last move"),
               QT_TR_NOOP("Turn"), QT_TR_NOOP("Since"), QT_TR_NOOP("Result") };
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
         || section >= ColumnCount)

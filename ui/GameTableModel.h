@@ -8,11 +8,12 @@
 namespace corvalen {
 
 // The games of the record as the Game dialog's table shows them, one row per game in the order
-// given (the most recently played first): Opponent, You, Moves, Last move, Turn, Since, Result.
+// given (the most recently played first): Opponent, Started, You, Moves, Last move, Turn, Since,
+// Result.
 class GameTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Opponent, You, Moves, LastMove, Turn, Since, Result, ColumnCount };
+    enum Column { Opponent, Started, You, Moves, LastMove, Turn, Since, Result, ColumnCount };
 
     explicit GameTableModel(QObject *parent = nullptr);
 

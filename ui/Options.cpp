@@ -50,14 +50,16 @@ void SetSideToMoveAtBottom(bool on)
     Write(ViewKey, on);
 }
 
-QString PlayerName()
+QString FormerPlayerName()
 {
     return Settings().value(QLatin1String(NameKey)).toString();
 }
 
-void SetPlayerName(const QString &name)
+void RemoveFormerPlayerName()
 {
-    Settings().setValue(QLatin1String(NameKey), name);
+    QSettings settings = Settings();
+    if (settings.contains(QLatin1String(NameKey)))
+        settings.remove(QLatin1String(NameKey));
 }
 
 } // namespace corvalen::Options

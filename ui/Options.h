@@ -15,9 +15,10 @@ namespace Options {
     // "sideToMoveAtBottom").
     bool SideToMoveAtBottom();
     void SetSideToMoveAtBottom(bool on);
-    // The local player's name for the games' PGN (group "player", key "name"); empty when unset.
-    QString PlayerName();
-    void SetPlayerName(const QString &name);
+    // The player's name as earlier versions kept it (group "player", key "name"); empty when
+    // unset. The record keeps the name now: this one is moved there once, then removed.
+    QString FormerPlayerName();
+    void RemoveFormerPlayerName();
 } // namespace Options
 
 } // namespace corvalen

@@ -197,8 +197,8 @@ bool frmChess::Form_Load()
         if (!isVisible())
             return false;
     }
-    mGame.SetPlayerName(Options::PlayerName().toStdString());
     mGame.SwitchRecord(Options::RecordEnabled());
+    AdoptFormerPlayerName();
     if (!LoadPosition()) {
         close();
         return false;
@@ -373,6 +373,20 @@ void frmChess::UndoMove()
 
 void frmChess::cmdSend_Click()
 {
+    // Another answer to a position answered before may cross the first: confirmed first, and
+    // Cancel leaves the record and the clipboard as they were.
+    std::string confirm;
+    const std::string question = mGame.SendQuestion(confirm);
+    if (!question.empty()) {
+        QMessageBox box(
+            QMessageBox::Question, ProgramTitle(), FromStd(question), QMessageBox::NoButton, this);
+        QPushButton *send = box.addButton(FromStd(confirm), QMessageBox::AcceptRole);
+        send->setAccessibleName(FromStd(confirm));
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.exec();
+        if (box.clickedButton() != send)
+            return;
+    }
     // The Game records the move before the code is handed out.
     const SentMove sent = mGame.Send();
     const QString code = FromStd(sent.code);
@@ -435,8 +449,16 @@ void frmChess::cmdGame_Click()
     connect(&dialog, &frmGame::RecordSwitched, this, [this](bool on) { mGame.SwitchRecord(on); });
     dialog.exec();
     mGame.SwitchRecord(Options::RecordEnabled());
+    AdoptFormerPlayerName();
     ShowNotices();
     SetViewForLoadedPosition();
+}
+
+void frmChess::AdoptFormerPlayerName()
+{
+    const QString name = Options::FormerPlayerName();
+    if (!name.isEmpty() && mGame.AdoptPlayerName(name.toStdString()))
+        Options::RemoveFormerPlayerName();
 }
 
 void frmChess::cmdExit_Click()

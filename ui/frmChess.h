@@ -105,6 +105,8 @@ private:
     void MakeMove(int16_t source, int16_t target, int16_t promotionPiece);
     // Takes the move back and redraws the squares it changed; asks nothing.
     void UndoMove();
+    // Moves the name an earlier version kept in the options into the record, once.
+    void AdoptFormerPlayerName();
     void ShowSentMessage(const QString &code, const QString &numberedMove);
 
     // The Game's status line and the marks of the opponent's move.

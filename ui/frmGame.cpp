@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -115,6 +117,7 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     , mContent(content)
     , mGame(game)
     , mGames(new GameTableModel(this))
+    , mOpponentNames(new QCompleter(this))
 {
     setObjectName(QStringLiteral("frmGame"));
     setWindowTitle(tr("Game"));
@@ -158,6 +161,10 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     lblOpponent = MakeLabel("lblOpponent", tr("Opponen&t"), txtOpponent, fraDesk);
     lblEmail = MakeLabel("lblEmail", tr("Opponent's e-&mail"), txtEmail, fraDesk);
     txtOpponent->setMaxLength(80);
+    // The names of earlier games complete what is typed.
+    mOpponentNames->setModel(new QStringListModel(mOpponentNames));
+    mOpponentNames->setCaseSensitivity(Qt::CaseInsensitive);
+    txtOpponent->setCompleter(mOpponentNames);
     QPalette red = lblEmailRefused->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     lblEmailRefused->setPalette(red);
@@ -232,7 +239,8 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
 
     chkRecord->setChecked(Options::RecordEnabled());
     chkSideToMove->setChecked(Options::SideToMoveAtBottom());
-    txtPlayerName->setText(Options::PlayerName());
+    msPlayerName = FromStd(mGame.PlayerName());
+    txtPlayerName->setText(msPlayerName);
     if (chkRecord->isChecked())
         ReloadGames(mGame.CurrentGameId());
     else
@@ -252,10 +260,8 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
         if (row >= 0)
             ShowPly(row + 1);
     });
-    connect(
-        txtPlayerName, &QLineEdit::editingFinished, this, &frmGame::txtPlayerName_EditingFinished);
-    connect(txtOpponent, &QLineEdit::editingFinished, this, &frmGame::txtOpponent_EditingFinished);
-    connect(txtEmail, &QLineEdit::editingFinished, this, &frmGame::txtOpponent_EditingFinished);
+    for (QLineEdit *field : { txtPlayerName, txtOpponent, txtEmail })
+        connect(field, &QLineEdit::editingFinished, this, &frmGame::Field_EditingFinished);
     connect(cmdResign, &QPushButton::clicked, this, [this] { EndGame(PlayerEnding::Resign); });
     connect(cmdOpponentResigned, &QPushButton::clicked, this,
         [this] { EndGame(PlayerEnding::OpponentResigned); });
@@ -313,11 +319,16 @@ void frmGame::ShowRecordState()
 
 void frmGame::ReloadGames(std::optional<int64_t> id)
 {
-    SaveNotes();
+    SaveEdits();
     mView.reset();
     {
         const QSignalBlocker blocker(tblGames->selectionModel());
         mGames->SetGames(mGame.GameList());
+        QStringList names;
+        for (const GameListRow &game : mGames->Games())
+            if (!game.opponent.empty() && !names.contains(FromStd(game.opponent)))
+                names << FromStd(game.opponent);
+        static_cast<QStringListModel *>(mOpponentNames->model())->setStringList(names);
         tblGames->clearSelection();
         const int row = id ? mGames->RowOf(*id) : -1;
         tblGames->setCurrentIndex(
@@ -330,7 +341,7 @@ void frmGame::ReloadGames(std::optional<int64_t> id)
 
 void frmGame::ShowGame(int row)
 {
-    SaveNotes();
+    SaveEdits();
     mView.reset();
     if (row >= 0 && row < mGames->rowCount())
         mView = mGame.ViewGame(mGames->Games()[static_cast<size_t>(row)].id);
@@ -341,14 +352,22 @@ void frmGame::ShowGame(int row)
             for (const std::string &ply : mView->plies)
                 lstMoves->addItem(FromStd(ply));
     }
-    txtOpponent->setText(mView ? FromStd(mView->opponent) : QString());
-    txtEmail->setText(mView ? FromStd(mView->opponentEmail) : QString());
+    // Before its first send, this turn's game takes its opponent already.
+    const bool turn = !mView && mGame.TurnStartsGame();
+    txtOpponent->setText(FromStd(
+        mView ? mView->opponent : turn ? mGame.TurnOpponent() : std::string()));
+    txtEmail->setText(FromStd(
+        mView ? mView->opponentEmail : turn ? mGame.OpponentEmail() : std::string()));
     txtNotes->setPlainText(mView ? FromStd(mView->notes) : QString());
+    mbAddressRefused = false;
     lblEmailRefused->clear();
+    txtEmail->setAccessibleDescription(QString());
     lblClipboard->clear();
-    for (QWidget *widget : std::initializer_list<QWidget *> {
-             lstMoves, cmdCopyFen, txtOpponent, txtEmail, txtNotes, cmdDeleteGame })
+    for (QWidget *widget :
+        std::initializer_list<QWidget *> { lstMoves, cmdCopyFen, txtNotes, cmdDeleteGame })
         widget->setEnabled(mView.has_value());
+    txtOpponent->setEnabled(mView || turn);
+    txtEmail->setEnabled(mView || turn);
     if (mView)
         ShowPly(mView->line.Plies());
     else
@@ -367,6 +386,8 @@ void frmGame::ShowPly(int ply)
     lstMoves->setCurrentRow(miPly - 1);
     if (miPly > 0)
         lstMoves->scrollToItem(lstMoves->item(miPly - 1));
+    else
+        lstMoves->scrollToTop();
 }
 
 void frmGame::EnableResults()
@@ -410,12 +431,66 @@ bool frmGame::eventFilter(QObject *watched, QEvent *event)
 
 void frmGame::done(int result)
 {
-    // Closing keeps what was typed, as leaving each field would.
-    SaveNotes();
-    txtPlayerName_EditingFinished();
-    if (mView)
-        txtOpponent_EditingFinished();
+    // Closing keeps what was typed, as leaving each field would. An address refused keeps the
+    // dialog open once, to show why; closed again, the dialog goes without it.
+    const QString typed = txtEmail->text();
+    const bool changed = SaveEdits();
+    if (mbAddressRefused && typed != msKeptOpenFor) {
+        msKeptOpenFor = typed;
+        ShowSaved(changed, true, typed);
+        txtEmail->setFocus();
+        return;
+    }
     QDialog::done(result);
+}
+
+bool frmGame::SaveEdits()
+{
+    bool changed = false;
+    const QString name = txtPlayerName->text().trimmed();
+    if (chkRecord->isChecked() && name != msPlayerName && mGame.SetPlayerName(name.toStdString())) {
+        msPlayerName = name;
+        changed = true;
+    }
+    SaveNotes();
+    return SaveOpponent() || changed;
+}
+
+bool frmGame::SaveOpponent()
+{
+    const bool turn = !mView && mGame.TurnStartsGame();
+    mbAddressRefused = false;
+    if (!mView && !turn)
+        return false;
+    const std::string name = txtOpponent->text().trimmed().toStdString();
+    const std::string email = txtEmail->text().trimmed().toStdString();
+    const std::string storedName = mView ? mView->opponent : mGame.TurnOpponent();
+    const std::string storedEmail = mView ? mView->opponentEmail : mGame.OpponentEmail();
+    mbAddressRefused = !Game::TakesAddress(email);
+    // A refused address costs nothing else: the name is kept beside the address stored.
+    const std::string address = mbAddressRefused ? storedEmail : email;
+    if (name == storedName && address == storedEmail)
+        return false;
+    if (!(mView ? mGame.SetOpponent(mView->id, name, address)
+                : mGame.SetTurnOpponent(name, address)))
+        return false;
+    if (mView) {
+        mView->opponent = name;
+        mView->opponentEmail = address;
+    }
+    return true;
+}
+
+void frmGame::ShowSaved(bool changed, bool refused, const QString &typedEmail)
+{
+    if (changed)
+        ReloadGames(mView ? std::optional<int64_t>(mView->id) : mGame.CurrentGameId());
+    if (!refused)
+        return;
+    mbAddressRefused = true;
+    txtEmail->setText(typedEmail);
+    lblEmailRefused->setText(tr("not one plain address"));
+    txtEmail->setAccessibleDescription(lblEmailRefused->text());
 }
 
 void frmGame::SaveNotes()
@@ -427,35 +502,15 @@ void frmGame::SaveNotes()
         mView->notes = notes;
 }
 
-void frmGame::txtPlayerName_EditingFinished()
+void frmGame::Field_EditingFinished()
 {
-    const QString name = txtPlayerName->text().trimmed();
-    if (name == Options::PlayerName())
-        return;
-    Options::SetPlayerName(name);
-    mGame.SetPlayerName(name.toStdString());
-    if (mView)
-        ReloadGames(mView->id);
-}
-
-void frmGame::txtOpponent_EditingFinished()
-{
-    if (!mView)
-        return;
-    const std::string name = txtOpponent->text().trimmed().toStdString();
-    const std::string email = txtEmail->text().trimmed().toStdString();
-    if (name == mView->opponent && email == mView->opponentEmail) {
+    const QString typed = txtEmail->text();
+    const bool changed = SaveEdits();
+    ShowSaved(changed, mbAddressRefused, typed);
+    if (!mbAddressRefused) {
         lblEmailRefused->clear();
-        return;
+        txtEmail->setAccessibleDescription(QString());
     }
-    if (!mGame.SetOpponent(mView->id, name, email)) {
-        lblEmailRefused->setText(tr("not one plain address"));
-        txtEmail->setAccessibleDescription(lblEmailRefused->text());
-        return;
-    }
-    lblEmailRefused->clear();
-    txtEmail->setAccessibleDescription(QString());
-    ReloadGames(mView->id);
 }
 
 QString frmGame::GameName() const
@@ -535,12 +590,14 @@ void frmGame::cmdDeleteGame_Click()
 void frmGame::chkRecord_Toggled(bool on)
 {
     if (!on) {
-        SaveNotes();
+        SaveEdits();
         mView.reset();
     }
     Options::SetRecordEnabled(on);
     emit RecordSwitched(on);
     if (on) {
+        msPlayerName = FromStd(mGame.PlayerName());
+        txtPlayerName->setText(msPlayerName);
         ReloadGames(mGame.CurrentGameId());
     } else {
         mGames->SetGames({});

@@ -7,6 +7,7 @@
 #include "game/Game.h"
 
 class QCheckBox;
+class QCompleter;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -93,8 +94,8 @@ private:
     void cmdSavePgn_Click();
     void cmdCopyPgn_Click();
     void cmdCopyFen_Click();
-    void txtPlayerName_EditingFinished();
-    void txtOpponent_EditingFinished();
+    // Leaving the name, opponent or address field keeps what the fields hold.
+    void Field_EditingFinished();
     void EndGame(PlayerEnding ending);
     void cmdReopen_Click();
     void cmdClaimDraw_Click();
@@ -107,6 +108,14 @@ private:
     void ShowGame(int row);
     // Keeps the shown game's notes when they changed.
     void SaveNotes();
+    // Keeps every field that differs from what the record holds, whatever the order they were
+    // edited in: the player's name, the notes, and the opponent and address of the game shown
+    // (or of this turn's game before its first send). True when the games need reading again.
+    bool SaveEdits();
+    bool SaveOpponent();
+    // After SaveEdits: the games read again when `changed`, and an address refused left in
+    // its field with its message.
+    void ShowSaved(bool changed, bool refused, const QString &typedEmail);
     void EnableResults();
     // Asks with a confirming button `confirm` and Cancel as the default; true when confirmed.
     bool Confirm(const QString &question, const QString &confirm);
@@ -118,6 +127,10 @@ private:
     GameTableModel *mGames;
     std::optional<GameView> mView;
     int miPly = 0;
+    QString msPlayerName; // as the record holds it
+    bool mbAddressRefused = false; // by the last SaveOpponent
+    QString msKeptOpenFor; // the refused address the dialog stayed open for once
+    QCompleter *mOpponentNames;
 };
 
 } // namespace corvalen

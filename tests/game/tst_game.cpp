@@ -1,3 +1,5 @@
+#include <map>
+
 #include <QDateTime>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,8 +25,11 @@ std::string Marked(const char *, const char *source)
 //   SAN!    played, not sent yet        send   the move played is sent and loaded
 //   new:w   New Game (White's)          undo:b, claim:b, resign:w, resigned:w, agree:w, reopen:w,
 //   delete:w  on the game of the turn   name:w:NAME, opp:w:NAME:ADDRESS, notes:w:TEXT
+//   load:b  the code Black received last, loaded again     off:b, on:b  the record switched
+//   adopt:w:NAME  a name kept before moved in    turn:w:NAME:ADDRESS  the opponent before a send
 //   ?status:w  the status line   ?list:w  the list of games   ?pgn:w  the notes, then the tags
 //   and moves of the game of the turn   ?mail:w  the subject note and the opponent's address
+//   ?ask:b  the question before Send Move, and its button
 //   ?subject:w:MOVE  the whole subject   lang  texts marked <...> on/off   reload  the last code
 // ('_' stands for a blank). The answers of "?" steps and of changes that fail, joined by " | ".
 QString Play(const QString &script)
@@ -37,10 +42,12 @@ QString Play(const QString &script)
     Game *moving = &white;
     QStringList said;
     std::string lastCode;
+    std::map<Game *, std::string> received;
     auto send = [&] {
         const SentMove sent = moving->Send();
         lastCode = sent.code;
         moving = moving == &white ? &black : &white;
+        received[moving] = sent.code;
         moving->Load(ReadCodeText(sent.code).decoded, sent.code);
     };
     for (QString step : script.split(' ', Qt::SkipEmptyParts)) {
@@ -54,6 +61,14 @@ QString Play(const QString &script)
         } else if (word[0] == "new") {
             game.NewGame();
             moving = &game;
+        } else if (word[0] == "load") {
+            moving = &game;
+            game.Load(ReadCodeText(received[&game]).decoded, received[&game]);
+        } else if (word[0] == "off" || word[0] == "on") {
+            game.SwitchRecord(word[0] == "on");
+        } else if (word[0] == "?ask") {
+            std::string confirm;
+            said << QString::fromStdString(game.SendQuestion(confirm) + " [" + confirm + ']');
         } else if (word[0] == "undo") {
             game.Undo();
         } else if (word[0] == "claim") {
@@ -66,6 +81,10 @@ QString Play(const QString &script)
             done = game.ReopenGame(id.value_or(0));
         } else if (word[0] == "delete") {
             done = game.DeleteGame(id.value_or(0));
+        } else if (word[0] == "adopt") {
+            done = game.AdoptPlayerName(word[2].toStdString());
+        } else if (word[0] == "turn") {
+            done = game.SetTurnOpponent(word[2].toStdString(), word.value(3).toStdString());
         } else if (word[0] == "name") {
             game.SetPlayerName(word[2].toStdString());
         } else if (word[0] == "opp") {
@@ -148,8 +167,12 @@ private slots:
             " W 1 1... e5 Y0 * |  W 2 2. Nf3 T0 *");
         Row("mate stays", "f3 e5 g4 Qh4# reopen:w ?list:w",
             "reopen:w refused |  W 2 2... Qh4# F0 0-1");
-        Row("an address that is not one plain address", "e4 opp:b:Bo:bo@x ?mail:b",
-            "opp:b:Bo:bo@x refused | >");
+        Row("an address that is not one plain address, then a name with its address",
+            "e4 opp:w:Bo:bo@x ?mail:w opp:w::Bob_<bob@example.org> ?list:w ?mail:w",
+            "opp:w:Bo:bo@x refused | > | Bob W 1 1. e4 T0 * | >bob@example.org");
+        Row("the name in the record stays; the opponent given before the first send",
+            "name:w:Ann new:w adopt:w:Old turn:w::Bo_<bo@x.se> ?mail:w e4 ?pgn:w",
+            ">bo@x.se | [White \"Ann\"] [Black \"Bo\"] [Result \"*\"] 1. e4 *");
         Row("threefold at load, claimed",
             knights + "Ng8 ?status:w claim:w ?list:w ?mail:w ?status:w",
             "Your opponent played 4... Ng8  " + claimable
@@ -160,9 +183,25 @@ private slots:
             claimable + sendOrUndo + " | Draw claimed: threefold repetition." + sendOrUndo
                 + " |  B 4 4... Ng8 F0 1/2-1/2 |  W 4 4... Ng8 Y0 * |  (I claim a draw: "
                   "threefold repetition)>");
-        Row("a claim taken back with its move",
-            knights + "Ng8! claim:b undo:b ?list:b ?mail:b ?status:b",
+        Row("a claim with the move, the code loaded again",
+            knights + "Ng8! claim:b load:b ?list:b ?mail:b ?status:b",
             " B 4 4. Ng1 Y0 * | > | Your opponent played 4. Ng1");
+        Row("a claim with the move, the record off, another move",
+            knights + "Ng8! claim:b off:b undo:b Nh5! ?status:b ?mail:b on:b ?list:b",
+            "Press Send Move to copy your move, or Undo Move. | > |  B 4 4. Ng1 Y0 *");
+        Row("a second answer asked for, the same one recorded once",
+            "e4 e5 Nf3 Nc6 load:b ?status:b Nc6 ?list:b load:b d6! ?ask:b undo:b ?list:b",
+            "Your opponent played 2. Nf3  You answered this position on TODAY with 2... Nc6. |  B "
+            "2 2... Nc6 T0 * | You have sent 2... Nc6 from this position already. Send 2... d6 "
+            "instead? If your opponent has that e-mail, this game will no longer match it. [Send "
+            "2... d6] |  B 2 2... Nc6 T0 *");
+        Row("an opening answered before starts a new game",
+            "e4 e5 load:b ?status:b ?ask:b c5 ?list:b",
+            "Your opponent played 1. e4  You answered this position in game 1 on TODAY with 1... "
+            "e5; a move sent now starts a new game. |  [] |  B 1 1... c5 T0 *,  B 1 1... e5 T0 *");
+        Row("a finished game captures no new game",
+            "Nf3 Nf6 Ng1 Ng8 resign:w resigned:b new:w d4 d5 ?list:w ?list:b",
+            " W 1 1... d5 Y0 *,  W 2 2... Ng8 F0 0-1 |  B 1 1... d5 T0 *,  B 2 2... Ng8 F0 0-1");
         Row("one game deleted, a send from it", "e4 e5 new:w d4 d5 delete:w ?list:w c4 ?list:w",
             " W 1 1... e5 Y0 * |  W 1 1... e5 Y0 *");
         Row("a translated status line, kept in English by the record",

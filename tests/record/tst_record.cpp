@@ -247,17 +247,17 @@ private slots:
         const QString sent = "This is the position you sent in game 1 on 2026-03-0%1 (%2).";
         const QString earlier = "This is an earlier position of game 1 (%1); the game now stands "
                                 "at %2.||%3";
-        Row("the start twice, a send, the start again: one game", "start start >e4 start >d4",
-            "New game||1:white 1 d4 *");
-        Row("a game starts after 1. e4, recorded with the first send", "<e4 >e5 load >d5",
-            reply + "1. e4|e2 e4|1:black 2 d5 *");
+        Row("the start twice, a send, the start again: a second game", "start start >e4 start >d4",
+            "New game||2:white 1 d4 *; 1:white 1 e4 *");
+        Row("a game starts after 1. e4, recorded with the first send; again, another",
+            "<e4 >e5 load >d5", reply + "1. e4|e2 e4|2:black 2 d5 *; 1:black 2 e5 *");
         Row("New Game thrice, two sends", "new new new >e4 >d4", "New game||1:white 1 d4 *");
         Row("the reply, loaded twice", "new >e4 <e5 load", reply + "1... e5|e7 e5|1:white 2 e5 *");
         Row("the reply opened after a send, sent again", "new >e4 <e5 >Nf3 load >Nc3",
             reply + "1... e5|e7 e5|1:white 3 Nc3 *");
         Row("own first code opened again, a send from it", "new >e4 sent >e5",
-            sent.arg(1).arg("1. e4") + "||1:white 1 e4 *|" + sent.arg(1).arg("1. e4")
-                + " Your opponent has not replied with a move yet.");
+            QString("%1||1:white 1 e4 *|%1")
+                .arg(sent.arg(1).arg("1. e4") + " Your opponent has not replied with a move yet."));
         Row("the position sent, then Start a New Game", "new >e4 <e5 day:4 >Nf3 sent renew >Nc6",
             "Game started from this position||2:black 1 Nc6 *; 1:white 3 Nf3 *");
         Row("own first code, Start a New Game, recognised again", "new >e4 sent renew load >e5",

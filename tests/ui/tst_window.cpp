@@ -769,13 +769,21 @@ private slots:
             "New game / New game / ~ / ~",
             QStringList { "Chess|The record could not be written: the game record %1", Sent },
             "whole");
-        Row("the code sent, opened again: OK", StartFen, true, "e4 send reopen",
-            "New game / ~ / ~ / This is the position you sent in game 1",
+        Row("the code sent, opened again: OK, and no move taken", StartFen, true,
+            "e4 send reopen e5",
+            "New game / ~ / ~ / This is the position you sent in game 1 / This is the position",
             QStringList { Sent, "Chess|This is the position you sent in game 1" }, "1:1");
         Row("the code sent, opened again: Start a New Game", "4k3/8/8/8/8/8/8/4K2R w", true,
-            "Kd1 send renew",
-            "Game started from this position / ~ / ~ / Game started from this position",
+            "Kd1 send renew Kd7",
+            "Game started from this position / ~ / ~ / Game started from this position / ~",
             QStringList { Sent, "Chess|This is the position you sent in game 1" }, "0:0 1:1");
+        Row("a second answer asked for: Cancel keeps the first",
+            "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b", true, "Nc6 send again d6 send:Cancel",
+            "Game started from this position / ~ / ~ / Game started from this position  You "
+            "answered this position on " + QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate)
+                + " with 1... Nc6. / ~ / ~",
+            QStringList { Sent, "Chess|You have sent 1... Nc6 from this position already. Send "
+                                "1... d6 instead?" }, "1:1");
         Row("a code opened, closed without a move", "4k3/8/8/8/8/8/8/4K2R w", true, none,
             "Game started from this position", QStringList(), "");
     }
@@ -803,6 +811,16 @@ private slots:
                         ModalAnswers::Press(box, step.section(':', 1));
                     });
                 QTest::mouseClick(window.cmdUndo, Qt::LeftButton);
+            } else if (step == "send:Cancel") {
+                const QString before = QGuiApplication::clipboard()->text();
+                loaded.modals.Then([](QWidget *box) {
+                    QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(), "Cancel");
+                    ModalAnswers::Press(box, "Cancel");
+                });
+                QTest::mouseClick(window.cmdSend, Qt::LeftButton);
+                QCOMPARE(QGuiApplication::clipboard()->text(), before);
+            } else if (step == "again") {
+                QVERIFY(loaded.Load(Code(fen)));
             } else if (step == "send") {
                 for (int box = 0; box <= int(spoiled); ++box)
                     loaded.modals.Then(ModalAnswers::PressOk());
@@ -867,7 +885,9 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("probes");
-        const QString both = "?|White|2|2... Nc6|Yours|today|* / ?|Black|1|1... Nf6|Theirs|today|*";
+        const QString both = QString("?|%1|White|2|2... Nc6|Yours|today|* / ?|%1|Black|1|1... "
+                                     "Nf6|Theirs|today|*")
+                                 .arg(QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate));
         Row("every game, this turn's selected", "",
             "rows=" + both
                 + "; selected=0; flipped=no; enabled=Resign... / Opponent Resigned... / "
@@ -891,10 +911,15 @@ private slots:
             QString("pgn=Anna Berg;Bo Lind;*"));
         Row("names as Black", "select 1 / type Your name=Anna / type Opponent=Cy",
             QString("pgn=Cy;Anna;*"));
-        Row("two addresses refused", "type Opponent's e-mail=a@b.org, c@d.org",
-            QString("refused=not one plain address"));
-        Row("a refused address not kept", "type Opponent's e-mail=bo@x / reopen",
+        Row("both names set without leaving the fields, kept by Close",
+            "set Your name=Anna / set Opponent=Bo / reopen", QString("pgn=Anna;Bo;*"));
+        Row("a refused address costs not the name; Close stays open once",
+            "set Opponent=Bo / set Opponent's e-mail=a@b.org, c@d.org / close",
+            QString("closed=no; refused=not one plain address; email=a@b.org, c@d.org; pgn=?;Bo;*"));
+        Row("a refused address not kept", "type Opponent's e-mail=bo@x / close / reopen",
             QString("email=; refused="));
+        Row("a name with its address", "type Opponent's e-mail=Bob <bob@example.org> / reopen",
+            QString("email=bob@example.org; pgn=?;Bob;*"));
         Row("an address kept", "type Opponent's e-mail=bo@lind.se / reopen",
             QString("email=bo@lind.se"));
         Row("notes kept", "type Notes (only you see them)=Sunday / reopen",
@@ -947,11 +972,14 @@ private slots:
                         ModalAnswers::Press(dialog, rest.section('=', 0, 0));
                         QCOMPARE(confirm.Pending(), 0);
                     }
-                    if (verb == "type") {
+                    if (verb == "close")
+                        dialog->cmdClose->click();
+                    if (verb == "type" || verb == "set") {
                         for (auto *edit : dialog->findChildren<QLineEdit *>())
                             if (Name(edit) == rest.section('=', 0, 0)) {
                                 edit->setText(rest.section('=', 1));
-                                emit edit->editingFinished();
+                                if (verb == "type")
+                                    emit edit->editingFinished();
                             }
                         if (rest.startsWith("Notes"))
                             dialog->txtNotes->setPlainText(rest.section('=', 1));
@@ -960,9 +988,12 @@ private slots:
                 if (session + 1 == sessions.size())
                     for (const QString &probe : probes.split("; "))
                         QCOMPARE(probe.section('=', 0, 0) + '='
-                                + Probe(dialog, probe.section('=', 0, 0)),
+                                + (probe.startsWith("closed")
+                                        ? QString(dialog->isVisible() ? "no" : "yes")
+                                        : Probe(dialog, probe.section('=', 0, 0))),
                             probe);
                 dialog->cmdClose->click();
+                QVERIFY(!dialog->isVisible());
             });
         for (int session = 0; session < sessions.size(); ++session)
             QTest::mouseClick(loaded.window.cmdGame, Qt::LeftButton);
