@@ -94,7 +94,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <message>
         <location line="+19"/>
         <source>This game ended on %1 (%2); nothing is recorded</source>
-        <translation>Diese Partie endete am %1 (%2); es wird nichts aufgezeichnet</translation>
+        <translation>Partie beendet am %1 (%2); nichts wird aufgezeichnet</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -773,7 +773,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Claim Draw...</source>
-        <translation>Remis &amp;reklamieren...</translation>
+        <translation>Remis re&amp;klamieren...</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -773,7 +773,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Claim Draw...</source>
-        <translation>Recla&amp;ma la patta...</translation>
+        <translation>Re&amp;clama la patta...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -793,7 +793,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     <message>
         <location line="+1"/>
         <source>Show the board from the &amp;side to move</source>
-        <translation>Mostra la s&amp;cacchiera dal lato di chi deve muovere</translation>
+        <translation>Mostra la scacc&amp;hiera dal lato di chi deve muovere</translation>
     </message>
     <message>
         <location line="+5"/>
