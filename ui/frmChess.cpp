@@ -119,8 +119,8 @@ frmChess::frmChess(QWidget *parent)
     // three lines of text, so that the window keeps its height during the turn.
     int column = DesignedColumnWidth;
     for (const QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
-        column = std::max(
-            column, metrics.horizontalAdvance(button->accessibleName()) + ButtonPadding);
+        column
+            = std::max(column, metrics.horizontalAdvance(button->accessibleName()) + ButtonPadding);
     for (QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
         button->resize(column, button->height());
     const int width = ColumnLeft + column + RightMargin;

@@ -10,13 +10,13 @@
 #include "rules/Text.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
+#include "ui/GameTableModel.h"
 #include "ui/Options.h"
 #include "ui/ReplayBoard.h"
 #include "ui/frmBoardCode.h"
 #include "ui/frmChess.h"
 #include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
-#include "ui/GameTableModel.h"
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QLibraryInfo>
@@ -268,8 +268,9 @@ QStringList Texts(QWidget *window)
 // Whether `text` fits `label` word-wrapped, with the label's own font and size.
 bool Fits(const QLabel *label, const QString &text)
 {
-    const QRect needed = QFontMetrics(label->font()).boundingRect(
-        QRect(0, 0, label->width(), 1000), Qt::TextWordWrap | label->alignment(), text);
+    const QRect needed = QFontMetrics(label->font())
+                             .boundingRect(QRect(0, 0, label->width(), 1000),
+                                 Qt::TextWordWrap | label->alignment(), text);
     return needed.width() <= label->width() && needed.height() <= label->height();
 }
 
@@ -281,7 +282,8 @@ public:
     {
         if (language == "en")
             return;
-        loaded = mOwn.load("corvalen_" + language, QApplication::applicationDirPath() + "/../translations")
+        loaded = mOwn.load("corvalen_" + language,
+                     QApplication::applicationDirPath() + "/../translations")
             && mQt.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         QApplication::installTranslator(&mOwn);
         QApplication::installTranslator(&mQt);
@@ -300,6 +302,47 @@ public:
 private:
     QTranslator mOwn, mQt;
 };
+
+// Whether the window's captions fit in the running language: each button's its button, the
+// check captions theirs, and the longest lines under the board the status line.
+void CheckFits(const frmChess &window)
+{
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int room = button->style()
+                             ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                             .width();
+        QVERIFY2(button->fontMetrics().horizontalAdvance(Name(button)) <= room,
+            qPrintable(Name(button)));
+    }
+    const int shown = qMin(
+        window.lblCheck->width(), window.width() - window.lblCheck->mapTo(&window, QPoint()).x());
+    for (const char *caption : { "In Check", "Mate", "Stalemate" })
+        QVERIFY(window.lblCheck->fontMetrics().horizontalAdvance(frmChess::tr(caption)) <= shown);
+
+    const auto text = [](const char *context, const char *source,
+                          std::initializer_list<std::string_view> args = {}) {
+        return QString::fromStdString(Format(Text(context, source), args));
+    };
+    const QString press = ' ' + text("Game", "Press Send Move to copy your move, or Undo Move.");
+    const std::string fifty = Text("Game", "draw claimed: 50 moves without a capture or pawn move");
+    for (const QString &line :
+        { text("Game", "Checkmate: you win. Send Move tells your opponent."),
+            text("Game", "Stalemate: a draw. Send Move tells your opponent."),
+            text("Game", "Draw can be claimed: 50 moves without a capture or pawn move.") + press,
+            text("Game", "Draw claimed: 50 moves without a capture or pawn move.") + press,
+            text("Game", "This game ended on %1 (%2); nothing is recorded", { "2026-12-07", fifty })
+                + '.' + press,
+            text("Record", "You cannot castle on this side: your rook was taken in this game (%1).",
+                { "23... Bxh1" }),
+            text("Game", "This position cannot arise in a game (%1); it is not recorded.",
+                { Text("Rules", "the side that just moved left in check") }),
+            text("Record",
+                "This is an earlier position of game %1 (after %2); the game now stands at %3.",
+                { "12", "23... Nxe4", "25. Qxf7+" }) })
+        QVERIFY2(Fits(window.lblStatus, line), qPrintable(line));
+}
 
 } // namespace
 
@@ -1114,102 +1157,31 @@ private slots:
         QCOMPARE(distinct.size(), 4);
     }
 
-    // In each language the longest lines under the board fit the status line, every button's
-    // caption its button and the check captions their place; the days since a game's last move
-    // take the language's plural forms, and the Game dialog with a game selected fits a
-    // 768-px screen.
-    void everyTextFits_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("days"); // since the last move: 0, 1, 2, 5 and 21 days
-        QTest::newRow("en") << "en" << "today 1 day 2 days 5 days 21 days";
-        QTest::newRow("de") << "de" << "heute vor 1 Tag vor 2 Tagen vor 5 Tagen vor 21 Tagen";
-        QTest::newRow("fr") << "fr" << "aujourd'hui 1 jour 2 jours 5 jours 21 jours";
-        QTest::newRow("es") << "es" << "hoy hace 1 día hace 2 días hace 5 días hace 21 días";
-        QTest::newRow("it") << "it" << "oggi 1 giorno 2 giorni 5 giorni 21 giorni";
-        QTest::newRow("nl") << "nl"
-                            << "vandaag 1 dag geleden 2 dagen geleden 5 dagen geleden 21 dagen geleden";
-        QTest::newRow("ru") << "ru" << "сегодня 1 день 2 дня 5 дней 21 день";
-    }
-
-    void everyTextFits()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, days);
-        RecordHome home(true);
-        PlayTurn(StartFen, "e4");
-        InLanguage in(language);
-        QVERIFY(in.loaded);
-        QStringList since;
-        for (const int n : { 0, 1, 2, 5, 21 })
-            since << GameTableModel::SinceText(n);
-        QCOMPARE(since.join(' '), days);
-        Loaded loaded;
-        QVERIFY(loaded.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
-        const frmChess &window = loaded.window;
-        for (QPushButton *button : window.findChildren<QPushButton *>()) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const int room = button->style()
-                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                                 .width();
-            QVERIFY2(button->fontMetrics().horizontalAdvance(Name(button)) <= room,
-                qPrintable(Name(button)));
-        }
-        const int shown = qMin(window.lblCheck->width(),
-            window.width() - window.lblCheck->mapTo(&window, QPoint()).x());
-        for (const char *caption : { "In Check", "Mate", "Stalemate" })
-            QVERIFY(window.lblCheck->fontMetrics().horizontalAdvance(frmChess::tr(caption))
-                <= shown);
-
-        const auto text = [](const char *context, const char *source,
-                              std::initializer_list<std::string_view> args = {}) {
-            return QString::fromStdString(Format(Text(context, source), args));
-        };
-        const QString press = ' ' + text("Game", "Press Send Move to copy your move, or Undo Move.");
-        const std::string fifty = Text("Game", "draw claimed: 50 moves without a capture or pawn move");
-        for (const QString &line : {
-                 text("Game", "Checkmate: you win. Send Move tells your opponent."),
-                 text("Game", "Stalemate: a draw. Send Move tells your opponent."),
-                 text("Game", "Draw can be claimed: 50 moves without a capture or pawn move.") + press,
-                 text("Game", "Draw claimed: 50 moves without a capture or pawn move.") + press,
-                 text("Game", "This game ended on %1 (%2); nothing is recorded",
-                     { "2026-12-07", fifty }) + '.' + press,
-                 text("Record",
-                     "You cannot castle on this side: your rook was taken in this game (%1).",
-                     { "23... Bxh1" }),
-                 text("Game", "This position cannot arise in a game (%1); it is not recorded.",
-                     { Text("Rules", "the side that just moved left in check") }),
-                 text("Record",
-                     "This is an earlier position of game %1 (after %2); the game now stands at %3.",
-                     { "12", "23... Nxe4", "25. Qxf7+" }) })
-            QVERIFY2(Fits(window.lblStatus, line), qPrintable(line));
-
-        int selected = -1, height = 0;
-        loaded.modals.Then([&](QWidget *dialog) {
-            selected = qobject_cast<frmGame *>(dialog)->tblGames->currentIndex().row();
-            height = dialog->height();
-            dialog->close();
-        });
-        QTest::mouseClick(loaded.window.cmdGame, Qt::LeftButton);
-        QVERIFY(selected >= 0);
-        QVERIFY2(height <= 700, qPrintable(QString::number(height)));
-    }
-
     // In each language no text the player meets in the main window, the Game dialog and a
     // question stays English, no two controls of a window share an access key, and Qt's own
-    // buttons speak the language.
+    // buttons speak the language. In English and in the language the window's captions fit
+    // (CheckFits), the days since a game's last move take the plural forms, and the Game
+    // dialog with a game selected fits a 768-px screen.
     void inThePlayersLanguage_data()
     {
         QTest::addColumn<QString>("language"); // and Cancel in it
-        for (const char *row : { "de Abbrechen", "fr Annuler", "es Cancelar", "it Annulla",
-                 "nl Annuleren", "ru Отмена" })
-            QTest::newRow(row) << QString(row);
+        QTest::addColumn<QString>("days"); // since the last move: 0, 1, 2, 5 and 21 days
+        for (const auto &[language, days] :
+            std::initializer_list<std::pair<const char *, const char *>> {
+                { "de Abbrechen", "heute vor 1 Tag vor 2 Tagen vor 5 Tagen vor 21 Tagen" },
+                { "fr Annuler", "aujourd'hui 1 jour 2 jours 5 jours 21 jours" },
+                { "es Cancelar", "hoy hace 1 día hace 2 días hace 5 días hace 21 días" },
+                { "it Annulla", "oggi 1 giorno 2 giorni 5 giorni 21 giorni" },
+                { "nl Annuleren",
+                    "vandaag 1 dag geleden 2 dagen geleden 5 dagen geleden 21 dagen geleden" },
+                { "ru Отмена", "сегодня 1 день 2 дня 5 дней 21 день" } })
+            QTest::newRow(language) << QString(language) << QString::fromUtf8(days);
     }
 
     void inThePlayersLanguage()
     {
         QFETCH(QString, language);
+        QFETCH(QString, days);
         std::optional<InLanguage> in;
         QList<QStringList> runs[2]; // English, then in the language
         // Only moves, numbers and marks such as "?" may stay as they are.
@@ -1221,7 +1193,11 @@ private slots:
                 QVERIFY(in.emplace(language.left(2)).loaded);
             Loaded loaded;
             QVERIFY(loaded.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
-            loaded.modals.Then([&read](QWidget *dialog) {
+            int height = 0; // of the Game dialog with this turn's game selected
+            loaded.modals.Then([&read, &height](QWidget *dialog) {
+                const bool selected
+                    = qobject_cast<frmGame *>(dialog)->tblGames->currentIndex().row() >= 0;
+                height = selected ? dialog->height() : 0;
                 read << Texts(dialog);
                 ModalAnswers question;
                 question.Then([&read](QWidget *box) {
@@ -1232,7 +1208,13 @@ private slots:
                 dialog->close();
             });
             QTest::mouseClick(loaded.window.cmdGame, Qt::LeftButton);
+            QVERIFY2(height > 0 && height <= 700, qPrintable(QString::number(height)));
             read << Texts(&loaded.window);
+            CheckFits(loaded.window);
+            QStringList since;
+            for (const int n : { 0, 1, 2, 5, 21 })
+                since << GameTableModel::SinceText(n);
+            QCOMPARE(since.join(' '), in ? days : "today 1 day 2 days 5 days 21 days");
         }
         QCOMPARE(runs[0].size() + runs[1].size(), 6);
         QVERIFY(runs[1][1].contains(language.section(' ', 1)));
