@@ -21,32 +21,32 @@
     <message>
         <location line="+2"/>
         <source>draw claimed: threefold repetition</source>
-        <translation>Remis beansprucht: dreifache Wiederholung</translation>
+        <translation>Remis reklamiert: dreifache Wiederholung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>draw claimed: 50 moves without a capture or pawn move</source>
-        <translation>Remis beansprucht: 50 Züge ohne Schlagen oder Bauernzug</translation>
+        <translation>Remis reklamiert: 50 Züge ohne Schlagen oder Bauernzug</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Draw claimed: threefold repetition.</source>
-        <translation>Remis beansprucht: dreifache Wiederholung.</translation>
+        <translation>Remis reklamiert: dreifache Wiederholung.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Draw claimed: 50 moves without a capture or pawn move.</source>
-        <translation>Remis beansprucht: 50 Züge ohne Schlagen oder Bauernzug.</translation>
+        <translation>Remis reklamiert: 50 Züge ohne Schlagen oder Bauernzug.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Draw can be claimed: threefold repetition.</source>
-        <translation>Remisanspruch möglich: dreifache Wiederholung.</translation>
+        <translation>Remis kann reklamiert werden: dreifache Wiederholung.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Draw can be claimed: 50 moves without a capture or pawn move.</source>
-        <translation>Remisanspruch möglich: 50 Züge ohne Schlagen oder Bauernzug.</translation>
+        <translation>Remis kann reklamiert werden: 50 Züge ohne Schlagen oder Bauernzug.</translation>
     </message>
     <message>
         <location line="+134"/>
@@ -104,7 +104,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <message>
         <location line="+19"/>
         <source>This game ended on %1 (%2); nothing is recorded</source>
-        <translation>Diese Partie endete am %1 (%2); es wird nichts aufgezeichnet</translation>
+        <translation>Partie beendet am %1 (%2); nichts wird aufgezeichnet</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -149,12 +149,12 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <message>
         <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
-        <translation>Schach: mein Zug (ich beanspruche Remis: dreifache Wiederholung)</translation>
+        <translation>Schach: mein Zug (ich reklamiere Remis: dreifache Wiederholung)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Chess: my move (I claim a draw: 50 moves without a capture or pawn move)</source>
-        <translation>Schach: mein Zug (ich beanspruche Remis: 50 Züge ohne Schlagen oder Bauernzug)</translation>
+        <translation>Schach: mein Zug (ich reklamiere Remis: 50 Züge ohne Schlagen oder Bauernzug)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -164,12 +164,12 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <message>
         <location line="+5"/>
         <source>Chess: my move %1 (I claim a draw: threefold repetition)</source>
-        <translation>Schach: mein Zug %1 (ich beanspruche Remis: dreifache Wiederholung)</translation>
+        <translation>Schach: mein Zug %1 (ich reklamiere Remis: dreifache Wiederholung)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Chess: my move %1 (I claim a draw: 50 moves without a capture or pawn move)</source>
-        <translation>Schach: mein Zug %1 (ich beanspruche Remis: 50 Züge ohne Schlagen oder Bauernzug)</translation>
+        <translation>Schach: mein Zug %1 (ich reklamiere Remis: 50 Züge ohne Schlagen oder Bauernzug)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -434,15 +434,21 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <source>today</source>
         <translation>heute</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 day</source>
-        <translation>vor 1 Tag</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n day</source>
+        <translation>
+            <numerusform>vor %n Tag</numerusform>
+            <numerusform>vor %n Tagen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+0"/>
-        <source>%1 days</source>
-        <translation>vor %1 Tagen</translation>
+        <source>%n days</source>
+        <translation>
+            <numerusform>vor %n Tag</numerusform>
+            <numerusform>vor %n Tagen</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -627,18 +633,19 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     <name>corvalen::frmChess</name>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
-        <location filename="../ui/main.cpp" line="+14"/>
+        <location filename="../ui/main.cpp" line="+15"/>
         <source>Chess</source>
         <translation>Schach</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+184"/>
+        <location line="+47"/>
+        <location line="+41"/>
+        <location line="+162"/>
         <source>In Check</source>
         <translation>Schach</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-202"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Zug zurück</translation>
     </message>
@@ -668,12 +675,12 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+66"/>
         <source>Type a move</source>
         <translation>Zugeingabe</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+119"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -682,17 +689,19 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Bitte kopieren Sie den ganzen CHESS-CODE erneut aus der E-Mail.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-152"/>
+        <location line="+167"/>
         <source>Mate</source>
         <translation>Matt</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-167"/>
+        <location line="+172"/>
         <source>Stalemate</source>
         <translation>Patt</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+37"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>SCHWARZ am Zug.
@@ -789,7 +798,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Claim Draw...</source>
-        <translation>Remis &amp;beanspruchen...</translation>
+        <translation>Remis re&amp;klamieren...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -923,7 +932,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     <message>
         <location line="+19"/>
         <source>Resign %1?</source>
-        <translation>%1 aufgeben?</translation>
+        <translation>Wollen Sie %1 aufgeben?</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -953,24 +962,24 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     <message>
         <location line="+16"/>
         <source>Claim a draw by threefold repetition in %1?</source>
-        <translation>Für %1 Remis durch dreifache Wiederholung beanspruchen?</translation>
+        <translation>Für %1 Remis durch dreifache Wiederholung reklamieren?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
-        <translation>Für %1 Remis wegen 50 Zügen ohne Schlagen oder Bauernzug beanspruchen?</translation>
+        <translation>Für %1 Remis wegen 50 Zügen ohne Schlagen oder Bauernzug reklamieren?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Claim Draw</source>
-        <translation>Remis beanspruchen</translation>
+        <translation>Remis reklamieren</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete %1?
 
 Its moves and notes are removed; your other games stay as they are.</source>
-        <translation>%1 löschen?
+        <translation>Wollen Sie %1 löschen?
 
 Die Züge und Notizen dieser Partie werden entfernt; Ihre anderen Partien bleiben, wie sie sind.</translation>
     </message>

@@ -41,12 +41,12 @@
     <message>
         <location line="+7"/>
         <source>Draw can be claimed: threefold repetition.</source>
-        <translation>Tablas reclamables: triple repetición.</translation>
+        <translation>Se pueden reclamar tablas: triple repetición.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Draw can be claimed: 50 moves without a capture or pawn move.</source>
-        <translation>Tablas reclamables: 50 jugadas sin captura ni movimiento de peón.</translation>
+        <translation>Se pueden reclamar tablas: 50 jugadas sin captura ni movimiento de peón.</translation>
     </message>
     <message>
         <location line="+134"/>
@@ -89,17 +89,17 @@ Este turno continúa sin el registro.</translation>
     <message>
         <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
-        <translation>Jaque mate: usted gana. Enviar se lo comunica al adversario.</translation>
+        <translation>Jaque mate: usted gana. Enviar jugada se lo comunica al adversario.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stalemate: a draw. Send Move tells your opponent.</source>
-        <translation>Ahogado: tablas. Enviar se lo comunica al adversario.</translation>
+        <translation>Ahogado: tablas. Enviar jugada se lo comunica al adversario.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Press Send Move to copy your move, or Undo Move.</source>
-        <translation>Pulse Enviar para copiar su jugada, o Deshacer.</translation>
+        <translation>Pulse Enviar jugada para copiar su jugada, o Deshacer.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -434,15 +434,21 @@ Este turno continúa sin el registro.</translation>
         <source>today</source>
         <translation>hoy</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 day</source>
-        <translation>hace 1 día</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n day</source>
+        <translation>
+            <numerusform>hace %n día</numerusform>
+            <numerusform>hace %n días</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+0"/>
-        <source>%1 days</source>
-        <translation>hace %1 días</translation>
+        <source>%n days</source>
+        <translation>
+            <numerusform>hace %n día</numerusform>
+            <numerusform>hace %n días</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -627,25 +633,26 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <name>corvalen::frmChess</name>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
-        <location filename="../ui/main.cpp" line="+14"/>
+        <location filename="../ui/main.cpp" line="+15"/>
         <source>Chess</source>
         <translation>Ajedrez</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+184"/>
+        <location line="+47"/>
+        <location line="+41"/>
+        <location line="+162"/>
         <source>In Check</source>
         <translation>Jaque</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-202"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Send Move</source>
-        <translation>&amp;Enviar</translation>
+        <translation>&amp;Enviar jugada</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -655,7 +662,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <message>
         <location line="+2"/>
         <source>&amp;New Game</source>
-        <translation>&amp;Nueva part.</translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -668,12 +675,12 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+66"/>
         <source>Type a move</source>
         <translation>Su jugada</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+119"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -682,17 +689,19 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Copie de nuevo el CHESS-CODE completo del correo electrónico.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-152"/>
+        <location line="+167"/>
         <source>Mate</source>
         <translation>Mate</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-167"/>
+        <location line="+172"/>
         <source>Stalemate</source>
         <translation>Ahogado</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+37"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Juegan las NEGRAS.

@@ -89,17 +89,17 @@ Ce tour se poursuit sans le registre.</translation>
     <message>
         <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
-        <translation>Échec et mat&#xa0;: vous gagnez. Envoyer en informe l&apos;adversaire.</translation>
+        <translation>Échec et mat&#xa0;: vous gagnez. « Envoyer le coup » en informe l&apos;adversaire.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stalemate: a draw. Send Move tells your opponent.</source>
-        <translation>Pat&#xa0;: partie nulle. Envoyer en informe l&apos;adversaire.</translation>
+        <translation>Pat&#xa0;: partie nulle. « Envoyer le coup » en informe l&apos;adversaire.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Press Send Move to copy your move, or Undo Move.</source>
-        <translation>Envoyer copie votre coup&#xa0;; Reprendre l&apos;annule.</translation>
+        <translation>« Envoyer le coup » copie votre coup&#xa0;; « Reprendre » l&apos;annule.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -434,15 +434,21 @@ Ce tour se poursuit sans le registre.</translation>
         <source>today</source>
         <translation>aujourd&apos;hui</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 day</source>
-        <translation>1 jour</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+0"/>
-        <source>%1 days</source>
-        <translation>%1 jours</translation>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -627,25 +633,26 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <name>corvalen::frmChess</name>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
-        <location filename="../ui/main.cpp" line="+14"/>
+        <location filename="../ui/main.cpp" line="+15"/>
         <source>Chess</source>
         <translation>Échecs</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+184"/>
+        <location line="+47"/>
+        <location line="+41"/>
+        <location line="+162"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-202"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Send Move</source>
-        <translation>&amp;Envoyer</translation>
+        <translation>&amp;Envoyer le coup</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -655,7 +662,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <message>
         <location line="+2"/>
         <source>&amp;New Game</source>
-        <translation>&amp;Nouv. partie</translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -668,12 +675,12 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+66"/>
         <source>Type a move</source>
         <translation>Votre coup</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+119"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -682,17 +689,19 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-152"/>
+        <location line="+167"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-167"/>
+        <location line="+172"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+37"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Trait aux NOIRS.

@@ -21,32 +21,32 @@
     <message>
         <location line="+2"/>
         <source>draw claimed: threefold repetition</source>
-        <translation>patta richiesta: triplice ripetizione</translation>
+        <translation>patta reclamata: triplice ripetizione</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>draw claimed: 50 moves without a capture or pawn move</source>
-        <translation>patta richiesta: 50 mosse senza catture né mosse di pedone</translation>
+        <translation>patta reclamata: 50 mosse senza catture né mosse di pedone</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Draw claimed: threefold repetition.</source>
-        <translation>Patta richiesta: triplice ripetizione.</translation>
+        <translation>Patta reclamata: triplice ripetizione.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Draw claimed: 50 moves without a capture or pawn move.</source>
-        <translation>Patta richiesta: 50 mosse senza catture né mosse di pedone.</translation>
+        <translation>Patta reclamata: 50 mosse senza catture né mosse di pedone.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Draw can be claimed: threefold repetition.</source>
-        <translation>Si può chiedere la patta: triplice ripetizione.</translation>
+        <translation>Si può reclamare la patta: triplice ripetizione.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Draw can be claimed: 50 moves without a capture or pawn move.</source>
-        <translation>Si può chiedere la patta: 50 mosse senza catture né mosse di pedone.</translation>
+        <translation>Si può reclamare la patta: 50 mosse senza catture né mosse di pedone.</translation>
     </message>
     <message>
         <location line="+134"/>
@@ -149,12 +149,12 @@ Questo turno prosegue senza il registro.</translation>
     <message>
         <location line="+304"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
-        <translation>Scacchi: la mia mossa (chiedo la patta: triplice ripetizione)</translation>
+        <translation>Scacchi: la mia mossa (reclamo la patta: triplice ripetizione)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Chess: my move (I claim a draw: 50 moves without a capture or pawn move)</source>
-        <translation>Scacchi: la mia mossa (chiedo la patta: 50 mosse senza catture né mosse di pedone)</translation>
+        <translation>Scacchi: la mia mossa (reclamo la patta: 50 mosse senza catture né mosse di pedone)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -164,12 +164,12 @@ Questo turno prosegue senza il registro.</translation>
     <message>
         <location line="+5"/>
         <source>Chess: my move %1 (I claim a draw: threefold repetition)</source>
-        <translation>Scacchi: la mia mossa %1 (chiedo la patta: triplice ripetizione)</translation>
+        <translation>Scacchi: la mia mossa %1 (reclamo la patta: triplice ripetizione)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Chess: my move %1 (I claim a draw: 50 moves without a capture or pawn move)</source>
-        <translation>Scacchi: la mia mossa %1 (chiedo la patta: 50 mosse senza catture né mosse di pedone)</translation>
+        <translation>Scacchi: la mia mossa %1 (reclamo la patta: 50 mosse senza catture né mosse di pedone)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -434,15 +434,21 @@ Questo turno prosegue senza il registro.</translation>
         <source>today</source>
         <translation>oggi</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 day</source>
-        <translation>1 giorno</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+0"/>
-        <source>%1 days</source>
-        <translation>%1 giorni</translation>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -627,18 +633,19 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     <name>corvalen::frmChess</name>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
-        <location filename="../ui/main.cpp" line="+14"/>
+        <location filename="../ui/main.cpp" line="+15"/>
         <source>Chess</source>
         <translation>Scacchi</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+184"/>
+        <location line="+47"/>
+        <location line="+41"/>
+        <location line="+162"/>
         <source>In Check</source>
         <translation>Scacco</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-202"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Annulla</translation>
     </message>
@@ -655,7 +662,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     <message>
         <location line="+2"/>
         <source>&amp;New Game</source>
-        <translation>&amp;Nuova part.</translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -668,12 +675,12 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+66"/>
         <source>Type a move</source>
         <translation>Scrivi mossa</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+119"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -682,17 +689,19 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Copia di nuovo l&apos;intero CHESS-CODE dall&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-152"/>
+        <location line="+167"/>
         <source>Mate</source>
         <translation>Matto</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-167"/>
+        <location line="+172"/>
         <source>Stalemate</source>
         <translation>Stallo</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+37"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Muove il NERO.
@@ -789,7 +798,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Claim Draw...</source>
-        <translation>Ric&amp;hiedi la patta...</translation>
+        <translation>Re&amp;clama la patta...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -809,7 +818,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     <message>
         <location line="+1"/>
         <source>Show the board from the &amp;side to move</source>
-        <translation>Mostra la s&amp;cacchiera dal lato di chi deve muovere</translation>
+        <translation>Mostra la scacc&amp;hiera dal lato di chi deve muovere</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -953,17 +962,17 @@ Al suo posto viene mostrata una casa vuota.</translation>
     <message>
         <location line="+16"/>
         <source>Claim a draw by threefold repetition in %1?</source>
-        <translation>Per %1, richiedere la patta per triplice ripetizione?</translation>
+        <translation>Per %1, reclamare la patta per triplice ripetizione?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
-        <translation>Per %1, richiedere la patta per 50 mosse senza catture né mosse di pedone?</translation>
+        <translation>Per %1, reclamare la patta per 50 mosse senza catture né mosse di pedone?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Claim Draw</source>
-        <translation>Richiedi la patta</translation>
+        <translation>Reclama la patta</translation>
     </message>
     <message>
         <location line="+9"/>

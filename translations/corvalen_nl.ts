@@ -99,7 +99,7 @@ Deze beurt gaat verder zonder archief.</translation>
     <message>
         <location line="+6"/>
         <source>Press Send Move to copy your move, or Undo Move.</source>
-        <translation>Klik Verzenden om de zet te kopiëren, of Zet terug.</translation>
+        <translation>Klik op Verzenden om de zet te kopiëren, of Terugnemen.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -208,12 +208,12 @@ Deze beurt gaat verder zonder archief.</translation>
     <message>
         <location filename="../record/History.cpp" line="+70"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
-        <translation>U kunt aan deze kant niet rokeren: uw koning heeft in deze partij al gezet (%1).</translation>
+        <translation>U kunt aan deze kant niet rokeren: uw koning heeft in deze partij al bewogen (%1).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>You cannot castle on this side: your rook moved in this game (%1).</source>
-        <translation>U kunt aan deze kant niet rokeren: uw toren heeft in deze partij al gezet (%1).</translation>
+        <translation>U kunt aan deze kant niet rokeren: uw toren heeft in deze partij al bewogen (%1).</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -434,15 +434,21 @@ Deze beurt gaat verder zonder archief.</translation>
         <source>today</source>
         <translation>vandaag</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 day</source>
-        <translation>1 dag</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n dag geleden</numerusform>
+            <numerusform>%n dagen geleden</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+0"/>
-        <source>%1 days</source>
-        <translation>%1 dagen</translation>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n dag geleden</numerusform>
+            <numerusform>%n dagen geleden</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -497,7 +503,7 @@ Deze beurt gaat verder zonder archief.</translation>
     <message>
         <location line="+0"/>
         <source>Since</source>
-        <translation>Sinds</translation>
+        <translation>Laatst</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -601,7 +607,7 @@ Deze beurt gaat verder zonder archief.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;New Game</source>
-        <translation>&amp;Nieuw spel</translation>
+        <translation>&amp;Nieuwe partij</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -627,20 +633,21 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     <name>corvalen::frmChess</name>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
-        <location filename="../ui/main.cpp" line="+14"/>
+        <location filename="../ui/main.cpp" line="+15"/>
         <source>Chess</source>
         <translation>Schaken</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+184"/>
+        <location line="+47"/>
+        <location line="+41"/>
+        <location line="+162"/>
         <source>In Check</source>
         <translation>Schaak</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-202"/>
         <source>&amp;Undo Move</source>
-        <translation>&amp;Zet terug</translation>
+        <translation>&amp;Terugnemen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -655,7 +662,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     <message>
         <location line="+2"/>
         <source>&amp;New Game</source>
-        <translation>&amp;Nieuw spel</translation>
+        <translation>&amp;Nieuwe partij</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -668,12 +675,12 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
         <translation>&amp;Afsluiten</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+66"/>
         <source>Type a move</source>
         <translation>Typ een zet</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+119"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -682,17 +689,19 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Kopieer de hele CHESS-CODE opnieuw uit de e-mail.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-152"/>
+        <location line="+167"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-167"/>
+        <location line="+172"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+37"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>ZWART aan zet.
@@ -923,7 +932,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
     <message>
         <location line="+19"/>
         <source>Resign %1?</source>
-        <translation>%1 opgeven?</translation>
+        <translation>Wilt u %1 opgeven?</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -970,7 +979,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <source>Delete %1?
 
 Its moves and notes are removed; your other games stay as they are.</source>
-        <translation>%1 verwijderen?
+        <translation>Wilt u %1 verwijderen?
 
 De zetten en notities ervan worden verwijderd; uw andere partijen blijven zoals ze zijn.</translation>
     </message>
@@ -1047,7 +1056,7 @@ Dit kan niet ongedaan worden gemaakt.</translation>
     <message>
         <location line="+2"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
-        <translation>De pijltoetsen of R, N, B en Q (toren, paard, loper, dame) kiezen een stuk; Enter neemt het.</translation>
+        <translation>De pijltoetsen of R, N, B en Q (toren, paard, loper, dame) kiezen een stuk; Enter bevestigt de keuze.</translation>
     </message>
     <message>
         <location line="+49"/>

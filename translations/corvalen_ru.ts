@@ -89,17 +89,17 @@ This turn goes on without the record.</source>
     <message>
         <location line="+82"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
-        <translation>Мат: вы выиграли. «Отправить» сообщит сопернику.</translation>
+        <translation>Мат: вы выиграли. «Отправить ход» сообщит сопернику.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stalemate: a draw. Send Move tells your opponent.</source>
-        <translation>Пат: ничья. «Отправить» сообщит сопернику.</translation>
+        <translation>Пат: ничья. «Отправить ход» сообщит сопернику.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Press Send Move to copy your move, or Undo Move.</source>
-        <translation>«Отправить» скопирует ход; «Отменить» вернёт его.</translation>
+        <translation>«Отправить ход» скопирует ход; «Отменить» вернёт его.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -228,12 +228,12 @@ This turn goes on without the record.</source>
     <message>
         <location filename="../record/Recognition.cpp" line="+150"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
-        <translation>Это позиция, которую вы отправили в партии %1 %2 (%3).</translation>
+        <translation>Это позиция, которую вы отправили %2 в партии %1 (%3).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This is the position you sent in game %1 on %2.</source>
-        <translation>Это позиция, которую вы отправили в партии %1 %2.</translation>
+        <translation>Это позиция, которую вы отправили %2 в партии %1.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -434,15 +434,23 @@ This turn goes on without the record.</source>
         <source>today</source>
         <translation>сегодня</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 day</source>
-        <translation>1 день</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+0"/>
-        <source>%1 days</source>
-        <translation>%1 дн.</translation>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -627,25 +635,26 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
     <name>corvalen::frmChess</name>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
-        <location filename="../ui/main.cpp" line="+14"/>
+        <location filename="../ui/main.cpp" line="+15"/>
         <source>Chess</source>
         <translation>Шахматы</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+184"/>
+        <location line="+47"/>
+        <location line="+41"/>
+        <location line="+162"/>
         <source>In Check</source>
         <translation>Шах</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-202"/>
         <source>&amp;Undo Move</source>
         <translation>О&amp;тменить</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Send Move</source>
-        <translation>Отп&amp;равить</translation>
+        <translation>Отп&amp;равить ход</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -655,25 +664,25 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
     <message>
         <location line="+2"/>
         <source>&amp;New Game</source>
-        <translation>&amp;Новая игра</translation>
+        <translation>&amp;Новая партия</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;About...</source>
-        <translation>&amp;Сведения...</translation>
+        <translation>&amp;О программе...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;E&amp;xit</source>
-        <translation>В&amp;ыход</translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+66"/>
         <source>Type a move</source>
-        <translation>Ваш ход</translation>
+        <translation>Ввод хода</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+119"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -682,17 +691,19 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Скопируйте весь CHESS-CODE из письма ещё раз.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-152"/>
+        <location line="+167"/>
         <source>Mate</source>
         <translation>Мат</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-167"/>
+        <location line="+172"/>
         <source>Stalemate</source>
         <translation>Пат</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+37"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Ход ЧЁРНЫХ.
@@ -794,7 +805,7 @@ A plain square is shown in its place.</source>
     <message>
         <location line="+1"/>
         <source>De&amp;lete Game...</source>
-        <translation>Уд&amp;алить партию...</translation>
+        <translation>Удалить па&amp;ртию...</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -868,7 +879,7 @@ A plain square is shown in its place.</source>
     <message>
         <location line="+9"/>
         <source>&amp;Notes (only you see them)</source>
-        <translation>&amp;Заметки (видны только вам)</translation>
+        <translation>За&amp;метки (видны только вам)</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -38,7 +38,9 @@ QString GameTableModel::SinceText(int days)
 {
     if (days <= 0)
         return tr("today");
-    return days == 1 ? tr("1 day") : tr("%1 days").arg(days);
+    // English has no translation file, so its singular is a text of its own; each language
+    // gives both texts its plural forms (Russian: 1 день, 2 дня, 5 дней, 21 день).
+    return days == 1 ? tr("%n day", nullptr, days) : tr("%n days", nullptr, days);
 }
 
 QVariant GameTableModel::data(const QModelIndex &index, int role) const

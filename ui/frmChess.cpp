@@ -51,6 +51,17 @@ namespace {
 
     const QString CheckPicture = QStringLiteral(":/check.png");
     constexpr int CellSize = 32;
+    // The button column as designed; a language whose captions need more widens it.
+    constexpr int ColumnLeft = 280;
+    constexpr int DesignedColumnWidth = 77;
+    constexpr int RightMargin = 9;
+    // Room a caption needs beside its text within a button (frame and a little air).
+    constexpr int ButtonPadding = 14;
+    // The caption's place on the check picture, right of the picture's own 30 px.
+    constexpr int CheckCaptionLeft = 36;
+    constexpr int DesignedCheckCaptionWidth = 53;
+    constexpr int StatusTop = 309;
+    constexpr int StatusLines = 3;
 
     void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text)
     {
@@ -98,23 +109,40 @@ frmChess::frmChess(QWidget *parent)
     setObjectName(QStringLiteral("frmChess"));
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
-    // The window as designed, one line taller for the status line under the board.
-    setFixedSize(366, 327);
     // The controls are laid out for a small 8-point face; the turn label needs its full width.
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
+    const QFontMetrics metrics(small);
+    // The buttons are as wide as their widest caption in the player's language needs; the
+    // window grows to the right by as much. Under the board, the status line has room for
+    // three lines of text, so that the window keeps its height during the turn.
+    int column = DesignedColumnWidth;
+    for (const QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
+        column
+            = std::max(column, metrics.horizontalAdvance(button->accessibleName()) + ButtonPadding);
+    for (QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
+        button->resize(column, button->height());
+    const int width = ColumnLeft + column + RightMargin;
+    const int statusHeight = std::max(16, StatusLines * metrics.lineSpacing());
+    setFixedSize(width, StatusTop + statusHeight + 2);
 
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(12, 4, 257, 33);
     lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // The caption beside the check picture is as wide as the longest it shows; the picture
+    // moves left where the window's edge would cut it.
+    int caption = DesignedCheckCaptionWidth;
+    for (const QString &text : { tr("In Check"), tr("Mate"), tr("Stalemate") })
+        caption = std::max(caption, metrics.horizontalAdvance(text));
     picCheck->setObjectName(QStringLiteral("picCheck"));
-    picCheck->setGeometry(280, 8, 92, 21);
+    picCheck->setGeometry(std::min(ColumnLeft, width - CheckCaptionLeft - caption), 8,
+        std::max(92, CheckCaptionLeft + caption), 21);
     picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
     picCheck->hide();
     lblCheck->setObjectName(QStringLiteral("lblCheck"));
-    lblCheck->setGeometry(36, 4, 53, 13);
+    lblCheck->setGeometry(CheckCaptionLeft, 4, caption, 13);
     QPalette red = lblCheck->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     lblCheck->setPalette(red);
@@ -138,11 +166,13 @@ frmChess::frmChess(QWidget *parent)
     }
 
     txtMove->setObjectName(QStringLiteral("txtMove"));
-    txtMove->setGeometry(280, 142, 77, 22);
+    txtMove->setGeometry(ColumnLeft, 142, column, 22);
     txtMove->setPlaceholderText(tr("Type a move"));
     txtMove->setAccessibleName(txtMove->placeholderText());
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    lblStatus->setGeometry(12, 309, 345, 16);
+    lblStatus->setGeometry(12, StatusTop, width - 12 - RightMargin, statusHeight);
+    lblStatus->setWordWrap(true);
+    lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     cmdExit->setDefault(true);
     // Alt+X as well as Alt+E: the caption underlines both letters.
@@ -283,13 +313,6 @@ void frmChess::ShowCheckAndMate()
 
 void frmChess::SetCheckCaption(const QString &caption)
 {
-    // picCheck reaches past the window's right edge; a longer caption gets a smaller face so
-    // that it stays readable within the part that shows.
-    const int visible = std::min(lblCheck->width(), width() - lblCheck->mapTo(this, QPoint()).x());
-    QFont face = font();
-    while (face.pointSize() > 6 && QFontMetrics(face).horizontalAdvance(caption) > visible)
-        face.setPointSize(face.pointSize() - 1);
-    lblCheck->setFont(face);
     lblCheck->setText(caption);
     // A screen reader reads the indicator as its caption; hidden, it has no name.
     picCheck->setAccessibleName(caption);

@@ -134,7 +134,10 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     lblRecord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtMoves->setReadOnly(true);
     txtMoves->setAccessibleName(tr("Moves of the game"));
-    txtMoves->setMinimumHeight(90);
+    // A few lines of the game's text: the moves are also listed beside the replay board, and
+    // the dialog stays within a 768-px screen.
+    txtMoves->setMinimumHeight(48);
+    txtMoves->setMaximumHeight(72);
     cmdClose->setDefault(true);
 
     // The desk: the games, and the one selected.
@@ -171,7 +174,7 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     lblNotes = MakeLabel("lblNotes", tr("&Notes (only you see them)"), txtNotes, fraDesk);
     txtNotes->setTabChangesFocus(true);
     txtNotes->setMinimumHeight(48);
-    txtNotes->setMaximumHeight(110);
+    txtNotes->setMaximumHeight(60);
     lblClipboard->setWordWrap(true);
     lblClipboard->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblClipboard->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

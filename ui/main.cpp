@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "code/clsDecoder.h"
+#include "ui/FontWarmUp.h"
 #include "ui/Translations.h"
 #include "ui/frmChess.h"
 
@@ -20,12 +21,14 @@ void EndOnImpossibleRequest(const char *message)
 
 int main(int argc, char *argv[])
 {
+    corvalen::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvalen"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
     corvalen::InstallTranslations(app);
     corvalen::SetImpossibleRequestHandler(EndOnImpossibleRequest);
 
+    fonts.Wait();
     corvalen::frmChess window;
     // No code at start-up ends the program at once, without a message.
     if (!window.Form_Load())

@@ -10,6 +10,7 @@
 #include "rules/Text.h"
 #include "ui/BoardCell.h"
 #include "ui/BoardFrame.h"
+#include "ui/GameTableModel.h"
 #include "ui/Options.h"
 #include "ui/ReplayBoard.h"
 #include "ui/frmBoardCode.h"
@@ -21,6 +22,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTranslator>
 #include <algorithm>
@@ -231,6 +233,16 @@ QString Probe(frmGame *dialog, const QString &probe)
     return shown.join(" / ");
 }
 
+// The key an access key's letter lies on: Qt also takes the Latin letter printed on the key of a
+// Cyrillic one (standard Russian layout over QWERTY), so "&FEN" and "Уд&алить" share F.
+QChar PhysicalKey(QChar letter)
+{
+    static const QString cyrillic = QString::fromUtf8("йцукенгшщзхъфывапролджэячсмитьбю");
+    static const QString latin = "qwertyuiop[]asdfghjkl;'zxcvbnm,.";
+    const qsizetype at = cyrillic.indexOf(letter.toLower());
+    return at < 0 ? letter.toLower() : latin[at];
+}
+
 // What a player reads in `window` and what a screen reader names there, in a fixed order (the
 // tables' headers and cells too), and last its access keys when two controls share one.
 QStringList Texts(QWidget *window)
@@ -240,7 +252,8 @@ QStringList Texts(QWidget *window)
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         const QString text = widget->property("text").toString();
         texts << Name(widget) << text;
-        keys += text.contains('&') ? text.section('&', 1).left(1).toLower() : QString();
+        if (const QString key = text.section('&', 1).left(1); !key.isEmpty())
+            keys += PhysicalKey(key[0]);
         if (const auto *view = qobject_cast<QAbstractItemView *>(widget))
             for (int column = 0; column < view->model()->columnCount(); ++column) {
                 texts << view->model()->headerData(column, Qt::Horizontal).toString();
@@ -250,6 +263,85 @@ QStringList Texts(QWidget *window)
     }
     std::sort(keys.begin(), keys.end());
     return texts << (std::adjacent_find(keys.begin(), keys.end()) != keys.end() ? keys : "");
+}
+
+// Whether `text` fits `label` word-wrapped, with the label's own font and size.
+bool Fits(const QLabel *label, const QString &text)
+{
+    const QRect needed = QFontMetrics(label->font())
+                             .boundingRect(QRect(0, 0, label->width(), 1000),
+                                 Qt::TextWordWrap | label->alignment(), text);
+    return needed.width() <= label->width() && needed.height() <= label->height();
+}
+
+// The program's and Qt's translations for `language` ("en": none), and the lower layers' hook
+// through them, while it lives.
+class InLanguage {
+public:
+    explicit InLanguage(const QString &language)
+    {
+        if (language == "en")
+            return;
+        loaded = mOwn.load("corvalen_" + language,
+                     QApplication::applicationDirPath() + "/../translations")
+            && mQt.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        QApplication::installTranslator(&mOwn);
+        QApplication::installTranslator(&mQt);
+        SetTranslator([](const char *context, const char *source) {
+            return QApplication::translate(context, source).toStdString();
+        });
+    }
+    ~InLanguage()
+    {
+        QApplication::removeTranslator(&mOwn);
+        QApplication::removeTranslator(&mQt);
+        SetTranslator(nullptr);
+    }
+    bool loaded = true;
+
+private:
+    QTranslator mOwn, mQt;
+};
+
+// Whether the window's captions fit in the running language: each button's its button, the
+// check captions theirs, and the longest lines under the board the status line.
+void CheckFits(const frmChess &window)
+{
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int room = button->style()
+                             ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                             .width();
+        QVERIFY2(button->fontMetrics().horizontalAdvance(Name(button)) <= room,
+            qPrintable(Name(button)));
+    }
+    const int shown = qMin(
+        window.lblCheck->width(), window.width() - window.lblCheck->mapTo(&window, QPoint()).x());
+    for (const char *caption : { "In Check", "Mate", "Stalemate" })
+        QVERIFY(window.lblCheck->fontMetrics().horizontalAdvance(frmChess::tr(caption)) <= shown);
+
+    const auto text = [](const char *context, const char *source,
+                          std::initializer_list<std::string_view> args = {}) {
+        return QString::fromStdString(Format(Text(context, source), args));
+    };
+    const QString press = ' ' + text("Game", "Press Send Move to copy your move, or Undo Move.");
+    const std::string fifty = Text("Game", "draw claimed: 50 moves without a capture or pawn move");
+    for (const QString &line :
+        { text("Game", "Checkmate: you win. Send Move tells your opponent."),
+            text("Game", "Stalemate: a draw. Send Move tells your opponent."),
+            text("Game", "Draw can be claimed: 50 moves without a capture or pawn move.") + press,
+            text("Game", "Draw claimed: 50 moves without a capture or pawn move.") + press,
+            text("Game", "This game ended on %1 (%2); nothing is recorded", { "2026-12-07", fifty })
+                + '.' + press,
+            text("Record", "You cannot castle on this side: your rook was taken in this game (%1).",
+                { "23... Bxh1" }),
+            text("Game", "This position cannot arise in a game (%1); it is not recorded.",
+                { Text("Rules", "the side that just moved left in check") }),
+            text("Record",
+                "This is an earlier position of game %1 (after %2); the game now stands at %3.",
+                { "12", "23... Nxe4", "25. Qxf7+" }) })
+        QVERIFY2(Fits(window.lblStatus, line), qPrintable(line));
 }
 
 } // namespace
@@ -370,7 +462,7 @@ private slots:
         loaded.modals.Then(ModalAnswers::PressOk());
         QVERIFY(loaded.Load(Code(StartFen)));
         QVERIFY(QTest::qWaitForWindowActive(&loaded.window));
-        QCOMPARE(loaded.window.size(), QSize(366, 327));
+        QCOMPARE(loaded.window.size(), QSize(366, 350));
         QCOMPARE(QApplication::focusWidget(), loaded.window.cmdExit);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifier));
         if (box == "txtMove") {
@@ -857,6 +949,8 @@ private slots:
             }
             shown << window.lblStatus->text();
         }
+        for (const QString &line : shown)
+            QVERIFY2(Fits(window.lblStatus, line), qPrintable(line));
         // Each text seen is compared as far as the one expected goes.
         const auto starts = [](QStringList texts, const QStringList &expected) {
             for (int i = 0; i < qMin(texts.size(), expected.size()); ++i)
@@ -1096,39 +1190,45 @@ private slots:
 
     // In each language no text the player meets in the main window, the Game dialog and a
     // question stays English, no two controls of a window share an access key, and Qt's own
-    // buttons speak the language.
+    // buttons speak the language. In English and in the language the window's captions fit
+    // (CheckFits), the days since a game's last move take the plural forms, and the Game
+    // dialog with a game selected fits a 768-px screen.
     void inThePlayersLanguage_data()
     {
         QTest::addColumn<QString>("language"); // and Cancel in it
-        for (const char *row : { "de Abbrechen", "fr Annuler", "es Cancelar", "it Annulla",
-                 "nl Annuleren", "ru Отмена" })
-            QTest::newRow(row) << QString(row);
+        QTest::addColumn<QString>("days"); // since the last move: 0, 1, 2, 5 and 21 days
+        for (const auto &[language, days] :
+            std::initializer_list<std::pair<const char *, const char *>> {
+                { "de Abbrechen", "heute vor 1 Tag vor 2 Tagen vor 5 Tagen vor 21 Tagen" },
+                { "fr Annuler", "aujourd'hui 1 jour 2 jours 5 jours 21 jours" },
+                { "es Cancelar", "hoy hace 1 día hace 2 días hace 5 días hace 21 días" },
+                { "it Annulla", "oggi 1 giorno 2 giorni 5 giorni 21 giorni" },
+                { "nl Annuleren",
+                    "vandaag 1 dag geleden 2 dagen geleden 5 dagen geleden 21 dagen geleden" },
+                { "ru Отмена", "сегодня 1 день 2 дня 5 дней 21 день" } })
+            QTest::newRow(language) << QString(language) << QString::fromUtf8(days);
     }
 
     void inThePlayersLanguage()
     {
         QFETCH(QString, language);
-        QTranslator own, qt;
-        QVERIFY(own.load("corvalen_" + language.left(2),
-                    QApplication::applicationDirPath() + "/../translations")
-            && qt.load(
-                "qtbase_" + language.left(2), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QFETCH(QString, days);
+        std::optional<InLanguage> in;
         QList<QStringList> runs[2]; // English, then in the language
         // Only moves, numbers and marks such as "?" may stay as they are.
         const QRegularExpression word("[a-z]{4}");
         for (QList<QStringList> &read : runs) {
             RecordHome home(true);
             PlayTurn(StartFen, "e4");
-            if (&read == &runs[1]) {
-                QApplication::installTranslator(&own);
-                QApplication::installTranslator(&qt);
-                SetTranslator([](const char *context, const char *source) {
-                    return QApplication::translate(context, source).toStdString();
-                });
-            }
+            if (&read == &runs[1])
+                QVERIFY(in.emplace(language.left(2)).loaded);
             Loaded loaded;
             QVERIFY(loaded.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
-            loaded.modals.Then([&read](QWidget *dialog) {
+            int height = 0; // of the Game dialog with this turn's game selected
+            loaded.modals.Then([&read, &height](QWidget *dialog) {
+                const bool selected
+                    = qobject_cast<frmGame *>(dialog)->tblGames->currentIndex().row() >= 0;
+                height = selected ? dialog->height() : 0;
                 read << Texts(dialog);
                 ModalAnswers question;
                 question.Then([&read](QWidget *box) {
@@ -1139,9 +1239,14 @@ private slots:
                 dialog->close();
             });
             QTest::mouseClick(loaded.window.cmdGame, Qt::LeftButton);
+            QVERIFY2(height > 0 && height <= 700, qPrintable(QString::number(height)));
             read << Texts(&loaded.window);
+            CheckFits(loaded.window);
+            QStringList since;
+            for (const int n : { 0, 1, 2, 5, 21 })
+                since << GameTableModel::SinceText(n);
+            QCOMPARE(since.join(' '), in ? days : "today 1 day 2 days 5 days 21 days");
         }
-        SetTranslator(nullptr);
         QCOMPARE(runs[0].size() + runs[1].size(), 6);
         QVERIFY(runs[1][1].contains(language.section(' ', 1)));
         for (int window = 0; window < 3; ++window) {
