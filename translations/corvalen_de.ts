@@ -551,7 +551,12 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (siehe die Datei LICENSE). Sie kommt ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Corvalen-Handbuch (englisch)</translation>
     </message>

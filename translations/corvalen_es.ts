@@ -551,7 +551,12 @@ Este turno continúa sin el registro.</translation>
         <translation>Versión %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (véase el archivo LICENSE). Se ofrece sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Guía de Corvalen (en inglés)</translation>
     </message>

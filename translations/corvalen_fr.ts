@@ -551,7 +551,12 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure (voir le fichier LICENSE). Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Guide de Corvalen (en anglais)</translation>
     </message>

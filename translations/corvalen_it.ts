@@ -551,7 +551,12 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Versione %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Software libero sotto la GNU General Public License, versione 3 o successiva (vedi il file LICENSE). È fornito senza alcuna garanzia.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Guida di Corvalen (in inglese)</translation>
     </message>

@@ -551,7 +551,12 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Versie %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Vrije software onder de GNU General Public License, versie 3 of later (zie het bestand LICENSE). Het komt zonder enige garantie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Corvalen-handleiding (Engels)</translation>
     </message>

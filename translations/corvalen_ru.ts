@@ -551,7 +551,12 @@ This turn goes on without the record.</source>
         <translation>Версия %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Свободная программа под лицензией GNU General Public License версии 3 или более поздней (см. файл LICENSE). Поставляется без каких-либо гарантий.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Руководство Corvalen (англ.)</translation>
     </message>
