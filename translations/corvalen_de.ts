@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+131"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -333,76 +334,91 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, weißer Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, weißer Turm</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, weißer Springer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, weißer Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, weiße Dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, weißer König</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, schwarzer Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, schwarzer Turm</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, schwarzer Springer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, schwarzer Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, schwarze Dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, schwarzer König</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, leer</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, im Schach</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, letzter Zug</translation>
     </message>
@@ -484,31 +500,37 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>Turm</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>Springer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>Dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>König</translation>
     </message>
@@ -570,6 +592,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>Zwischenablage</translation>
     </message>
@@ -595,6 +618,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -614,6 +638,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     <message>
         <location line="+36"/>
         <location line="+184"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schach</translation>
     </message>
@@ -654,6 +679,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+117"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -663,16 +689,19 @@ Bitte kopieren Sie den ganzen CHESS-CODE erneut aus der E-Mail.</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Matt</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Patt</translation>
     </message>
     <message>
         <location line="+44"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>SCHWARZ am Zug.
@@ -680,6 +709,7 @@ Ziehen Sie Ihren Zug mit der Maus.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>WEISS am Zug.
@@ -687,6 +717,7 @@ Ziehen Sie Ihren Zug mit der Maus.</translation>
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -701,6 +732,7 @@ FÜGEN Sie diesen CHESS-CODE jetzt in eine E-Mail EIN und senden Sie sie ab.</tr
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Neue E-Mail</translation>
     </message>
@@ -720,6 +752,7 @@ Ihr CHESS-CODE ist noch in der %1: Fügen Sie ihn in eine E-Mail ein.</translati
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Neue Partie beginnen</translation>
     </message>
@@ -1005,6 +1038,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Gewünschte Figur wählen:</translation>
     </message>
@@ -1016,6 +1050,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Bauernumwandlung</translation>
     </message>
@@ -1026,6 +1061,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Die Pfeiltasten oder R, N, B und Q (Turm, Springer, Läufer, Dame) wählen eine Figur; Enter übernimmt sie.</translation>
     </message>

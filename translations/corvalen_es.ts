@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+131"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -333,76 +334,91 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, peón blanco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, torre blanca</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, caballo blanco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, alfil blanco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, dama blanca</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, rey blanco</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, peón negro</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, torre negra</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, caballo negro</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, alfil negro</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, dama negra</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, rey negro</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, vacía</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, en jaque</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, última jugada</translation>
     </message>
@@ -484,31 +500,37 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>peón</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>torre</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>caballo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>alfil</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>dama</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>rey</translation>
     </message>
@@ -570,6 +592,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>portapapeles</translation>
     </message>
@@ -595,6 +618,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -614,6 +638,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <message>
         <location line="+36"/>
         <location line="+184"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Jaque</translation>
     </message>
@@ -654,6 +679,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+117"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -663,16 +689,19 @@ Copie de nuevo el CHESS-CODE completo del correo electrónico.</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mate</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Ahogado</translation>
     </message>
     <message>
         <location line="+44"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Juegan las NEGRAS.
@@ -680,6 +709,7 @@ Arrastre una pieza con el ratón para jugar.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Juegan las BLANCAS.
@@ -687,6 +717,7 @@ Arrastre una pieza con el ratón para jugar.</translation>
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -701,6 +732,7 @@ Ahora PEGUE este CHESS-CODE en un mensaje de correo electrónico y envíelo.</tr
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Nuevo correo</translation>
     </message>
@@ -720,6 +752,7 @@ Su CHESS-CODE sigue en el %1: péguelo en un correo electrónico.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Empezar una partida nueva</translation>
     </message>
@@ -1005,6 +1038,7 @@ Esto no se puede deshacer.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Elija la pieza que desea:</translation>
     </message>
@@ -1016,6 +1050,7 @@ Esto no se puede deshacer.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Coronación del peón</translation>
     </message>
@@ -1026,6 +1061,7 @@ Esto no se puede deshacer.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Las flechas o R, N, B y Q (torre, caballo, alfil, dama) eligen una pieza; Intro la confirma.</translation>
     </message>

@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+131"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -333,76 +334,91 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, pion blanc</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, tour blanche</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, cavalier blanc</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, fou blanc</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, dame blanche</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, roi blanc</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, pion noir</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, tour noire</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, cavalier noir</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, fou noir</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, dame noire</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, roi noir</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, vide</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, en échec</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, dernier coup</translation>
     </message>
@@ -484,31 +500,37 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>pion</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>tour</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>cavalier</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>fou</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>roi</translation>
     </message>
@@ -570,6 +592,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>presse-papiers</translation>
     </message>
@@ -595,6 +618,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -614,6 +638,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <message>
         <location line="+36"/>
         <location line="+184"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
@@ -654,6 +679,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+117"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -663,16 +689,19 @@ Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translati
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
         <location line="+44"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Trait aux NOIRS.
@@ -680,6 +709,7 @@ Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Trait aux BLANCS.
@@ -687,6 +717,7 @@ Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -701,6 +732,7 @@ COLLEZ maintenant ce CHESS-CODE dans un e-mail et envoyez-le.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Nouvel e-mail</translation>
     </message>
@@ -720,6 +752,7 @@ Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</trans
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Commencer une nouvelle partie</translation>
     </message>
@@ -1005,6 +1038,7 @@ Cette action est irréversible.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Choisissez la pièce voulue&#xa0;:</translation>
     </message>
@@ -1016,6 +1050,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Promotion du pion</translation>
     </message>
@@ -1026,6 +1061,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Les flèches ou R, N, B et Q (tour, cavalier, fou, dame) choisissent une pièce&#xa0;; Entrée la valide.</translation>
     </message>
