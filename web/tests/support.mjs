@@ -44,6 +44,7 @@ export async function launch({ profile = mkdtempSync(join(tmpdir(), 'corvalen-we
 }
 
 export async function open(page) {
+    await page.bringToFront();
     await page.goto(`${origin}/`, { waitUntil: 'load' });
     await page.waitForSelector('body[data-ready]');
 }
