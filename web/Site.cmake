@@ -4,7 +4,8 @@
 # visit.
 cmake_minimum_required(VERSION 3.25)
 find_program(CONVERT convert REQUIRED)
-file(GLOB page_files ${SOURCE_DIR}/web/site/*.html ${SOURCE_DIR}/web/site/*.mjs
+configure_file(${SOURCE_DIR}/web/site/index.html ${SITE}/index.html @ONLY)
+file(GLOB page_files ${SOURCE_DIR}/web/site/*.mjs
     ${SOURCE_DIR}/web/site/*.css ${SOURCE_DIR}/web/site/*.webmanifest)
 file(COPY ${page_files} ${SOURCE_DIR}/LICENSE DESTINATION ${SITE})
 file(MAKE_DIRECTORY ${SITE}/images)

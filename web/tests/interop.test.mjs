@@ -2,7 +2,7 @@
 // the page sends must be corvalen-code's code for the position after its move, and every code
 // it receives must show corvalen-code's FEN, the reply named on the status line. Moves are
 // made by mouse drag, by tapping, by typing and (the promotion) by keys.
-import { answer, check, clipboard, code, drag, fen, finish, launch, open, paste, press, startServer, text, cell } from './support.mjs';
+import { answer, cell, check, clipboard, code, drag, fen, finish, launch, named, open, paste, press, startServer, text } from './support.mjs';
 
 // White's moves are the page's (with how they are made); each line ends with the position
 // after the move, the replying side to move.
@@ -64,8 +64,11 @@ for (const [ply, line] of game.entries()) {
     if (how !== '-') {
         await make(page, move, how);
         await press(page, 'Send Move');
+        const mail = await (await named(page, 'link', 'New E-mail')).evaluate((a) => a.href);
         await answer(page);
         const sent = await clipboard(page);
+        if (ply === game.length - 1)
+            check(`New E-mail: ${mail}`, mail === `mailto:?subject=Chess%3A%20my%20move%2013.%20c3&body=${sent.replace(':', '%3A')}%0D%0A%0D%0A`);
         check(`${number} ${move} (${how}) sends ${sent}`, sent === code('code', after), `expected ${code('code', after)}`);
     } else {
         const received = code('code', after);
