@@ -198,8 +198,9 @@ async function load(text) {
         return;
     }
     flippedByKey = false;
-    await sync(false);
     await showNotices();
+    // What the load recorded is kept once the board is up; a send waits for it again.
+    await sync(false);
 }
 
 async function send() {
@@ -317,5 +318,6 @@ $('record').checked = localStorage.getItem('corvalen.record') !== 'off' && !stor
 game.switchRecord($('record').checked);
 wire();
 document.body.dataset.ready = 'true';
+// The service worker fetches every file once: later, so that the first board comes first.
 if ('serviceWorker' in navigator)
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+    setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 1000);
