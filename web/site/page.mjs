@@ -192,6 +192,7 @@ async function move(from, to, piece) {
 }
 
 async function load(text) {
+    performance.mark('corvalen-paste');
     const answer = game.paste(text);
     if (answer.kind !== 'sound') {
         await tell(answer.message);
@@ -199,6 +200,7 @@ async function load(text) {
     }
     flippedByKey = false;
     await showNotices();
+    performance.mark('corvalen-board');
     // What the load recorded is kept once the board is up; a send waits for it again.
     await sync(false);
 }
@@ -318,6 +320,7 @@ $('record').checked = localStorage.getItem('corvalen.record') !== 'off' && !stor
 game.switchRecord($('record').checked);
 wire();
 document.body.dataset.ready = 'true';
+performance.mark('corvalen-ready');
 // The service worker fetches every file once: later, so that the first board comes first.
 if ('serviceWorker' in navigator)
     setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 1000);
