@@ -106,7 +106,7 @@ frmAbout::frmAbout(QWidget *parent)
     lblLicence = MakeLabel(this, "lblLicence",
         tr("Free software under the GNU General Public License, version 3 or later (see the "
            "file LICENSE). It comes with no warranty."),
-        TwipsRect(180, 2040, 4455, 630), Qt::black);
+        TwipsRect(180, 2040, 4455, 840), Qt::black);
     lblLicence->setWordWrap(true);
 
     lblWeb = MakeLabel(this, "lblWeb", tr("Corvalen documentation"),
