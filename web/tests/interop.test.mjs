@@ -35,6 +35,11 @@ const game = [
 ];
 
 const squareName = (uci, at) => uci.slice(at, at + 2);
+// The 64 cell names a screen reader gets for a FEN placement ("e4, white pawn"), sorted.
+const pieces = { p: 'pawn', r: 'rook', n: 'knight', b: 'bishop', q: 'queen', k: 'king' };
+const namesOf = (placement) => placement.split('/').flatMap((rank, row) => [...rank.replace(/\d/g, (n) => '.'.repeat(n))]
+    .map((c, column) => `${'abcdefgh'[column]}${8 - row}, ${c === '.' ? 'empty' : `${c < 'a' ? 'white' : 'black'} ${pieces[c.toLowerCase()]}`}`)).sort().join();
+const namesShown = (page) => page.$$eval('#board button', (cells) => cells.map((c) => c.getAttribute('aria-label').replace(/, (in check|last move)/g, '')).sort().join());
 async function make(page, move, how) {
     const [from, to] = [squareName(move, 0), squareName(move, 2)];
     if (how === 'drag')
@@ -76,7 +81,8 @@ for (const [ply, line] of game.entries()) {
         await page.waitForFunction((f) => document.querySelector('#board').dataset.fen === f, { timeout: 3000 }, code('fen', received)).catch(() => {});
         const status = await text(page, 'status');
         check(`${number} ${move} received shows ${code('fen', received)}, "${status}"`,
-            await fen(page) === code('fen', received) && status.startsWith(`Your opponent played ${number}`));
+            await fen(page) === code('fen', received) && await namesShown(page) === namesOf(after.split(' ')[0])
+            && status.startsWith(`Your opponent played ${number}`));
     }
 }
 await browser.close();
