@@ -4,6 +4,8 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cstring>
+#include <fstream>
 #include <string>
 
 #include "code/CodeText.h"
@@ -197,9 +199,22 @@ val Words()
     return words;
 }
 
-// Why a record file cannot be used, as the desktop checks it before reading; empty when it can.
-std::string CheckRecord(const std::string &path)
+// Makes a record file from the desktop readable here and tells why it cannot be used, as the
+// desktop checks it before reading; empty when it can. The desktop keeps its record in WAL mode,
+// which this build of SQLite (without WAL) refuses; the desktop checkpoints the WAL on closing,
+// so the file alone holds the whole record, and marking it as a rollback-journal file (header
+// bytes 18 and 19) is what "PRAGMA journal_mode = DELETE" does.
+std::string ImportRecord(const std::string &path)
 {
+    {
+        std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+        char header[20] = {};
+        if (file.read(header, sizeof header) && std::memcmp(header, "SQLite format 3", 16) == 0
+            && header[18] == 2 && header[19] == 2) {
+            file.seekp(18);
+            file.write("\1\1", 2);
+        }
+    }
     std::string error;
     const std::unique_ptr<GameRecord> record
         = GameRecord::Open(path, RecordAccess::ReadOnly, error);
@@ -228,6 +243,6 @@ EMSCRIPTEN_BINDINGS(corvalen)
         .function("startGameFromSameAsSent", &PageGame::StartGameFromSameAsSent)
         .function("notices", &PageGame::Notices);
     emscripten::function("words", &Words);
-    emscripten::function("checkRecord", &CheckRecord);
+    emscripten::function("importRecord", &ImportRecord);
     emscripten::function("storageFailed", &StorageFailedMessage);
 }

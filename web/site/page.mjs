@@ -240,7 +240,7 @@ function download() {
 async function upload(file) {
     const imported = `${RecordFolder}/imported.sqlite`;
     FS.writeFile(imported, new Uint8Array(await file.arrayBuffer()));
-    const error = module.checkRecord(imported);
+    const error = module.importRecord(imported);
     if (error) {
         FS.unlink(imported);
         return tell(error);
