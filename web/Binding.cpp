@@ -4,8 +4,8 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 #include "code/CodeText.h"
@@ -50,6 +50,9 @@ public:
     }
 
     void SwitchRecord(bool on) { mGame.SwitchRecord(on); }
+    // Opens the record and reads its games once, while the player copies a code, so that the
+    // first load finds SQLite ready.
+    void OpenRecord() { mGame.GameList(); }
     bool RecordOn() const { return mGame.RecordOn(); }
 
     // What a pasted text holds: {kind: "none" | "damaged" | "sound", message}; a sound code
@@ -206,14 +209,13 @@ val Words()
 // bytes 18 and 19) is what "PRAGMA journal_mode = DELETE" does.
 std::string ImportRecord(const std::string &path)
 {
-    {
-        std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    if (std::FILE *file = std::fopen(path.c_str(), "r+b")) {
         char header[20] = {};
-        if (file.read(header, sizeof header) && std::memcmp(header, "SQLite format 3", 16) == 0
-            && header[18] == 2 && header[19] == 2) {
-            file.seekp(18);
-            file.write("\1\1", 2);
-        }
+        if (std::fread(header, 1, sizeof header, file) == sizeof header
+            && std::memcmp(header, "SQLite format 3", 16) == 0 && header[18] == 2
+            && header[19] == 2 && std::fseek(file, 18, SEEK_SET) == 0)
+            std::fwrite("\1\1", 1, 2, file);
+        std::fclose(file);
     }
     std::string error;
     const std::unique_ptr<GameRecord> record
@@ -230,6 +232,7 @@ EMSCRIPTEN_BINDINGS(corvalen)
         .constructor<std::string>()
         .function("switchRecord", &PageGame::SwitchRecord)
         .function("recordOn", &PageGame::RecordOn)
+        .function("openRecord", &PageGame::OpenRecord)
         .function("paste", &PageGame::Paste)
         .function("newGame", &PageGame::NewGame)
         .function("view", &PageGame::View)

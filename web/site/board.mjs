@@ -25,6 +25,8 @@ export class Board {
             this.cells.push(cell);
         }
         element.addEventListener('pointerdown', (event) => this.press(event));
+        // A finger held on a piece before it moves drags it; no menu comes up.
+        element.addEventListener('contextmenu', (event) => event.preventDefault());
         this.place();
     }
 

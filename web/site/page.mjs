@@ -321,6 +321,7 @@ game.switchRecord($('record').checked);
 wire();
 document.body.dataset.ready = 'true';
 performance.mark('corvalen-ready');
+setTimeout(() => game.openRecord());
 // The service worker fetches every file once: later, so that the first board comes first.
 if ('serviceWorker' in navigator)
     setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 1000);

@@ -51,7 +51,13 @@ export async function open(page) {
 
 // The element a screen reader knows by this name and role.
 export const named = (page, role, name) => page.waitForSelector(`::-p-aria([name="${name}"][role="${role}"])`, { timeout: 5000 });
-export const press = async (page, name) => (await named(page, 'button', name)).click();
+// The button by its name, once the page has enabled it.
+export async function enabled(page, name) {
+    const button = await named(page, 'button', name);
+    await page.waitForFunction((b) => !b.disabled, { timeout: 5000 }, button);
+    return button;
+}
+export const press = async (page, name) => (await enabled(page, name)).click();
 export const cell = (page, square) => page.$(`#board button[aria-label^="${square},"]`);
 export const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
 export const fen = (page) => page.$eval('#board', (e) => e.dataset.fen);

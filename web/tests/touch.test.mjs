@@ -1,16 +1,16 @@
 // On a phone-sized screen with touch only: a move dragged by finger, a promotion made by
 // tapping the pawn, its square, the piece and OK; each code as corvalen-code makes it.
-import { answer, cell, check, clipboard, code, drag, finish, launch, named, open, startServer } from './support.mjs';
+import { answer, cell, check, clipboard, code, drag, enabled, finish, launch, named, open, startServer } from './support.mjs';
 
-// A finger rests between touches: Chrome takes a touch that follows the last one within a few
-// milliseconds as part of the same gesture, and it then clicks nothing.
+// A finger rests between touches: a tap soon after the last touch (within Chrome's double-tap
+// time, which a busy machine stretches) is taken as part of that gesture and clicks nothing.
 const tap = async (page, element) => {
-    await new Promise((done) => setTimeout(done, 350));
+    await new Promise((done) => setTimeout(done, 800));
     await element.scrollIntoView();
     const box = await element.boundingBox();
     await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
 };
-const tapButton = async (page, name) => tap(page, await named(page, 'button', name));
+const tapButton = async (page, name) => tap(page, await enabled(page, name));
 
 const server = await startServer();
 const { browser, page } = await launch({ phone: true });
