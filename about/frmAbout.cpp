@@ -102,6 +102,13 @@ frmAbout::frmAbout(QWidget *parent)
         = MakeLabel(this, "lblVersion", tr("Version %1").arg(QStringLiteral(CORVALEN_VERSION)),
             TwipsRect(1290, 540, 3405, 225), Qt::darkBlue);
 
+    // Below the separator, beside the buttons: the terms the program is given under.
+    lblLicence = MakeLabel(this, "lblLicence",
+        tr("Free software under the GNU General Public License, version 3 or later (see the "
+           "file LICENSE). It comes with no warranty."),
+        TwipsRect(180, 2040, 4455, 840), Qt::black);
+    lblLicence->setWordWrap(true);
+
     lblWeb = MakeLabel(this, "lblWeb", tr("Corvalen documentation"),
         TwipsRect(180, 4080, 3405, 225), Qt::darkBlue);
     QFont webFont = dialogFont;

@@ -10,7 +10,7 @@
 
 namespace corvalen {
 
-// The about box: the program's name, version and purpose, a link to its documentation and a
+// The about box: the program's name, version, purpose and licence, a link to its documentation and a
 // button that starts the operating system's system-information program.
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -55,6 +55,7 @@ private:
     QLabel *lblTitle;
     QLabel *lblVersion;
     QLabel *lblWeb;
+    QLabel *lblLicence;
 };
 
 } // namespace corvalen

@@ -39,6 +39,8 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/ui/resources/corvalen.png)
         DESTINATION share/icons/hicolor/32x32/apps COMPONENT corvalen)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION share/doc/corvalen COMPONENT corvalen)
+# The licence as Debian expects it: a copyright file in the package's doc folder.
+install(FILES ${CMAKE_SOURCE_DIR}/dist/copyright DESTINATION share/doc/corvalen COMPONENT corvalen)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvalen)

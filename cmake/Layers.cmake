@@ -10,7 +10,8 @@ set(layers
     "widgets widgets"
     "about widgets about"
     "ui rules code game widgets about ui"
-    "tools/corvalen-code rules code record game")
+    "tools/corvalen-code rules code record game"
+    "web rules code record game")
 set(violations "")
 foreach(layer IN LISTS layers)
     separate_arguments(allowed UNIX_COMMAND "${layer}")

@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -180,7 +181,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+50"/>
+        <location filename="../record/GameRecord.cpp" line="+68"/>
         <location line="+12"/>
         <source>the game record %1: %2</source>
         <translation>die Partienaufzeichnung %1: %2</translation>
@@ -196,7 +197,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>kann nicht angelegt werden: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>no games recorded yet</source>
         <translation>noch keine Partien aufgezeichnet</translation>
     </message>
@@ -206,22 +207,22 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+70"/>
+        <location filename="../record/History.cpp" line="+76"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Sie können auf dieser Seite nicht rochieren: Ihr König hat in dieser Partie gezogen (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook moved in this game (%1).</source>
         <translation>Sie können auf dieser Seite nicht rochieren: Ihr Turm hat in dieser Partie gezogen (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook was taken in this game (%1).</source>
         <translation>Sie können auf dieser Seite nicht rochieren: Ihr Turm wurde in dieser Partie geschlagen (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+27"/>
+        <location filename="../record/Reading.cpp" line="+29"/>
         <source>no game %1</source>
         <translation>keine Partie %1</translation>
     </message>
@@ -286,7 +287,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+165"/>
+        <location filename="../record/Sqlite.cpp" line="+196"/>
         <source>not committed</source>
         <translation>nicht übernommen</translation>
     </message>
@@ -353,76 +354,91 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, weißer Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, weißer Turm</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, weißer Springer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, weißer Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, weiße Dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, weißer König</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, schwarzer Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, schwarzer Turm</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, schwarzer Springer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, schwarzer Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, schwarze Dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, schwarzer König</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, leer</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, im Schach</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, letzter Zug</translation>
     </message>
@@ -515,31 +531,37 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>Turm</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>Springer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>Dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>König</translation>
     </message>
@@ -582,7 +604,12 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (siehe die Datei LICENSE). Sie kommt ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Corvalen-Handbuch (englisch)</translation>
     </message>
@@ -596,6 +623,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>Zwischenablage</translation>
     </message>
@@ -621,6 +649,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -641,6 +670,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
         <location line="+47"/>
         <location line="+41"/>
         <location line="+162"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schach</translation>
     </message>
@@ -681,6 +711,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+119"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -691,17 +722,20 @@ Bitte kopieren Sie den ganzen CHESS-CODE erneut aus der E-Mail.</translation>
     <message>
         <location line="-152"/>
         <location line="+167"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Matt</translation>
     </message>
     <message>
         <location line="-167"/>
         <location line="+172"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Patt</translation>
     </message>
     <message>
         <location line="+37"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>SCHWARZ am Zug.
@@ -709,6 +743,7 @@ Ziehen Sie Ihren Zug mit der Maus.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>WEISS am Zug.
@@ -716,6 +751,7 @@ Ziehen Sie Ihren Zug mit der Maus.</translation>
     </message>
     <message>
         <location line="+80"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -730,6 +766,7 @@ FÜGEN Sie diesen CHESS-CODE jetzt in eine E-Mail EIN und senden Sie sie ab.</tr
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Neue E-Mail</translation>
     </message>
@@ -749,6 +786,7 @@ Ihr CHESS-CODE ist noch in der %1: Fügen Sie ihn in eine E-Mail ein.</translati
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Neue Partie beginnen</translation>
     </message>
@@ -837,7 +875,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+410"/>
+        <location line="+413"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -845,12 +883,12 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <source>Moves of the game</source>
         <translation>Züge der Partie</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Games</source>
         <translation>Partien</translation>
     </message>
@@ -1034,6 +1072,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Gewünschte Figur wählen:</translation>
     </message>
@@ -1045,6 +1084,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Bauernumwandlung</translation>
     </message>
@@ -1055,6 +1095,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Die Pfeiltasten oder R, N, B und Q (Turm, Springer, Läufer, Dame) wählen eine Figur; Enter übernimmt sie.</translation>
     </message>

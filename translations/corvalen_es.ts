@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -180,7 +181,7 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+50"/>
+        <location filename="../record/GameRecord.cpp" line="+68"/>
         <location line="+12"/>
         <source>the game record %1: %2</source>
         <translation>el registro de partidas %1: %2</translation>
@@ -196,7 +197,7 @@ Este turno continúa sin el registro.</translation>
         <translation>no se puede crear: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>no games recorded yet</source>
         <translation>aún no hay partidas registradas</translation>
     </message>
@@ -206,22 +207,22 @@ Este turno continúa sin el registro.</translation>
         <translation>no se puede borrar %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+70"/>
+        <location filename="../record/History.cpp" line="+76"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>No puede enrocar por este lado: su rey se movió en esta partida (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook moved in this game (%1).</source>
         <translation>No puede enrocar por este lado: su torre se movió en esta partida (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook was taken in this game (%1).</source>
         <translation>No puede enrocar por este lado: su torre fue capturada en esta partida (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+27"/>
+        <location filename="../record/Reading.cpp" line="+29"/>
         <source>no game %1</source>
         <translation>no existe la partida %1</translation>
     </message>
@@ -286,7 +287,7 @@ Este turno continúa sin el registro.</translation>
         <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+165"/>
+        <location filename="../record/Sqlite.cpp" line="+196"/>
         <source>not committed</source>
         <translation>no confirmado</translation>
     </message>
@@ -353,76 +354,91 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, peón blanco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, torre blanca</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, caballo blanco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, alfil blanco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, dama blanca</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, rey blanco</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, peón negro</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, torre negra</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, caballo negro</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, alfil negro</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, dama negra</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, rey negro</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, vacía</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, en jaque</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, última jugada</translation>
     </message>
@@ -515,31 +531,37 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>peón</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>torre</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>caballo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>alfil</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>dama</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>rey</translation>
     </message>
@@ -582,7 +604,12 @@ Este turno continúa sin el registro.</translation>
         <translation>Versión %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (véase el archivo LICENSE). Se ofrece sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Guía de Corvalen (en inglés)</translation>
     </message>
@@ -596,6 +623,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>portapapeles</translation>
     </message>
@@ -621,6 +649,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -641,6 +670,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
         <location line="+47"/>
         <location line="+41"/>
         <location line="+162"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Jaque</translation>
     </message>
@@ -681,6 +711,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+119"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -691,17 +722,20 @@ Copie de nuevo el CHESS-CODE completo del correo electrónico.</translation>
     <message>
         <location line="-152"/>
         <location line="+167"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mate</translation>
     </message>
     <message>
         <location line="-167"/>
         <location line="+172"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Ahogado</translation>
     </message>
     <message>
         <location line="+37"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Juegan las NEGRAS.
@@ -709,6 +743,7 @@ Arrastre una pieza con el ratón para jugar.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Juegan las BLANCAS.
@@ -716,6 +751,7 @@ Arrastre una pieza con el ratón para jugar.</translation>
     </message>
     <message>
         <location line="+80"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -730,6 +766,7 @@ Ahora PEGUE este CHESS-CODE en un mensaje de correo electrónico y envíelo.</tr
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Nuevo correo</translation>
     </message>
@@ -749,6 +786,7 @@ Su CHESS-CODE sigue en el %1: péguelo en un correo electrónico.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Empezar una partida nueva</translation>
     </message>
@@ -837,7 +875,7 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+410"/>
+        <location line="+413"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -845,12 +883,12 @@ En su lugar se muestra una casilla vacía.</translation>
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <source>Moves of the game</source>
         <translation>Jugadas de la partida</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Games</source>
         <translation>Partidas</translation>
     </message>
@@ -1034,6 +1072,7 @@ Esto no se puede deshacer.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Elija la pieza que desea:</translation>
     </message>
@@ -1045,6 +1084,7 @@ Esto no se puede deshacer.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Coronación del peón</translation>
     </message>
@@ -1055,6 +1095,7 @@ Esto no se puede deshacer.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Las flechas o R, N, B y Q (torre, caballo, alfil, dama) eligen una pieza; Intro la confirma.</translation>
     </message>

@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -180,7 +181,7 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+50"/>
+        <location filename="../record/GameRecord.cpp" line="+68"/>
         <location line="+12"/>
         <source>the game record %1: %2</source>
         <translation>le registre des parties %1&#xa0;: %2</translation>
@@ -196,7 +197,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>ne peut pas être créé&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>no games recorded yet</source>
         <translation>aucune partie enregistrée pour l&apos;instant</translation>
     </message>
@@ -206,22 +207,22 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+70"/>
+        <location filename="../record/History.cpp" line="+76"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre roi a bougé dans cette partie (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook moved in this game (%1).</source>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre tour a bougé dans cette partie (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook was taken in this game (%1).</source>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre tour a été prise dans cette partie (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+27"/>
+        <location filename="../record/Reading.cpp" line="+29"/>
         <source>no game %1</source>
         <translation>pas de partie %1</translation>
     </message>
@@ -286,7 +287,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+165"/>
+        <location filename="../record/Sqlite.cpp" line="+196"/>
         <source>not committed</source>
         <translation>non validé</translation>
     </message>
@@ -353,76 +354,91 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, pion blanc</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, tour blanche</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, cavalier blanc</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, fou blanc</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, dame blanche</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, roi blanc</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, pion noir</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, tour noire</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, cavalier noir</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, fou noir</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, dame noire</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, roi noir</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, vide</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, en échec</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, dernier coup</translation>
     </message>
@@ -515,31 +531,37 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>pion</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>tour</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>cavalier</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>fou</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>roi</translation>
     </message>
@@ -582,7 +604,12 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure (voir le fichier LICENSE). Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Guide de Corvalen (en anglais)</translation>
     </message>
@@ -596,6 +623,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>presse-papiers</translation>
     </message>
@@ -621,6 +649,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -641,6 +670,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
         <location line="+47"/>
         <location line="+41"/>
         <location line="+162"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
@@ -681,6 +711,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+119"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -691,17 +722,20 @@ Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translati
     <message>
         <location line="-152"/>
         <location line="+167"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
         <location line="-167"/>
         <location line="+172"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
         <location line="+37"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Trait aux NOIRS.
@@ -709,6 +743,7 @@ Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Trait aux BLANCS.
@@ -716,6 +751,7 @@ Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
         <location line="+80"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -730,6 +766,7 @@ COLLEZ maintenant ce CHESS-CODE dans un e-mail et envoyez-le.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Nouvel e-mail</translation>
     </message>
@@ -749,6 +786,7 @@ Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</trans
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Commencer une nouvelle partie</translation>
     </message>
@@ -837,7 +875,7 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+410"/>
+        <location line="+413"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -845,12 +883,12 @@ Une case vide est affichée à sa place.</translation>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <source>Moves of the game</source>
         <translation>Coups de la partie</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Games</source>
         <translation>Parties</translation>
     </message>
@@ -1034,6 +1072,7 @@ Cette action est irréversible.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Choisissez la pièce voulue&#xa0;:</translation>
     </message>
@@ -1045,6 +1084,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Promotion du pion</translation>
     </message>
@@ -1055,6 +1095,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Les flèches ou R, N, B et Q (tour, cavalier, fou, dame) choisissent une pièce&#xa0;; Entrée la valide.</translation>
     </message>

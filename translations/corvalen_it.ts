@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -180,7 +181,7 @@ Questo turno prosegue senza il registro.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+50"/>
+        <location filename="../record/GameRecord.cpp" line="+68"/>
         <location line="+12"/>
         <source>the game record %1: %2</source>
         <translation>il registro delle partite %1: %2</translation>
@@ -196,7 +197,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>non può essere creato: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>no games recorded yet</source>
         <translation>nessuna partita ancora registrata</translation>
     </message>
@@ -206,22 +207,22 @@ Questo turno prosegue senza il registro.</translation>
         <translation>impossibile eliminare %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+70"/>
+        <location filename="../record/History.cpp" line="+76"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Non puoi arroccare da questo lato: il tuo re si è mosso in questa partita (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook moved in this game (%1).</source>
         <translation>Non puoi arroccare da questo lato: la tua torre si è mossa in questa partita (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook was taken in this game (%1).</source>
         <translation>Non puoi arroccare da questo lato: la tua torre è stata catturata in questa partita (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+27"/>
+        <location filename="../record/Reading.cpp" line="+29"/>
         <source>no game %1</source>
         <translation>nessuna partita %1</translation>
     </message>
@@ -286,7 +287,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+165"/>
+        <location filename="../record/Sqlite.cpp" line="+196"/>
         <source>not committed</source>
         <translation>non confermato</translation>
     </message>
@@ -353,76 +354,91 @@ Questo turno prosegue senza il registro.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, pedone bianco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, torre bianca</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, cavallo bianco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, alfiere bianco</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, donna bianca</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, re bianco</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, pedone nero</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, torre nera</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, cavallo nero</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, alfiere nero</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, donna nera</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, re nero</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, vuota</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, sotto scacco</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, ultima mossa</translation>
     </message>
@@ -515,31 +531,37 @@ Questo turno prosegue senza il registro.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>pedone</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>torre</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>cavallo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>alfiere</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>donna</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>re</translation>
     </message>
@@ -582,7 +604,12 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Versione %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Software libero sotto la GNU General Public License, versione 3 o successiva (vedi il file LICENSE). È fornito senza alcuna garanzia.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Guida di Corvalen (in inglese)</translation>
     </message>
@@ -596,6 +623,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>Appunti</translation>
     </message>
@@ -621,6 +649,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -641,6 +670,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
         <location line="+47"/>
         <location line="+41"/>
         <location line="+162"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Scacco</translation>
     </message>
@@ -681,6 +711,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     </message>
     <message>
         <location line="+119"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -691,17 +722,20 @@ Copia di nuovo l&apos;intero CHESS-CODE dall&apos;e-mail.</translation>
     <message>
         <location line="-152"/>
         <location line="+167"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Matto</translation>
     </message>
     <message>
         <location line="-167"/>
         <location line="+172"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Stallo</translation>
     </message>
     <message>
         <location line="+37"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Muove il NERO.
@@ -709,6 +743,7 @@ Trascina un pezzo con il mouse per muovere.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Muove il BIANCO.
@@ -716,6 +751,7 @@ Trascina un pezzo con il mouse per muovere.</translation>
     </message>
     <message>
         <location line="+80"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -730,6 +766,7 @@ Ora INCOLLA questo CHESS-CODE in un messaggio e-mail e invialo.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Nuova e-mail</translation>
     </message>
@@ -749,6 +786,7 @@ Il tuo CHESS-CODE è ancora negli %1: incollalo in un&apos;e-mail.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Inizia una nuova partita</translation>
     </message>
@@ -837,7 +875,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+410"/>
+        <location line="+413"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -845,12 +883,12 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <source>Moves of the game</source>
         <translation>Mosse della partita</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Games</source>
         <translation>Partite</translation>
     </message>
@@ -1034,6 +1072,7 @@ L&apos;operazione non può essere annullata.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Scegli il pezzo desiderato:</translation>
     </message>
@@ -1045,6 +1084,7 @@ L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Promozione del pedone</translation>
     </message>
@@ -1055,6 +1095,7 @@ L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Le frecce o R, N, B e Q (torre, cavallo, alfiere, donna) scelgono un pezzo; Invio lo conferma.</translation>
     </message>

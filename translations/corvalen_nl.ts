@@ -50,6 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
+        <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -180,7 +181,7 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+50"/>
+        <location filename="../record/GameRecord.cpp" line="+68"/>
         <location line="+12"/>
         <source>the game record %1: %2</source>
         <translation>het partijarchief %1: %2</translation>
@@ -196,7 +197,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>kan niet worden aangemaakt: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>no games recorded yet</source>
         <translation>nog geen partijen gearchiveerd</translation>
     </message>
@@ -206,22 +207,22 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>kan %1 niet verwijderen: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+70"/>
+        <location filename="../record/History.cpp" line="+76"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>U kunt aan deze kant niet rokeren: uw koning heeft in deze partij al bewogen (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook moved in this game (%1).</source>
         <translation>U kunt aan deze kant niet rokeren: uw toren heeft in deze partij al bewogen (%1).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>You cannot castle on this side: your rook was taken in this game (%1).</source>
         <translation>U kunt aan deze kant niet rokeren: uw toren is in deze partij geslagen (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+27"/>
+        <location filename="../record/Reading.cpp" line="+29"/>
         <source>no game %1</source>
         <translation>geen partij %1</translation>
     </message>
@@ -286,7 +287,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>kan de map %1 niet aanmaken: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+165"/>
+        <location filename="../record/Sqlite.cpp" line="+196"/>
         <source>not committed</source>
         <translation>niet vastgelegd</translation>
     </message>
@@ -353,76 +354,91 @@ Deze beurt gaat verder zonder archief.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../game/PageView.cpp" line="-144"/>
         <source>%1, white pawn</source>
         <translation>%1, witte pion</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, witte toren</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, wit paard</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, witte loper</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, witte dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, witte koning</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, zwarte pion</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, zwarte toren</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, zwart paard</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, zwarte loper</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, zwarte dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, zwarte koning</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageView.cpp" line="+27"/>
         <source>%1, empty</source>
         <translation>%1, leeg</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, staat schaak</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, laatste zet</translation>
     </message>
@@ -515,31 +531,37 @@ Deze beurt gaat verder zonder archief.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>pion</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>rook</source>
         <translation>toren</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>knight</source>
         <translation>paard</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>bishop</source>
         <translation>loper</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>queen</source>
         <translation>dame</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>king</source>
         <translation>koning</translation>
     </message>
@@ -582,7 +604,12 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Versie %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
+        <translation>Vrije software onder de GNU General Public License, versie 3 of later (zie het bestand LICENSE). Het komt zonder enige garantie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Corvalen documentation</source>
         <translation>Corvalen-handleiding (Engels)</translation>
     </message>
@@ -596,6 +623,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+125"/>
         <source>Clipboard</source>
         <translation>klembord</translation>
     </message>
@@ -621,6 +649,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -641,6 +670,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
         <location line="+47"/>
         <location line="+41"/>
         <location line="+162"/>
+        <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schaak</translation>
     </message>
@@ -681,6 +711,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     </message>
     <message>
         <location line="+119"/>
+        <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -691,17 +722,20 @@ Kopieer de hele CHESS-CODE opnieuw uit de e-mail.</translation>
     <message>
         <location line="-152"/>
         <location line="+167"/>
+        <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
         <location line="-167"/>
         <location line="+172"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
         <location line="+37"/>
+        <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>ZWART aan zet.
@@ -709,6 +743,7 @@ Sleep een stuk met de muis om te zetten.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>WIT aan zet.
@@ -716,6 +751,7 @@ Sleep een stuk met de muis om te zetten.</translation>
     </message>
     <message>
         <location line="+80"/>
+        <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -730,6 +766,7 @@ PLAK deze CHESS-CODE nu in een e-mailbericht en verstuur het.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageView.cpp" line="+16"/>
         <source>New E-mail</source>
         <translation>Nieuwe e-mail</translation>
     </message>
@@ -749,6 +786,7 @@ Uw CHESS-CODE staat nog op het %1: plak hem in een e-mail.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageView.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Nieuwe partij beginnen</translation>
     </message>
@@ -837,7 +875,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+410"/>
+        <location line="+413"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -845,12 +883,12 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <translation>Partij</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <source>Moves of the game</source>
         <translation>Zetten van de partij</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Games</source>
         <translation>Partijen</translation>
     </message>
@@ -1034,6 +1072,7 @@ Dit kan niet ongedaan worden gemaakt.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
+        <location filename="../game/PageView.cpp" line="-52"/>
         <source>Select the piece you would like:</source>
         <translation>Kies het gewenste stuk:</translation>
     </message>
@@ -1045,6 +1084,7 @@ Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <location line="-34"/>
+        <location filename="../game/PageView.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Promotie van pion</translation>
     </message>
@@ -1055,6 +1095,7 @@ Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageView.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>De pijltoetsen of R, N, B en Q (toren, paard, loper, dame) kiezen een stuk; Enter bevestigt de keuze.</translation>
     </message>

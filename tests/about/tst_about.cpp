@@ -46,11 +46,14 @@ private slots:
         QVERIFY(dialog.isVisible() && !QFileInfo::exists(temp.filePath("injected")));
     }
 
+    // The licence is named; Enter and Escape both close the box.
     void keysClose()
     {
         for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
             frmAbout dialog;
             dialog.show();
+            QVERIFY(dialog.findChild<QLabel *>("lblLicence")->text().contains(
+                "GNU General Public License, version 3 or later"));
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
             QTest::keyClick(QApplication::focusWidget(), key);
             QVERIFY(!dialog.isVisible());

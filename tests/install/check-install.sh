@@ -43,6 +43,7 @@ check "desktop entry starts corvalen with its icon" eval 'grep -qx Exec=corvalen
 ! command -v desktop-file-validate >/dev/null || check "desktop entry valid" desktop-file-validate "$desktop"
 check "icon" test -f "$prefix/share/icons/hicolor/32x32/apps/corvalen.png"
 check "README" test -f "$prefix/share/doc/corvalen/README.md"
+check "copyright names GPL-3.0-or-later" grep -qx "License: GPL-3.0+" "$prefix/share/doc/corvalen/copyright"
 check "corvalen-code answers for the starting code" test "$("$prefix/bin/corvalen-code" status CHESS-CODE:FG4GD0LGU16HDHL1SI42C2K2S343C3K3SC0C8CGCOD0D8DGDOE0U9EHUQF2V9VHFOG)" = none
 
 # Started from the menu without a code the program waits in its code dialog (124: stopped).

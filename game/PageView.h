@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rules/BoardState.h"
+#include "rules/GameStatus.h"
+
+namespace corvalen {
+
+class Game;
+
+// What a board drawn outside the Qt window (the web page) shows of a Game, in the window's own
+// words and pictures, so that the two never differ. Qt-free.
+
+// The picture of a square as the window shows it, without folder or extension: "wgking" (a
+// white king on a light square), "bbkingx" (a black king in check on a dark one), "blue" or
+// "white" for an empty dark or light square.
+std::string CellPicture(const BoardState &board, int16_t square);
+// The accessible name of a cell: "e4, white pawn", "e8, black king, in check", "e2, empty, last
+// move".
+std::string CellName(const BoardState &board, int16_t square, bool marked);
+// The squares the piece on `from` may move to now; none once the move is made, for the
+// opponent's pieces and for empty squares.
+std::vector<int16_t> LegalTargets(const Game &game, int16_t from);
+
+// The turn label above the board: "WHITE to move.\nUse the mouse to drag and drop your move."
+std::string TurnLabel(int16_t toMove);
+// The caption beside the check picture: "In Check", "Mate", "Stalemate"; empty for none.
+std::string CheckCaption(GameStatus status);
+
+// The four pieces a pawn may become, in the chooser's order (rook, knight, bishop, queen), with
+// the letter that chooses each and its picture on a light or (chosen) dark square.
+struct PromotionChoice {
+    int16_t piece = Empty;
+    char key = 0;
+    std::string name; // "queen"
+    std::string picture; // "wgqueen"
+    std::string chosenPicture; // "bgqueen"
+};
+std::vector<PromotionChoice> PromotionChoices(int16_t toMove);
+// The chooser's title, its caption and the hint for keys.
+std::string PromotionTitle();
+std::string PromotionCaption();
+std::string PromotionHint();
+
+// "Clipboard": where Send Move puts the code.
+std::string ClipboardName();
+// The messages of the turn, as the window words them for `clipboardName`.
+std::string NoCodeMessage(const std::string &clipboardName);
+std::string DamagedCodeMessage();
+std::string SentMessage(const std::string &clipboardName);
+// The record could not reach the browser's storage (`error` as the browser words it).
+std::string StorageFailedMessage(const std::string &error);
+std::string NewMailCaption(); // "New E-mail", without its access key
+std::string StartNewGameCaption(); // "Start a New Game"
+
+// A mailto: link to `address` (none when empty) with the subject and the code as its body.
+// Every byte but letters, digits and "-._~" is percent-encoded ("@" kept in the address), so
+// nothing in the address or the subject can add a header or a recipient.
+std::string MailtoUrl(
+    const std::string &code, const std::string &subject, const std::string &address);
+
+} // namespace corvalen
