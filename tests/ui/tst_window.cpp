@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTest>
 
 #include "WindowTestSupport.h"
@@ -686,6 +687,9 @@ private slots:
             return squares.join(' ');
         };
         RecordHome home(true);
+        // A name an earlier version kept in the options moves into the record, and stays there.
+        QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
+            .setValue("player/name", "Ada Lovelace");
         {
             Loaded loaded;
             QVERIFY(loaded.Load(Code(StartFen)));
@@ -712,6 +716,9 @@ private slots:
         QVERIFY(
             QGuiApplication::clipboard()->text().startsWith("[Event \"Corvalen e-mail game\"]"));
         QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
+        QVERIFY(QGuiApplication::clipboard()->text().contains("[White \"Ada Lovelace\"]"));
+        QVERIFY(!QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
+                     .contains("player/name"));
         QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "");
         QCOMPARE(Name(reply.window.imgCell[Sq("e5")]), "e5, empty");
