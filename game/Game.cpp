@@ -358,8 +358,8 @@ SentMove Game::Send()
     } else if (mbRecordOn && mRecord && mLoad && !ended) {
         const bool starts = !mLoad->gameId;
         std::string error;
-        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(),
-                sent.code, error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
+        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
+                error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
             DropRecord(error, true);
         } else if (mLoad->gameId) {
             const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
@@ -629,8 +629,8 @@ bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &e
         return false;
     const std::string &address = given->second;
     std::string error;
-    if (!Changed(mRecord->SetOpponent(
-                     id, CleanName(name.empty() ? given->first : name), address, error),
+    if (!Changed(
+            mRecord->SetOpponent(id, CleanName(name.empty() ? given->first : name), address, error),
             error))
         return false;
     if (IsCurrentGame(id))
