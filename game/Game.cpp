@@ -1,5 +1,6 @@
 #include "game/Game.h"
 
+#include <ctime>
 #include <filesystem>
 #include <utility>
 
@@ -48,6 +49,17 @@ namespace {
         if (text.empty() || IsPlainAddress(text))
             return std::pair(std::string(), text);
         return std::nullopt;
+    }
+
+    // YYYY-MM-DD, UTC.
+    std::string Today()
+    {
+        const std::time_t now = std::time(nullptr);
+        std::tm utc {};
+        gmtime_r(&now, &utc);
+        char text[16];
+        std::strftime(text, sizeof text, "%Y-%m-%d", &utc);
+        return text;
     }
 
     // Placement and side to move of a FEN record.
@@ -355,11 +367,15 @@ SentMove Game::Send()
         && mLoad->answered && mLoad->answered->san == msSentMove;
     if (again) {
         sent.numberedMove = mLoad->answered->move;
+        std::string error;
+        if (mbClaimWithMove && mLoad->gameId
+            && Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(mClaimed), error), error))
+            ReadCurrentGame();
     } else if (mbRecordOn && mRecord && mLoad && !ended) {
         const bool starts = !mLoad->gameId;
         std::string error;
-        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(),
-                sent.code, error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
+        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
+                error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
             DropRecord(error, true);
         } else if (mLoad->gameId) {
             const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
@@ -369,7 +385,7 @@ SentMove Game::Send()
                 DropRecord(error, false);
             if (mRecord && mLoad && mLoad->answered && mLoad->kind == LoadCase::Again)
                 mLoad->answered
-                    = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, {} };
+                    = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, Today() };
             if ((starts || mbClaimWithMove) && mRecord)
                 ReadCurrentGame();
         }
@@ -629,8 +645,8 @@ bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &e
         return false;
     const std::string &address = given->second;
     std::string error;
-    if (!Changed(mRecord->SetOpponent(
-                     id, CleanName(name.empty() ? given->first : name), address, error),
+    if (!Changed(
+            mRecord->SetOpponent(id, CleanName(name.empty() ? given->first : name), address, error),
             error))
         return false;
     if (IsCurrentGame(id))

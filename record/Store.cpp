@@ -246,8 +246,8 @@ std::optional<EarlierAnswer> ReadAnswer(
         transaction.Check(read);
         return std::nullopt;
     }
-    return EarlierAnswer { gameId, read.Text(0), NumberedPly(SideOfFen(read.Text(2)), ply, read.Text(0)),
-        DateOf(read.Text(1)) };
+    return EarlierAnswer { gameId, read.Text(0),
+        NumberedPly(SideOfFen(read.Text(2)), ply, read.Text(0)), DateOf(read.Text(1)) };
 }
 
 std::optional<EarlierAnswer> ReadOpeningAnswer(sqlite::Connection &db,

@@ -75,9 +75,9 @@ QVariant GameTableModel::data(const QModelIndex &index, int role) const
 
 QVariant GameTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const titles[]
-        = { QT_TR_NOOP("Opponent"), QT_TR_NOOP("Started"), QT_TR_NOOP("You"), QT_TR_NOOP("Moves"), QT_TR_NOOP("Last move"),
-              QT_TR_NOOP("Turn"), QT_TR_NOOP("Since"), QT_TR_NOOP("Result") };
+    static const char *const titles[] = { QT_TR_NOOP("Opponent"), QT_TR_NOOP("Started"),
+        QT_TR_NOOP("You"), QT_TR_NOOP("Moves"), QT_TR_NOOP("Last move"), QT_TR_NOOP("Turn"),
+        QT_TR_NOOP("Since"), QT_TR_NOOP("Result") };
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
         || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);

@@ -357,10 +357,12 @@ void frmGame::ShowGame(int row)
     }
     // Before its first send, this turn's game takes its opponent already.
     const bool turn = !mView && mGame.TurnStartsGame();
-    txtOpponent->setText(FromStd(
-        mView ? mView->opponent : turn ? mGame.TurnOpponent() : std::string()));
-    txtEmail->setText(FromStd(
-        mView ? mView->opponentEmail : turn ? mGame.OpponentEmail() : std::string()));
+    txtOpponent->setText(FromStd(mView ? mView->opponent
+            : turn                     ? mGame.TurnOpponent()
+                                       : std::string()));
+    txtEmail->setText(FromStd(mView ? mView->opponentEmail
+            : turn                  ? mGame.OpponentEmail()
+                                    : std::string()));
     txtNotes->setPlainText(mView ? FromStd(mView->notes) : QString());
     mbAddressRefused = false;
     lblEmailRefused->clear();

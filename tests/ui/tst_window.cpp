@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTest>
 
 #include "WindowTestSupport.h"
@@ -778,6 +779,9 @@ private slots:
             return squares.join(' ');
         };
         RecordHome home(true);
+        // A name an earlier version kept in the options moves into the record, and stays there.
+        QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
+            .setValue("player/name", "Ada Lovelace");
         {
             Loaded loaded;
             QVERIFY(loaded.Load(Code(StartFen)));
@@ -804,6 +808,9 @@ private slots:
         QVERIFY(
             QGuiApplication::clipboard()->text().startsWith("[Event \"Corvalen e-mail game\"]"));
         QVERIFY(QGuiApplication::clipboard()->text().contains("1. e4 e5 *"));
+        QVERIFY(QGuiApplication::clipboard()->text().contains("[White \"Ada Lovelace\"]"));
+        QVERIFY(!QSettings(QString::fromStdString(Game::OptionsFile()), QSettings::IniFormat)
+                     .contains("player/name"));
         QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "");
         QCOMPARE(Name(reply.window.imgCell[Sq("e5")]), "e5, empty");
@@ -870,12 +877,16 @@ private slots:
             "Game started from this position / ~ / ~ / Game started from this position / ~",
             QStringList { Sent, "Chess|This is the position you sent in game 1" }, "0:0 1:1");
         Row("a second answer asked for: Cancel keeps the first",
-            "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b", true, "Nc6 send again d6 send:Cancel",
+            "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b", true,
+            "Nc6 send again d6 send:Cancel",
             "Game started from this position / ~ / ~ / Game started from this position  You "
-            "answered this position on " + QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate)
+            "answered this position on "
+                + QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate)
                 + " with 1... Nc6. / ~ / ~",
-            QStringList { Sent, "Chess|You have sent 1... Nc6 from this position already. Send "
-                                "1... d6 instead?" }, "1:1");
+            QStringList { Sent,
+                "Chess|You have sent 1... Nc6 from this position already. Send "
+                "1... d6 instead?" },
+            "1:1");
         Row("a code opened, closed without a move", "4k3/8/8/8/8/8/8/4K2R w", true, none,
             "Game started from this position", QStringList(), "");
     }
@@ -1009,7 +1020,8 @@ private slots:
             "set Your name=Anna / set Opponent=Bo / reopen", QString("pgn=Anna;Bo;*"));
         Row("a refused address costs not the name; Close stays open once",
             "set Opponent=Bo / set Opponent's e-mail=a@b.org, c@d.org / close",
-            QString("closed=no; refused=not one plain address; email=a@b.org, c@d.org; pgn=?;Bo;*"));
+            QString(
+                "closed=no; refused=not one plain address; email=a@b.org, c@d.org; pgn=?;Bo;*"));
         Row("a refused address not kept", "type Opponent's e-mail=bo@x / close / reopen",
             QString("email=; refused="));
         Row("a name with its address", "type Opponent's e-mail=Bob <bob@example.org> / reopen",
