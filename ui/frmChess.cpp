@@ -119,11 +119,12 @@ frmChess::frmChess(QWidget *parent)
     // The buttons are as wide as their widest caption in the player's language needs; the
     // window grows to the right by as much. Under the board, the status line has room for
     // three lines of text, so that the window keeps its height during the turn.
+    const auto buttons = { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit };
     int column = DesignedColumnWidth;
-    for (const QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
+    for (const QPushButton *button : buttons)
         column
             = std::max(column, metrics.horizontalAdvance(button->accessibleName()) + ButtonPadding);
-    for (QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
+    for (QPushButton *button : buttons)
         button->resize(column, button->height());
     const int width = ColumnLeft + column + RightMargin;
     const int statusHeight = std::max(16, StatusLines * metrics.lineSpacing());
