@@ -97,7 +97,7 @@ frmChess::frmChess(QWidget *parent)
     , cmdUndo(MakeButton(QStringLiteral("cmdUndo"), tr("&Undo Move"), QRect(280, 36, 77, 25), this))
     , cmdSend(MakeButton(QStringLiteral("cmdSend"), tr("&Send Move"), QRect(280, 68, 77, 25), this))
     , cmdGame(MakeButton(QStringLiteral("cmdGame"), tr("&Game..."), QRect(280, 100, 77, 25), this))
-    , txtMove(new QLineEdit(this))
+    , txtMove(nullptr)
     , cmdNew(MakeButton(QStringLiteral("cmdNew"), tr("&New Game"), QRect(280, 208, 77, 25), this))
     , cmdAbout(
           MakeButton(QStringLiteral("cmdAbout"), tr("&About..."), QRect(280, 240, 77, 25), this))
@@ -113,15 +113,18 @@ frmChess::frmChess(QWidget *parent)
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
+    // Made once the window has its face: a line edit lays out its text as it is made.
+    txtMove = new QLineEdit(this);
     const QFontMetrics metrics(small);
     // The buttons are as wide as their widest caption in the player's language needs; the
     // window grows to the right by as much. Under the board, the status line has room for
     // three lines of text, so that the window keeps its height during the turn.
+    const auto buttons = { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit };
     int column = DesignedColumnWidth;
-    for (const QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
+    for (const QPushButton *button : buttons)
         column
             = std::max(column, metrics.horizontalAdvance(button->accessibleName()) + ButtonPadding);
-    for (QPushButton *button : { cmdUndo, cmdSend, cmdGame, cmdNew, cmdAbout, cmdExit })
+    for (QPushButton *button : buttons)
         button->resize(column, button->height());
     const int width = ColumnLeft + column + RightMargin;
     const int statusHeight = std::max(16, StatusLines * metrics.lineSpacing());
