@@ -375,9 +375,10 @@ private slots:
         for (const QString &san : OperaGame.split(' '))
             opera += (opera.count(' ') % 2 ? " <" : " >") + san;
         Row("the Opera game, won by the local player", opera, "1-0\"]\n\n", "1. e4 e5 2. Nf3 d6");
-        Row("a game set up with Black to move", "fen:r3k2r/8/8/8/8/8/8/R3K2R_b >O-O <O-O-O >Kg7",
-            "*\"]\n[SetUp \"1\"]\n[FEN \"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1\"]\n\n",
-            "1... O-O 2. O-O-O Kg7 *");
+        Row("a game set up with Black to move, an underpromotion",
+            "fen:r3k2r/8/8/8/8/8/6p1/R3K2R_b >O-O <O-O-O >gxh1=R",
+            "*\"]\n[SetUp \"1\"]\n[FEN \"r3k2r/8/8/8/8/8/6p1/R3K2R b KQkq - 0 1\"]\n\n",
+            "1... O-O 2. O-O-O gxh1=R *");
     }
 
     void writesPgn()
