@@ -179,6 +179,64 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../game/PageWords.cpp" line="+10"/>
+        <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
+        <translation>Fügen Sie den CHESS-CODE Ihres Gegners ein (Strg+V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Flip</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep a record of games</source>
+        <translation>Partien aufzeichnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No game is recorded yet.</source>
+        <translation>Noch ist keine Partie aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <location filename="../record/GameRecord.cpp" line="+68"/>
@@ -585,6 +643,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -595,16 +654,19 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
         <translation>Schach per E-Mail für zwei Spieler, ein Zug pro Start. Kopieren Sie den Code Ihres Gegners, ziehen Sie einmal und senden Sie den neuen Code zurück.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (siehe die Datei LICENSE). Sie kommt ohne jede Gewährleistung.</translation>
     </message>
@@ -639,6 +701,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-7"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -676,11 +739,13 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="-202"/>
+        <location filename="../game/PageWords.cpp" line="-13"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Zug zurück</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>&amp;Send Move</source>
         <translation>Zug &amp;senden</translation>
     </message>
@@ -691,6 +756,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageWords.cpp" line="-2"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neue Partie</translation>
     </message>
@@ -706,6 +772,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Zugeingabe</translation>
     </message>

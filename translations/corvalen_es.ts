@@ -179,6 +179,64 @@ Este turno continúa sin el registro.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../game/PageWords.cpp" line="+10"/>
+        <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
+        <translation>Pegue el CHESS-CODE de su adversario (Ctrl+V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Flip</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep a record of games</source>
+        <translation>Guardar un registro de las partidas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No game is recorded yet.</source>
+        <translation>Todavía no hay ninguna partida registrada.</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <location filename="../record/GameRecord.cpp" line="+68"/>
@@ -585,6 +643,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -595,16 +654,19 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
         <translation>Ajedrez por correo para dos jugadores, un turno por ejecución. Copie el código de su adversario, haga una jugada y devuelva el nuevo código.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
         <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (véase el archivo LICENSE). Se ofrece sin ninguna garantía.</translation>
     </message>
@@ -639,6 +701,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-7"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
@@ -676,11 +739,13 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="-202"/>
+        <location filename="../game/PageWords.cpp" line="-13"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>&amp;Send Move</source>
         <translation>&amp;Enviar jugada</translation>
     </message>
@@ -691,6 +756,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageWords.cpp" line="-2"/>
         <source>&amp;New Game</source>
         <translation>&amp;Nueva partida</translation>
     </message>
@@ -706,6 +772,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Su jugada</translation>
     </message>

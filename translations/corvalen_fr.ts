@@ -179,6 +179,64 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../game/PageWords.cpp" line="+10"/>
+        <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
+        <translation>Collez le CHESS-CODE de votre adversaire (Ctrl+V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board</source>
+        <translation>Échiquier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep a record of games</source>
+        <translation>Garder une trace des parties</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No game is recorded yet.</source>
+        <translation>Aucune partie n&apos;est encore enregistrée.</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <location filename="../record/GameRecord.cpp" line="+68"/>
@@ -585,6 +643,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -595,16 +654,19 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
         <translation>Échecs par e-mail à deux joueurs, un tour par lancement. Copiez le code de votre adversaire, jouez un coup et renvoyez le nouveau code.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
         <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure (voir le fichier LICENSE). Il est fourni sans aucune garantie.</translation>
     </message>
@@ -639,6 +701,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-7"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
@@ -676,11 +739,13 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="-202"/>
+        <location filename="../game/PageWords.cpp" line="-13"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>&amp;Send Move</source>
         <translation>&amp;Envoyer le coup</translation>
     </message>
@@ -691,6 +756,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageWords.cpp" line="-2"/>
         <source>&amp;New Game</source>
         <translation>&amp;Nouvelle partie</translation>
     </message>
@@ -706,6 +772,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Votre coup</translation>
     </message>

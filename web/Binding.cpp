@@ -7,12 +7,15 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 
 #include "code/CodeText.h"
 #include "game/Game.h"
 #include "game/PageView.h"
+#include "game/PageWords.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
+#include "rules/Text.h"
 
 using emscripten::val;
 
@@ -26,6 +29,15 @@ namespace {
         for (const T &item : items)
             array.call<void>("push", item);
         return array;
+    }
+
+    // The loaded language's texts by context and source ("context\x04source"); empty: English.
+    std::unordered_map<std::string, std::string> gCatalogue;
+
+    std::string LookUp(const char *context, const char *source)
+    {
+        const auto found = gCatalogue.find(std::string(context) + '\x04' + source);
+        return found == gCatalogue.end() ? std::string() : found->second;
     }
 
     const char *NoticeKind(Notice::Kind kind)
@@ -202,6 +214,34 @@ val Words()
     return words;
 }
 
+// Puts the texts of the core in the language of `catalogue` (an object mapping
+// "context\x04source" to a translation; plural entries, arrays, are the page's); null: English.
+void SetCatalogue(const val &catalogue)
+{
+    gCatalogue.clear();
+    if (catalogue.isNull() || catalogue.isUndefined()) {
+        SetTranslator(nullptr);
+        return;
+    }
+    const val entries = val::global("Object").call<val>("entries", catalogue);
+    const auto count = entries["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i) {
+        const val entry = entries[i];
+        if (entry[1].isString())
+            gCatalogue.emplace(entry[0].as<std::string>(), entry[1].as<std::string>());
+    }
+    SetTranslator(LookUp);
+}
+
+// The page's own captions, in the language set.
+val PageCaptions()
+{
+    val words = val::object();
+    for (const auto &[key, text] : PageWords())
+        words.set(key, text);
+    return words;
+}
+
 // Makes a record file from the desktop readable here and tells why it cannot be used, as the
 // desktop checks it before reading; empty when it can. The desktop keeps its record in WAL mode,
 // which this build of SQLite (without WAL) refuses; the desktop checkpoints the WAL on closing,
@@ -246,6 +286,8 @@ EMSCRIPTEN_BINDINGS(corvalen)
         .function("startGameFromSameAsSent", &PageGame::StartGameFromSameAsSent)
         .function("notices", &PageGame::Notices);
     emscripten::function("words", &Words);
+    emscripten::function("setCatalogue", &SetCatalogue);
+    emscripten::function("pageWords", &PageCaptions);
     emscripten::function("importRecord", &ImportRecord);
     emscripten::function("storageFailed", &StorageFailedMessage);
 }
