@@ -505,6 +505,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::GameTableModel</name>
     <message>
         <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <location filename="../game/DeskWords.cpp" line="+19"/>
         <source>today</source>
         <translation>heute</translation>
     </message>
@@ -526,41 +527,49 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/DeskWords.cpp" line="+31"/>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Black</source>
         <translation>Schwarz</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../game/DeskWords.cpp" line="-8"/>
         <source>Yours</source>
         <translation>Sie</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Theirs</source>
         <translation>Gegner</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="-32"/>
         <source>Opponent</source>
         <translation>Gegner</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Sie</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Moves</source>
         <translation>Züge</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Last move</source>
         <translation>Letzter Zug</translation>
     </message>
@@ -571,16 +580,19 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Turn</source>
         <translation>Am Zug</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Zuletzt</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Result</source>
         <translation>Ergebnis</translation>
     </message>
@@ -877,36 +889,43 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     <name>corvalen::frmGame</name>
     <message>
         <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopieren</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>&amp;Resign...</source>
         <translation>&amp;Aufgeben...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent Resi&amp;gned...</source>
         <translation>Gegner &amp;hat aufgegeben...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Dr&amp;aw Agreed...</source>
         <translation>&amp;Remis vereinbart...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>R&amp;eopen Game</source>
         <translation>Partie &amp;wieder öffnen</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Claim Draw...</source>
         <translation>Remis re&amp;klamieren...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>De&amp;lete Game...</source>
         <translation>Partie &amp;löschen...</translation>
     </message>
@@ -922,21 +941,25 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Brett aus &amp;Sicht der Seite am Zug zeigen</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="-11"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;PGN speichern...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>C&amp;opy PGN</source>
         <translation>PGN k&amp;opieren</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+14"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -946,6 +969,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
+        <location filename="../game/DeskWords.cpp" line="-26"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
@@ -956,36 +980,43 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>Games</source>
         <translation>Partien</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+10"/>
         <source>Mo&amp;ves</source>
         <translation>&amp;Züge</translation>
     </message>
     <message>
         <location line="+4"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Replay board</source>
         <translation>Nachspielbrett</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+11"/>
         <source>Opponen&amp;t</source>
         <translation>&amp;Gegner</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent&apos;s e-&amp;mail</source>
         <translation>&amp;E-Mail des Gegners</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notizen (nur Sie sehen sie)</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="-3"/>
         <source>&amp;Your name</source>
         <translation>&amp;Ihr Name</translation>
     </message>
@@ -1011,76 +1042,91 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+189"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>not one plain address</source>
         <translation>keine einzelne, einfache Adresse</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+22"/>
         <source>the game started %1</source>
         <translation>die Partie vom %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>the game against %1 started %2</source>
         <translation>die Partie gegen %1 vom %2</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>the game started %1 (%2)</source>
         <translation>die Partie vom %1 (%2)</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>the game against %1 started %2 (%3)</source>
         <translation>die Partie gegen %1 vom %2 (%3)</translation>
     </message>
     <message>
         <location line="+19"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>Resign %1?</source>
         <translation>Wollen Sie %1 aufgeben?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Resign</source>
         <translation>Aufgeben</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Your opponent resigned %1?</source>
         <translation>Ihr Gegner hat %1 aufgegeben?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Opponent Resigned</source>
         <translation>Gegner hat aufgegeben</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>You and your opponent agreed a draw in %1?</source>
         <translation>Haben Sie und Ihr Gegner für %1 Remis vereinbart?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Draw Agreed</source>
         <translation>Remis vereinbart</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location filename="../game/DeskWords.cpp" line="+7"/>
         <source>Claim a draw by threefold repetition in %1?</source>
         <translation>Für %1 Remis durch dreifache Wiederholung reklamieren?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Für %1 Remis wegen 50 Zügen ohne Schlagen oder Bauernzug reklamieren?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Claim Draw</source>
         <translation>Remis reklamieren</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>Delete %1?
 
 Its moves and notes are removed; your other games stay as they are.</source>
@@ -1090,6 +1136,7 @@ Die Züge und Notizen dieser Partie werden entfernt; Ihre anderen Partien bleibe
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Delete Game</source>
         <translation>Partie löschen</translation>
     </message>
@@ -1121,16 +1168,19 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
         <translation>Die PGN für %1 liegt anstelle des CHESS-CODE in der Zwischenablage.</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>FEN of the start copied to the clipboard: %1</source>
         <translation>FEN der Ausgangsstellung in die Zwischenablage kopiert: %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>FEN after %1 copied to the clipboard: %2</source>
         <translation>FEN nach %1 in die Zwischenablage kopiert: %2</translation>
     </message>

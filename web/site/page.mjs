@@ -4,6 +4,7 @@
 import CorvalenModule from './corvalen.mjs';
 import { Board } from './board.mjs';
 import * as language from './language.mjs';
+import { openDesk, showDeskWords } from './desk.mjs';
 
 const $ = (id) => document.getElementById(id);
 const RecordFolder = '/record';
@@ -76,7 +77,7 @@ function tell(text, buttons = [{ label: captions.ok, value: 'ok' }], code = null
         if (code !== null)
             $('message-code').select();
         else
-            row.firstChild.focus();
+            (row.children[buttons.findIndex((b) => b.default)] ?? row.firstChild).focus();
     });
 }
 
@@ -102,11 +103,13 @@ const board = new Board($('board'), {
 function showWords() {
     captions = module.pageWords();
     words = module.words();
-    const controls = { paste: 'paste', 'new-game': 'newGame', undo: 'undo', send: 'send', flip: 'flip',
+    const controls = { paste: 'paste', 'new-game': 'newGame', undo: 'undo', send: 'send', flip: 'flip', games: 'games',
         export: 'export', import: 'import', about: 'about', 'chooser-ok': 'ok', 'about-ok': 'ok' };
     for (const [id, key] of Object.entries(controls))
         language.caption($(id), captions[key]);
     $('flip').setAttribute('aria-keyshortcuts', 'F');
+    $('games').setAttribute('aria-keyshortcuts', 'G');
+    showDeskWords(captions);
     $('prompt').textContent = captions.prompt;
     $('paste-box').setAttribute('aria-label', captions.prompt);
     $('move').placeholder = captions.typeMove;
@@ -324,12 +327,22 @@ function wire() {
     });
     const flip = () => { flippedByKey = !flippedByKey; show(); };
     $('flip').addEventListener('click', flip);
+    // The desk's changes reach storage at once, and the turn shows what they changed.
+    const desk = () => openDesk({ game, captions, tell, changed: async () => {
+        await sync(false);
+        if (!$('turn').hidden)
+            await showNotices();
+    } });
+    $('games').addEventListener('click', desk);
     document.addEventListener('keydown', language.pressKey);
     document.addEventListener('keydown', (event) => {
-        if ((event.key === 'f' || event.key === 'F') && !event.ctrlKey && !event.altKey && !event.metaKey
-            && !(event.target instanceof HTMLInputElement || event.target instanceof HTMLTextAreaElement)
-            && !$('turn').hidden && !document.querySelector('dialog[open]'))
+        if (event.ctrlKey || event.altKey || event.metaKey || document.querySelector('dialog[open]')
+            || event.target instanceof HTMLInputElement || event.target instanceof HTMLTextAreaElement)
+            return;
+        if ((event.key === 'f' || event.key === 'F') && !$('turn').hidden)
             flip();
+        else if (event.key === 'g' || event.key === 'G')
+            desk();
     });
     $('record').addEventListener('change', async () => {
         localStorage.setItem('corvalen.record', $('record').checked ? 'on' : 'off');

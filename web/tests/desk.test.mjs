@@ -1,14 +1,25 @@
-// The page in the player's language, and a turn by keyboard alone: with the browser set to each
+// The page in the player's language, a turn by keyboard alone, and the desk of two players.
+// Languages: with the browser set to each
 // translated language the main view and a question show no English text that has a translation,
 // and Cancel is the language's own word; Tab reaches every control in reading order with the
 // board as one stop, the arrows and Enter move a piece, and Send Move's access key sends it.
-import { readFileSync } from 'node:fs';
-import { answer, check, clipboard, code, drag, finish, launch, open, paste, press, site, startServer } from './support.mjs';
+// The desk: two players (one on a phone) play 10 plies that repeat the position three times;
+// Turn says Yours on one side, Theirs on the other; names and notes outlive a reload; the
+// replay by keys shows ply 3; the PGN passes pgn-extract; the claim, a resignation and a
+// deletion give what the PGN and the table show; Russian counts days in its three forms.
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { answer, check, clipboard, code, drag, finish, launch, open, paste, press, site, startServer, text } from './support.mjs';
 
 const server = await startServer();
 const { browser, page } = await launch();
-await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages',
-    { get: () => JSON.parse(localStorage.getItem('test.languages') ?? '["en-US"]') }));
+await page.evaluateOnNewDocument(() => {
+    Object.defineProperty(navigator, 'languages', { get: () => JSON.parse(localStorage.getItem('test.languages') ?? '["en-US"]') });
+    const now = Date.now, shift = Number(localStorage.getItem('test.shift') ?? 0);
+    Date.now = () => now() + shift;
+});
 await open(page);
 
 // Every text the player sees or hears: captions, lines, names and hints, outside the list of
@@ -18,7 +29,7 @@ const texts = () => page.evaluate(() => [...document.querySelectorAll('body *:no
     .flatMap((e) => [...e.childNodes].filter((n) => n.nodeType === 3).map((n) => n.textContent)
         .concat(['aria-label', 'placeholder'].map((a) => e.getAttribute(a))))
     .flatMap((t) => (t ?? '').split('\n')).map((t) => t.trim()).filter((t) => /\p{L}{2}/u.test(t)));
-// The main view after 1. e4 is sent, then the question Undo Move asks; its Cancel answers.
+// The main view after 1. e4 is sent, the question Undo Move asks (its Cancel answers), the desk.
 async function seen(language, cancel) {
     await page.evaluate((l) => { localStorage.setItem('test.languages', JSON.stringify([l, 'en'])); }, language);
     await page.reload();
@@ -34,6 +45,10 @@ async function seen(language, cancel) {
     shown.push(...await texts());
     const buttons = await page.$$eval('#message-buttons button', (b) => b.map((e) => e.textContent));
     await press(page, cancel);
+    await page.keyboard.press('g');
+    await page.waitForSelector('#desk[open]');
+    shown.push(...await texts());
+    await page.keyboard.press('Escape');
     return { shown, buttons };
 }
 const english = await seen('en-US', 'Cancel');
@@ -90,6 +105,101 @@ await paste(page, code('code', '4k3/8/8/8/8/8/4r3/4K3 w - -'));
 await page.waitForSelector('#check:not([hidden])');
 tree = await names();
 check('the tree names the king in check', tree.includes('e1, white king, in check') && tree.includes('In Check'));
+
+// Two desks. Every move is typed, every code passed through the clipboard.
+const phone = await launch({ phone: true });
+await open(phone.page);
+await page.evaluate(() => localStorage.setItem('corvalen.language', 'en'));
+await page.reload();
+await page.waitForSelector('body[data-ready]');
+await press(page, 'New Game');
+const moves = ['Nf3', 'Nf6', 'Ng1', 'Ng8', 'Nf3', 'Nf6', 'Ng1', 'Ng8', 'Nf3', 'Nf6'];
+for (const [i, san] of moves.entries()) {
+    const [mover, other] = i % 2 ? [phone.page, page] : [page, phone.page];
+    await mover.type('#move', san);
+    await mover.keyboard.press('Enter');
+    await press(mover, 'Send Move');
+    await answer(mover);
+    await paste(other, await clipboard(mover));
+    await other.waitForFunction((s) => document.querySelector('#status').textContent.includes(s), {}, san);
+}
+const row = (p) => p.$$eval('#desk-rows tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent).join(' ')));
+const openDesk = async (p) => { await p.keyboard.press('g'); await p.waitForSelector('#desk[open]'); };
+await openDesk(page);
+await openDesk(phone.page);
+const [mine, theirs] = [await row(page), await row(phone.page)];
+const width = await phone.page.$eval('#desk', (d) => [d.scrollWidth, d.clientWidth, document.documentElement.scrollWidth]);
+check(`desks: "${mine}" and, on the phone, "${theirs}" (${width.join(', ')} px wide)`, /Yours/.test(mine) && /Theirs/.test(theirs)
+    && width[0] <= width[1] && width[2] <= 390 && /Moves: 5/.test(await text(phone.page, 'desk-details')));
+await phone.browser.close();
+
+// The PGN downloaded, the claim, then a second game resigned and deleted.
+const folder = mkdtempSync(join(tmpdir(), 'corvalen-pgn-'));
+await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+const pgn = async () => {
+    await press(page, 'Save PGN...');
+    for (let i = 0; i < 50 && !readdirSync(folder).some((f) => f.endsWith('.pgn')); ++i)
+        await new Promise((done) => setTimeout(done, 100));
+    const file = readdirSync(folder).find((f) => f.endsWith('.pgn'));
+    const pgnText = readFileSync(join(folder, file), 'utf8');
+    execFileSync('rm', [join(folder, file)]);
+    return [file, execFileSync('/usr/games/pgn-extract', ['-s', '--nocomments'], { input: pgnText, encoding: 'utf8' })];
+};
+const settle = async (button, confirm) => {
+    await press(page, button);
+    const focused = await page.waitForFunction(() => document.querySelector('#message[open]') && document.activeElement.textContent).then((h) => h.jsonValue());
+    await press(page, confirm);
+    return focused;
+};
+let focused = await settle('Claim Draw...', 'Claim Draw');
+await page.waitForFunction(() => document.querySelector('#desk-rows td:last-child').textContent === '1/2-1/2');
+const [file, claimed] = await pgn();
+check(`${file}: the claim (${focused} first) gives 1/2-1/2`, /^corvalen-\d+\.pgn$/.test(file) && focused === 'Cancel' && /5\. Nf3 Nf6 1\/2-1\/2/.test(claimed), claimed);
+
+// Names and notes outlive a reload; the replay after ply 3 (1. Nf3 Nf6 2. Ng1) by keys.
+await page.type('#opponent-name', 'Bob');
+await page.type('#notes', 'Repeats the knights');
+await page.focus('#player-name');
+await page.reload();
+await page.waitForSelector('body[data-ready]');
+await openDesk(page);
+await page.focus('#plies');
+for (const key of ['Home', 'ArrowRight', 'ArrowRight', 'ArrowRight'])
+    await page.keyboard.press(key);
+const cells = await page.$$eval('#replay button', (b) => b.map((c) => c.getAttribute('aria-label')));
+const kept = await page.evaluate(() => [document.querySelector('#opponent-name').value, document.querySelector('#notes').value].join('; '));
+check(`kept: ${kept}; after ply 3: ${cells.filter((c) => /^(g1|f3|f6),/.test(c)).join('; ')}`, kept === 'Bob; Repeats the knights'
+    && ['g1, white knight', 'f3, empty', 'f6, black knight'].every((c) => cells.includes(c)));
+
+await page.keyboard.press('Escape');
+await press(page, 'New Game');
+await page.type('#move', 'e4');
+await page.keyboard.press('Enter');
+await press(page, 'Send Move');
+await answer(page);
+await openDesk(page);
+const rows = (n, result) => page.waitForFunction((count, last) => document.querySelectorAll('#desk-rows tr').length === count
+    && document.querySelector('#desk-rows td:last-child').textContent === last, {}, n, result);
+const count = (await row(page)).length;
+await settle('Resign...', 'Resign');
+await rows(count, '0-1');
+const before = await row(page);
+const [, resigned] = await pgn();
+await settle('Delete Game...', 'Delete Game');
+await rows(before.length - 1, '1/2-1/2');
+const after = await row(page);
+check('Resign gives 0-1, Delete Game removes that game only', /1\. e4 0-1/.test(resigned) && JSON.stringify(after) === JSON.stringify(before.slice(1)), resigned);
+
+// Russian days: the clock a day, two and five days on.
+const days = [];
+for (const shift of [1, 2, 5]) {
+    await page.evaluate((d) => { localStorage.setItem('corvalen.language', 'ru'); localStorage.setItem('test.shift', d * 86400000); }, shift);
+    await page.reload();
+    await page.waitForSelector('body[data-ready]');
+    await openDesk(page);
+    days.push((await row(page))[0].split(' ').slice(-3, -1).join(' '));
+}
+check(`ru: ${days.join(', ')}`, days.join(', ') === '1 день, 2 дня, 5 дней');
 await browser.close();
 server.close();
 finish();
