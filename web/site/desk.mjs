@@ -5,7 +5,7 @@ import { Board } from './board.mjs';
 import * as language from './language.mjs';
 
 const $ = (id) => document.getElementById(id);
-let context = null; // { game, captions, tell }
+let context = null; // { game, captions, tell, changed, sideToMove }
 let view = null;
 let ply = 0;
 const replay = new Board($('replay'), { targets: () => [], onMove: () => {} });
@@ -106,6 +106,8 @@ export function showDeskWords(captions) {
 
 export function openDesk(with_) {
     context = with_;
+    $('desk-record').checked = $('record').checked;
+    $('side-to-move').checked = context.sideToMove();
     showGames();
     $('desk').showModal();
     (view ? $('plies') : $('desk-close')).focus();
@@ -146,3 +148,12 @@ $('reopen').addEventListener('click', async () => {
     showGames(view.id);
 });
 $('desk-close').addEventListener('click', () => $('desk').close());
+// The record's switch, Export and Import are the page's own, also at hand here.
+$('desk-record').addEventListener('change', () => {
+    $('record').checked = $('desk-record').checked;
+    $('record').dispatchEvent(new Event('change'));
+    showGames();
+});
+$('desk-export').addEventListener('click', () => $('export').click());
+$('desk-import').addEventListener('click', () => $('import').click());
+$('side-to-move').addEventListener('change', () => context.sideToMove($('side-to-move').checked));

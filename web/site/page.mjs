@@ -134,7 +134,10 @@ async function chooseLanguage(code) {
 
 function show() {
     const view = game.view();
-    board.setFlipped((view.loadedToMove === 1) !== flippedByKey);
+    // From the player's side (the side to move in the code loaded), or from the side to move
+    // now when the player chose so; Flip turns either round.
+    const black = localStorage.getItem('corvalen.sideToMove') === 'on' ? view.fen.split(' ')[1] === 'b' : view.loadedToMove === 1;
+    board.setFlipped(black !== flippedByKey);
     board.draw(view, view.moved);
     $('board').dataset.fen = view.fen;
     $('title').textContent = view.turnLabel;
@@ -332,6 +335,13 @@ function wire() {
         await sync(false);
         if (!$('turn').hidden)
             await showNotices();
+    }, sideToMove: (on) => {
+        if (on !== undefined) {
+            localStorage.setItem('corvalen.sideToMove', on ? 'on' : 'off');
+            if (!$('turn').hidden)
+                show();
+        }
+        return localStorage.getItem('corvalen.sideToMove') === 'on';
     } });
     $('games').addEventListener('click', desk);
     document.addEventListener('keydown', language.pressKey);
