@@ -32,7 +32,8 @@ std::vector<std::pair<std::string, std::string>> DeskWords()
         { "opponentName", CORVALEN_TEXT("corvalen::frmGame", "Opponen&t") },
         { "email", CORVALEN_TEXT("corvalen::frmGame", "Opponent's e-&mail") },
         { "notes", CORVALEN_TEXT("corvalen::frmGame", "&Notes (only you see them)") },
-        { "sideToMove", CORVALEN_TEXT("corvalen::frmGame", "Show the board from the &side to move") },
+        { "sideToMove",
+            CORVALEN_TEXT("corvalen::frmGame", "Show the board from the &side to move") },
         { "refused", CORVALEN_TEXT("corvalen::frmGame", "not one plain address") },
         { "close", CORVALEN_TEXT("corvalen::frmGame", "Close") },
     };
@@ -57,12 +58,12 @@ std::string GameName(const GameView &view)
         return view.opponent.empty()
             ? Format(CORVALEN_TEXT("corvalen::frmGame", "the game started %1"), { view.started })
             : Format(CORVALEN_TEXT("corvalen::frmGame", "the game against %1 started %2"),
-                  { view.opponent, view.started });
+                { view.opponent, view.started });
     return view.opponent.empty()
         ? Format(CORVALEN_TEXT("corvalen::frmGame", "the game started %1 (%2)"),
-              { view.started, view.plies.back() })
+            { view.started, view.plies.back() })
         : Format(CORVALEN_TEXT("corvalen::frmGame", "the game against %1 started %2 (%3)"),
-              { view.opponent, view.started, view.plies.back() });
+            { view.opponent, view.started, view.plies.back() });
 }
 
 DeskQuestion EndingQuestion(PlayerEnding ending, const std::string &gameName)
@@ -76,8 +77,8 @@ DeskQuestion EndingQuestion(PlayerEnding ending, const std::string &gameName)
                      { gameName }),
             CORVALEN_TEXT("corvalen::frmGame", "Opponent Resigned") };
     default:
-        return { Format(CORVALEN_TEXT("corvalen::frmGame",
-                            "You and your opponent agreed a draw in %1?"),
+        return { Format(CORVALEN_TEXT(
+                            "corvalen::frmGame", "You and your opponent agreed a draw in %1?"),
                      { gameName }),
             CORVALEN_TEXT("corvalen::frmGame", "Draw Agreed") };
     }
@@ -86,9 +87,10 @@ DeskQuestion EndingQuestion(PlayerEnding ending, const std::string &gameName)
 DeskQuestion ClaimQuestion(DrawClaim claim, const std::string &gameName)
 {
     return { Format(claim == DrawClaim::Threefold
-                     ? CORVALEN_TEXT("corvalen::frmGame", "Claim a draw by threefold repetition in %1?")
+                     ? CORVALEN_TEXT(
+                         "corvalen::frmGame", "Claim a draw by threefold repetition in %1?")
                      : CORVALEN_TEXT("corvalen::frmGame",
-                           "Claim a draw by 50 moves without a capture or pawn move in %1?"),
+                         "Claim a draw by 50 moves without a capture or pawn move in %1?"),
                  { gameName }),
         CORVALEN_TEXT("corvalen::frmGame", "Claim Draw") };
 }
@@ -113,9 +115,9 @@ std::string FenCopiedMessage(const std::string &ply, const std::string &fen)
 {
     return ply.empty()
         ? Format(CORVALEN_TEXT("corvalen::frmGame", "FEN of the start copied to the clipboard: %1"),
-              { fen })
+            { fen })
         : Format(CORVALEN_TEXT("corvalen::frmGame", "FEN after %1 copied to the clipboard: %2"),
-              { ply, fen });
+            { ply, fen });
 }
 
 } // namespace corvalen

@@ -527,7 +527,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../game/DeskWords.cpp" line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
@@ -551,7 +551,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../game/DeskWords.cpp" line="-32"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Gegner</translation>
     </message>
@@ -941,13 +941,13 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Brett aus &amp;Sicht der Seite am Zug zeigen</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../game/DeskWords.cpp" line="-11"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;PGN speichern...</translation>
     </message>
@@ -959,7 +959,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -969,7 +969,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
-        <location filename="../game/DeskWords.cpp" line="-26"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
@@ -1042,7 +1042,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+189"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>keine einzelne, einfache Adresse</translation>
     </message>
@@ -1114,7 +1114,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Für %1 Remis wegen 50 Zügen ohne Schlagen oder Bauernzug reklamieren?</translation>
     </message>

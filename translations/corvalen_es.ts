@@ -527,7 +527,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../game/DeskWords.cpp" line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Blancas</translation>
     </message>
@@ -551,7 +551,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../game/DeskWords.cpp" line="-32"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Adversario</translation>
     </message>
@@ -941,13 +941,13 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>&amp;Mostrar el tablero desde el bando que juega</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../game/DeskWords.cpp" line="-11"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;Guardar PGN...</translation>
     </message>
@@ -959,7 +959,7 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -969,7 +969,7 @@ En su lugar se muestra una casilla vacía.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
-        <location filename="../game/DeskWords.cpp" line="-26"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partida</translation>
     </message>
@@ -1042,7 +1042,7 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+189"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>no es una única dirección simple</translation>
     </message>
@@ -1114,7 +1114,7 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>¿Reclamar tablas por 50 jugadas sin captura ni movimiento de peón en %1?</translation>
     </message>

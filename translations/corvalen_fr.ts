@@ -527,7 +527,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../game/DeskWords.cpp" line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Blancs</translation>
     </message>
@@ -551,7 +551,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../game/DeskWords.cpp" line="-32"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Adversaire</translation>
     </message>
@@ -941,13 +941,13 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Afficher l&apos;échiquier du côté qui a le tra&amp;it</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../game/DeskWords.cpp" line="-11"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>Enregistrer le &amp;PGN...</translation>
     </message>
@@ -959,7 +959,7 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -969,7 +969,7 @@ Une case vide est affichée à sa place.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
-        <location filename="../game/DeskWords.cpp" line="-26"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
@@ -1042,7 +1042,7 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+189"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>une seule adresse simple attendue</translation>
     </message>
@@ -1114,7 +1114,7 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Réclamer la nulle pour 50 coups sans prise ni coup de pion dans %1&#xa0;?</translation>
     </message>

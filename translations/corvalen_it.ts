@@ -527,7 +527,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../game/DeskWords.cpp" line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Bianco</translation>
     </message>
@@ -551,7 +551,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../game/DeskWords.cpp" line="-32"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Avversario</translation>
     </message>
@@ -941,13 +941,13 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Mostra la scacc&amp;hiera dal lato di chi deve muovere</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../game/DeskWords.cpp" line="-11"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;Salva PGN...</translation>
     </message>
@@ -959,7 +959,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
@@ -969,7 +969,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
-        <location filename="../game/DeskWords.cpp" line="-26"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partita</translation>
     </message>
@@ -1042,7 +1042,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+189"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>non è un unico indirizzo semplice</translation>
     </message>
@@ -1114,7 +1114,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Per %1, reclamare la patta per 50 mosse senza catture né mosse di pedone?</translation>
     </message>

@@ -527,7 +527,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../game/DeskWords.cpp" line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Wit</translation>
     </message>
@@ -551,7 +551,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../game/DeskWords.cpp" line="-32"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Tegenstander</translation>
     </message>
@@ -941,13 +941,13 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Bor&amp;d tonen vanaf de kant die aan zet is</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../game/DeskWords.cpp" line="-11"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;PGN opslaan...</translation>
     </message>
@@ -959,7 +959,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -969,7 +969,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
-        <location filename="../game/DeskWords.cpp" line="-26"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partij</translation>
     </message>
@@ -1042,7 +1042,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
     </message>
     <message>
         <location line="+189"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>geen enkel, eenvoudig adres</translation>
     </message>
@@ -1114,7 +1114,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Remise claimen wegens 50 zetten zonder slag of pionzet in %1?</translation>
     </message>

@@ -529,7 +529,7 @@ This turn goes on without the record.</source>
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../game/DeskWords.cpp" line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Белые</translation>
     </message>
@@ -553,7 +553,7 @@ This turn goes on without the record.</source>
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../game/DeskWords.cpp" line="-32"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Соперник</translation>
     </message>
@@ -943,13 +943,13 @@ A plain square is shown in its place.</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Показывать доску со стороны того, &amp;чей ход</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../game/DeskWords.cpp" line="-11"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>Сохранить &amp;PGN...</translation>
     </message>
@@ -961,7 +961,7 @@ A plain square is shown in its place.</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
@@ -971,7 +971,7 @@ A plain square is shown in its place.</source>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
-        <location filename="../game/DeskWords.cpp" line="-26"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Партия</translation>
     </message>
@@ -1044,7 +1044,7 @@ A plain square is shown in its place.</source>
     </message>
     <message>
         <location line="+189"/>
-        <location filename="../game/DeskWords.cpp" line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>нужен один простой адрес</translation>
     </message>
@@ -1116,7 +1116,7 @@ A plain square is shown in its place.</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/DeskWords.cpp" line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Объявить %1 ничьей по правилу 50 ходов (без взятий и ходов пешками)?</translation>
     </message>

@@ -55,6 +55,14 @@ namespace {
         return answer;
     }
 
+    // The result the desk names "resign", "opponentResigned" or "drawAgreed".
+    PlayerEnding EndingNamed(const std::string &what)
+    {
+        return what == "resign"     ? PlayerEnding::Resign
+            : what == "opponentResigned" ? PlayerEnding::OpponentResigned
+                                         : PlayerEnding::DrawAgreed;
+    }
+
     // The loaded language's texts by context and source ("context\x04source"); empty: English.
     std::unordered_map<std::string, std::string> gCatalogue;
 
@@ -266,10 +274,7 @@ public:
             return Question(ClaimQuestion(mGame.ClaimableDraw(), name));
         if (what == "delete")
             return Question(DeleteQuestion(name));
-        return Question(EndingQuestion(what == "resign" ? PlayerEnding::Resign
-                : what == "opponentResigned"            ? PlayerEnding::OpponentResigned
-                                                        : PlayerEnding::DrawAgreed,
-            name));
+        return Question(EndingQuestion(EndingNamed(what), name));
     }
 
     // Does what the player confirmed in the viewed game; whether it was done.
@@ -283,9 +288,7 @@ public:
             return mGame.DeleteGame(mView->id);
         if (what == "reopen")
             return mGame.ReopenGame(mView->id);
-        return mGame.EndGame(mView->id, what == "resign" ? PlayerEnding::Resign
-                : what == "opponentResigned"           ? PlayerEnding::OpponentResigned
-                                                       : PlayerEnding::DrawAgreed);
+        return mGame.EndGame(mView->id, EndingNamed(what));
     }
 
     std::string PgnCopied() const { return mView ? PgnCopiedMessage(GameName(*mView)) : ""; }
