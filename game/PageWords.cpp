@@ -7,6 +7,7 @@ namespace corvalen {
 std::vector<std::pair<std::string, std::string>> PageWords()
 {
     return {
+        { "title", CORVALEN_TEXT("corvalen::frmChess", "Chess") },
         { "prompt", CORVALEN_TEXT("Page", "Paste your opponent's CHESS-CODE (Ctrl+V)") },
         { "paste", CORVALEN_TEXT("Page", "Paste") },
         { "newGame", CORVALEN_TEXT("corvalen::frmChess", "&New Game") },

@@ -181,7 +181,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+11"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Fügen Sie den CHESS-CODE Ihres Gegners ein (Strg+V)</translation>
     </message>
@@ -738,6 +738,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Schach</translation>
     </message>
@@ -751,7 +752,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="-202"/>
-        <location filename="../game/PageWords.cpp" line="-13"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Zug zurück</translation>
     </message>

@@ -181,7 +181,7 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+11"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Pegue el CHESS-CODE de su adversario (Ctrl+V)</translation>
     </message>
@@ -738,6 +738,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Ajedrez</translation>
     </message>
@@ -751,7 +752,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="-202"/>
-        <location filename="../game/PageWords.cpp" line="-13"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
     </message>

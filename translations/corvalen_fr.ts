@@ -181,7 +181,7 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+11"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Collez le CHESS-CODE de votre adversaire (Ctrl+V)</translation>
     </message>
@@ -738,6 +738,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Échecs</translation>
     </message>
@@ -751,7 +752,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="-202"/>
-        <location filename="../game/PageWords.cpp" line="-13"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
     </message>

@@ -181,7 +181,7 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+11"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Plak de CHESS-CODE van uw tegenstander (Ctrl+V)</translation>
     </message>
@@ -738,6 +738,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Schaken</translation>
     </message>
@@ -751,7 +752,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     </message>
     <message>
         <location line="-202"/>
-        <location filename="../game/PageWords.cpp" line="-13"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Terugnemen</translation>
     </message>

@@ -181,7 +181,7 @@ This turn goes on without the record.</source>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+11"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Вставьте CHESS-CODE соперника (Ctrl+V)</translation>
     </message>
@@ -740,6 +740,7 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Шахматы</translation>
     </message>
@@ -753,7 +754,7 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
     </message>
     <message>
         <location line="-202"/>
-        <location filename="../game/PageWords.cpp" line="-13"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>О&amp;тменить</translation>
     </message>

@@ -110,6 +110,7 @@ function showWords() {
     $('flip').setAttribute('aria-keyshortcuts', 'F');
     $('games').setAttribute('aria-keyshortcuts', 'G');
     showDeskWords(captions);
+    document.title = `${captions.title} - Corvalen`;
     $('prompt').textContent = captions.prompt;
     $('paste-box').setAttribute('aria-label', captions.prompt);
     $('move').placeholder = captions.typeMove;
