@@ -87,6 +87,11 @@ export class Board {
         const targets = square === null ? [] : this.targets(square);
         this.cells.forEach((cell, index) => {
             cell.classList.toggle('selected', index === square);
+            // A screen reader hears the piece picked up as a pressed button.
+            if (index === square)
+                cell.setAttribute('aria-pressed', 'true');
+            else
+                cell.removeAttribute('aria-pressed');
             cell.classList.toggle('target', targets.includes(index));
         });
         return targets;

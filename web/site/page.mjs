@@ -294,8 +294,11 @@ async function upload(file) {
 
 function wire() {
     document.addEventListener('paste', (event) => {
-        // The target is where the selection is, which may be the move box the player left.
-        if (document.activeElement === $('move') || $('message').open || $('chooser').open)
+        // A paste into a text field (the move box, the desk's) is that field's; the event's
+        // target is where the selection is, which may be a field the player left.
+        const field = document.activeElement;
+        if ((field instanceof HTMLInputElement || field instanceof HTMLTextAreaElement) && field !== $('paste-box')
+            || document.querySelector('dialog[open]'))
             return;
         event.preventDefault();
         load(event.clipboardData.getData('text'));
