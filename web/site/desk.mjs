@@ -113,9 +113,15 @@ export function openDesk(with_) {
     (view ? $('plies') : $('desk-close')).focus();
 }
 
+// A change kept in the record reaches storage; the desk is marked busy until it has.
+let saving = 0;
 const keep = async (done) => {
-    if (done)
+    if (done) {
+        $('desk').dataset.saving = String(++saving);
         await context.changed();
+        if (--saving === 0)
+            delete $('desk').dataset.saving;
+    }
     return done;
 };
 $('player-name').addEventListener('change', () => keep(context.game.setPlayerName($('player-name').value)));

@@ -80,15 +80,21 @@ export function caption(control, text) {
     return plain;
 }
 
+// The physical key of each Cyrillic letter on the Russian layout, as the desktop matches an
+// access key whatever layout is on: "р" is on the key of "h".
+const Cyrillic = 'йцукенгшщзфывапролдячсмить';
+const Latin = 'qwertyuiopasdfghjklzxcvbnm';
+const keyOf = (letter) => `Key${(Latin[Cyrillic.indexOf(letter)] ?? letter).toUpperCase()}`;
+
 // Alt and a caption's key press that control, in the open dialog if there is one; the key is
-// the letter typed, or for a Latin letter the key that carries it.
+// the letter typed, or the key that carries it.
 export function pressKey(event) {
     if (!event.altKey || event.ctrlKey || event.metaKey || event.defaultPrevented)
         return;
     const scope = document.querySelector('dialog[open]') ?? document;
     const typed = event.key.toLowerCase();
     const control = [...scope.querySelectorAll('[data-key]')].find((c) => !c.disabled && c.checkVisibility()
-        && (c.dataset.key === typed || `Key${c.dataset.key.toUpperCase()}` === event.code));
+        && (c.dataset.key === typed || keyOf(c.dataset.key) === event.code));
     if (control) {
         event.preventDefault();
         control.click();

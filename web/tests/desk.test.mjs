@@ -160,6 +160,7 @@ check(`${file}: the claim (${focused} first) gives 1/2-1/2`, /^corvalen-\d+\.pgn
 await page.type('#opponent-name', 'Bob');
 await page.type('#notes', 'Repeats the knights');
 await page.focus('#player-name');
+await page.waitForSelector('#desk:not([data-saving])');
 await page.reload();
 await page.waitForSelector('body[data-ready]');
 await openDesk(page);
