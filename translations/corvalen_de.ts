@@ -179,6 +179,64 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../game/PageWords.cpp" line="+11"/>
+        <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
+        <translation>Fügen Sie den CHESS-CODE Ihres Gegners ein (Strg+V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Flip</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep a record of games</source>
+        <translation>Partien aufzeichnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No game is recorded yet.</source>
+        <translation>Noch ist keine Partie aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <location filename="../record/GameRecord.cpp" line="+68"/>
@@ -447,6 +505,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::GameTableModel</name>
     <message>
         <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <location filename="../game/DeskWords.cpp" line="+19"/>
         <source>today</source>
         <translation>heute</translation>
     </message>
@@ -468,41 +527,49 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Black</source>
         <translation>Schwarz</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../game/DeskWords.cpp" line="-8"/>
         <source>Yours</source>
         <translation>Sie</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Theirs</source>
         <translation>Gegner</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Gegner</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Sie</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Moves</source>
         <translation>Züge</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Last move</source>
         <translation>Letzter Zug</translation>
     </message>
@@ -513,16 +580,19 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Turn</source>
         <translation>Am Zug</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Zuletzt</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Result</source>
         <translation>Ergebnis</translation>
     </message>
@@ -585,6 +655,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -595,16 +666,19 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
         <translation>Schach per E-Mail für zwei Spieler, ein Zug pro Start. Kopieren Sie den Code Ihres Gegners, ziehen Sie einmal und senden Sie den neuen Code zurück.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (siehe die Datei LICENSE). Sie kommt ohne jede Gewährleistung.</translation>
     </message>
@@ -639,6 +713,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-7"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -663,6 +738,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Schach</translation>
     </message>
@@ -676,11 +752,13 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="-202"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Zug zurück</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>&amp;Send Move</source>
         <translation>Zug &amp;senden</translation>
     </message>
@@ -691,6 +769,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageWords.cpp" line="-2"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neue Partie</translation>
     </message>
@@ -706,6 +785,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Zugeingabe</translation>
     </message>
@@ -810,36 +890,43 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     <name>corvalen::frmGame</name>
     <message>
         <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopieren</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>&amp;Resign...</source>
         <translation>&amp;Aufgeben...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent Resi&amp;gned...</source>
         <translation>Gegner &amp;hat aufgegeben...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Dr&amp;aw Agreed...</source>
         <translation>&amp;Remis vereinbart...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>R&amp;eopen Game</source>
         <translation>Partie &amp;wieder öffnen</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Claim Draw...</source>
         <translation>Remis re&amp;klamieren...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>De&amp;lete Game...</source>
         <translation>Partie &amp;löschen...</translation>
     </message>
@@ -855,21 +942,25 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Brett aus &amp;Sicht der Seite am Zug zeigen</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;PGN speichern...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>C&amp;opy PGN</source>
         <translation>PGN k&amp;opieren</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -879,6 +970,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
@@ -889,36 +981,43 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>Games</source>
         <translation>Partien</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+10"/>
         <source>Mo&amp;ves</source>
         <translation>&amp;Züge</translation>
     </message>
     <message>
         <location line="+4"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Replay board</source>
         <translation>Nachspielbrett</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+11"/>
         <source>Opponen&amp;t</source>
         <translation>&amp;Gegner</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent&apos;s e-&amp;mail</source>
         <translation>&amp;E-Mail des Gegners</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notizen (nur Sie sehen sie)</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="-3"/>
         <source>&amp;Your name</source>
         <translation>&amp;Ihr Name</translation>
     </message>
@@ -944,76 +1043,91 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+189"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>keine einzelne, einfache Adresse</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+22"/>
         <source>the game started %1</source>
         <translation>die Partie vom %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>the game against %1 started %2</source>
         <translation>die Partie gegen %1 vom %2</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>the game started %1 (%2)</source>
         <translation>die Partie vom %1 (%2)</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>the game against %1 started %2 (%3)</source>
         <translation>die Partie gegen %1 vom %2 (%3)</translation>
     </message>
     <message>
         <location line="+19"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>Resign %1?</source>
         <translation>Wollen Sie %1 aufgeben?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Resign</source>
         <translation>Aufgeben</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Your opponent resigned %1?</source>
         <translation>Ihr Gegner hat %1 aufgegeben?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Opponent Resigned</source>
         <translation>Gegner hat aufgegeben</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>You and your opponent agreed a draw in %1?</source>
         <translation>Haben Sie und Ihr Gegner für %1 Remis vereinbart?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Draw Agreed</source>
         <translation>Remis vereinbart</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location filename="../game/DeskWords.cpp" line="+7"/>
         <source>Claim a draw by threefold repetition in %1?</source>
         <translation>Für %1 Remis durch dreifache Wiederholung reklamieren?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Für %1 Remis wegen 50 Zügen ohne Schlagen oder Bauernzug reklamieren?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Claim Draw</source>
         <translation>Remis reklamieren</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>Delete %1?
 
 Its moves and notes are removed; your other games stay as they are.</source>
@@ -1023,6 +1137,7 @@ Die Züge und Notizen dieser Partie werden entfernt; Ihre anderen Partien bleibe
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Delete Game</source>
         <translation>Partie löschen</translation>
     </message>
@@ -1054,16 +1169,19 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
         <translation>Die PGN für %1 liegt anstelle des CHESS-CODE in der Zwischenablage.</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>FEN of the start copied to the clipboard: %1</source>
         <translation>FEN der Ausgangsstellung in die Zwischenablage kopiert: %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>FEN after %1 copied to the clipboard: %2</source>
         <translation>FEN nach %1 in die Zwischenablage kopiert: %2</translation>
     </message>

@@ -179,6 +179,64 @@ Este turno continúa sin el registro.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../game/PageWords.cpp" line="+11"/>
+        <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
+        <translation>Pegue el CHESS-CODE de su adversario (Ctrl+V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Flip</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep a record of games</source>
+        <translation>Guardar un registro de las partidas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No game is recorded yet.</source>
+        <translation>Todavía no hay ninguna partida registrada.</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <location filename="../record/GameRecord.cpp" line="+68"/>
@@ -447,6 +505,7 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::GameTableModel</name>
     <message>
         <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <location filename="../game/DeskWords.cpp" line="+19"/>
         <source>today</source>
         <translation>hoy</translation>
     </message>
@@ -468,41 +527,49 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Blancas</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Black</source>
         <translation>Negras</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../game/DeskWords.cpp" line="-8"/>
         <source>Yours</source>
         <translation>Usted</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Theirs</source>
         <translation>Adversario</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Adversario</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Usted</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Moves</source>
         <translation>Jugadas</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Last move</source>
         <translation>Última jugada</translation>
     </message>
@@ -513,16 +580,19 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Turn</source>
         <translation>Turno</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Desde</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Result</source>
         <translation>Resultado</translation>
     </message>
@@ -585,6 +655,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -595,16 +666,19 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
         <translation>Ajedrez por correo para dos jugadores, un turno por ejecución. Copie el código de su adversario, haga una jugada y devuelva el nuevo código.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
         <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (véase el archivo LICENSE). Se ofrece sin ninguna garantía.</translation>
     </message>
@@ -639,6 +713,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-7"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
@@ -663,6 +738,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Ajedrez</translation>
     </message>
@@ -676,11 +752,13 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="-202"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>&amp;Send Move</source>
         <translation>&amp;Enviar jugada</translation>
     </message>
@@ -691,6 +769,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageWords.cpp" line="-2"/>
         <source>&amp;New Game</source>
         <translation>&amp;Nueva partida</translation>
     </message>
@@ -706,6 +785,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Su jugada</translation>
     </message>
@@ -810,36 +890,43 @@ En su lugar se muestra una casilla vacía.</translation>
     <name>corvalen::frmGame</name>
     <message>
         <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copiar &amp;FEN</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>&amp;Resign...</source>
         <translation>&amp;Abandonar...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent Resi&amp;gned...</source>
         <translation>&amp;El adversario abandonó...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Dr&amp;aw Agreed...</source>
         <translation>&amp;Tablas acordadas...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>R&amp;eopen Game</source>
         <translation>Reabr&amp;ir partida</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Claim Draw...</source>
         <translation>Rec&amp;lamar tablas...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>De&amp;lete Game...</source>
         <translation>Borrar &amp;partida...</translation>
     </message>
@@ -855,21 +942,25 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>&amp;Mostrar el tablero desde el bando que juega</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;Guardar PGN...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>C&amp;opy PGN</source>
         <translation>C&amp;opiar PGN</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -879,6 +970,7 @@ En su lugar se muestra una casilla vacía.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partida</translation>
     </message>
@@ -889,36 +981,43 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>Games</source>
         <translation>Partidas</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+10"/>
         <source>Mo&amp;ves</source>
         <translation>&amp;Jugadas</translation>
     </message>
     <message>
         <location line="+4"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Replay board</source>
         <translation>Tablero de repaso</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+11"/>
         <source>Opponen&amp;t</source>
         <translation>A&amp;dversario</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent&apos;s e-&amp;mail</source>
         <translation>&amp;Correo del adversario</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notas (solo usted las ve)</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="-3"/>
         <source>&amp;Your name</source>
         <translation>&amp;Su nombre</translation>
     </message>
@@ -944,76 +1043,91 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+189"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>no es una única dirección simple</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+22"/>
         <source>the game started %1</source>
         <translation>la partida empezada el %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>the game against %1 started %2</source>
         <translation>la partida contra %1 empezada el %2</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>the game started %1 (%2)</source>
         <translation>la partida empezada el %1 (%2)</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>the game against %1 started %2 (%3)</source>
         <translation>la partida contra %1 empezada el %2 (%3)</translation>
     </message>
     <message>
         <location line="+19"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>Resign %1?</source>
         <translation>¿Abandonar %1?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Resign</source>
         <translation>Abandonar</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Your opponent resigned %1?</source>
         <translation>¿Su adversario abandonó %1?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Opponent Resigned</source>
         <translation>El adversario abandonó</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>You and your opponent agreed a draw in %1?</source>
         <translation>¿Usted y su adversario acordaron tablas en %1?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Draw Agreed</source>
         <translation>Tablas acordadas</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location filename="../game/DeskWords.cpp" line="+7"/>
         <source>Claim a draw by threefold repetition in %1?</source>
         <translation>¿Reclamar tablas por triple repetición en %1?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>¿Reclamar tablas por 50 jugadas sin captura ni movimiento de peón en %1?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Claim Draw</source>
         <translation>Reclamar tablas</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>Delete %1?
 
 Its moves and notes are removed; your other games stay as they are.</source>
@@ -1023,6 +1137,7 @@ Se eliminan las jugadas y notas de esa partida; sus demás partidas no cambian.<
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Delete Game</source>
         <translation>Borrar partida</translation>
     </message>
@@ -1054,16 +1169,19 @@ Esto no se puede deshacer.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
         <translation>El PGN de %1 está en el portapapeles en lugar del CHESS-CODE.</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>FEN of the start copied to the clipboard: %1</source>
         <translation>FEN de la posición inicial copiada al portapapeles: %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>FEN after %1 copied to the clipboard: %2</source>
         <translation>FEN tras %1 copiada al portapapeles: %2</translation>
     </message>

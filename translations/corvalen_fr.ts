@@ -179,6 +179,64 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../game/PageWords.cpp" line="+11"/>
+        <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
+        <translation>Collez le CHESS-CODE de votre adversaire (Ctrl+V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board</source>
+        <translation>Échiquier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep a record of games</source>
+        <translation>Garder une trace des parties</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No game is recorded yet.</source>
+        <translation>Aucune partie n&apos;est encore enregistrée.</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <location filename="../record/GameRecord.cpp" line="+68"/>
@@ -447,6 +505,7 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::GameTableModel</name>
     <message>
         <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <location filename="../game/DeskWords.cpp" line="+19"/>
         <source>today</source>
         <translation>aujourd&apos;hui</translation>
     </message>
@@ -468,41 +527,49 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Blancs</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Black</source>
         <translation>Noirs</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../game/DeskWords.cpp" line="-8"/>
         <source>Yours</source>
         <translation>Vous</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Theirs</source>
         <translation>Adversaire</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Adversaire</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Vous</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Moves</source>
         <translation>Coups</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Last move</source>
         <translation>Dernier coup</translation>
     </message>
@@ -513,16 +580,19 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Turn</source>
         <translation>Trait</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Depuis</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Result</source>
         <translation>Résultat</translation>
     </message>
@@ -585,6 +655,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -595,16 +666,19 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
         <translation>Échecs par e-mail à deux joueurs, un tour par lancement. Copiez le code de votre adversaire, jouez un coup et renvoyez le nouveau code.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
         <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure (voir le fichier LICENSE). Il est fourni sans aucune garantie.</translation>
     </message>
@@ -639,6 +713,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-7"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
@@ -663,6 +738,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Échecs</translation>
     </message>
@@ -676,11 +752,13 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="-202"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>&amp;Send Move</source>
         <translation>&amp;Envoyer le coup</translation>
     </message>
@@ -691,6 +769,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageWords.cpp" line="-2"/>
         <source>&amp;New Game</source>
         <translation>&amp;Nouvelle partie</translation>
     </message>
@@ -706,6 +785,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Votre coup</translation>
     </message>
@@ -810,36 +890,43 @@ Une case vide est affichée à sa place.</translation>
     <name>corvalen::frmGame</name>
     <message>
         <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copier la &amp;FEN</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>&amp;Resign...</source>
         <translation>A&amp;bandonner...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent Resi&amp;gned...</source>
         <translation>L&apos;adversaire a aban&amp;donné...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Dr&amp;aw Agreed...</source>
         <translation>Nu&amp;lle convenue...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>R&amp;eopen Game</source>
         <translation>Ro&amp;uvrir la partie</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Claim Draw...</source>
         <translation>Récla&amp;mer la nulle...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>De&amp;lete Game...</source>
         <translation>&amp;Supprimer la partie...</translation>
     </message>
@@ -855,21 +942,25 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Afficher l&apos;échiquier du côté qui a le tra&amp;it</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>Enregistrer le &amp;PGN...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>C&amp;opy PGN</source>
         <translation>C&amp;opier le PGN</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -879,6 +970,7 @@ Une case vide est affichée à sa place.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
@@ -889,36 +981,43 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>Games</source>
         <translation>Parties</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+10"/>
         <source>Mo&amp;ves</source>
         <translation>&amp;Coups</translation>
     </message>
     <message>
         <location line="+4"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Replay board</source>
         <translation>Échiquier de relecture</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+11"/>
         <source>Opponen&amp;t</source>
         <translation>&amp;Adversaire</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent&apos;s e-&amp;mail</source>
         <translation>&amp;E-mail de l&apos;adversaire</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Notes (vous seul les voyez)</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="-3"/>
         <source>&amp;Your name</source>
         <translation>&amp;Votre nom</translation>
     </message>
@@ -944,76 +1043,91 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+189"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>une seule adresse simple attendue</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+22"/>
         <source>the game started %1</source>
         <translation>la partie commencée le %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>the game against %1 started %2</source>
         <translation>la partie contre %1 commencée le %2</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>the game started %1 (%2)</source>
         <translation>la partie commencée le %1 (%2)</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>the game against %1 started %2 (%3)</source>
         <translation>la partie contre %1 commencée le %2 (%3)</translation>
     </message>
     <message>
         <location line="+19"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>Resign %1?</source>
         <translation>Abandonner %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Resign</source>
         <translation>Abandonner</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Your opponent resigned %1?</source>
         <translation>Votre adversaire a abandonné %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Opponent Resigned</source>
         <translation>L&apos;adversaire a abandonné</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>You and your opponent agreed a draw in %1?</source>
         <translation>Vous et votre adversaire avez convenu de la nulle dans %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Draw Agreed</source>
         <translation>Nulle convenue</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location filename="../game/DeskWords.cpp" line="+7"/>
         <source>Claim a draw by threefold repetition in %1?</source>
         <translation>Réclamer la nulle par triple répétition dans %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Réclamer la nulle pour 50 coups sans prise ni coup de pion dans %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Claim Draw</source>
         <translation>Réclamer la nulle</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>Delete %1?
 
 Its moves and notes are removed; your other games stay as they are.</source>
@@ -1023,6 +1137,7 @@ Ses coups et ses notes sont effacés&#xa0;; vos autres parties restent inchangé
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Delete Game</source>
         <translation>Supprimer la partie</translation>
     </message>
@@ -1054,16 +1169,19 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
         <translation>Le PGN de %1 est dans le presse-papiers à la place du CHESS-CODE.</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>FEN of the start copied to the clipboard: %1</source>
         <translation>FEN de la position de départ copiée dans le presse-papiers&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>FEN after %1 copied to the clipboard: %2</source>
         <translation>FEN après %1 copiée dans le presse-papiers&#xa0;: %2</translation>
     </message>

@@ -179,6 +179,64 @@ Questo turno prosegue senza il registro.</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <location filename="../game/PageWords.cpp" line="+11"/>
+        <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
+        <translation>Incolla il CHESS-CODE dell&apos;avversario (Ctrl+V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Flip</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board</source>
+        <translation>Scacchiera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep a record of games</source>
+        <translation>Tieni un registro delle partite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Share</source>
+        <translation>Condividi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No game is recorded yet.</source>
+        <translation>Nessuna partita è ancora registrata.</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <location filename="../record/GameRecord.cpp" line="+68"/>
@@ -447,6 +505,7 @@ Questo turno prosegue senza il registro.</translation>
     <name>corvalen::GameTableModel</name>
     <message>
         <location filename="../ui/GameTableModel.cpp" line="+40"/>
+        <location filename="../game/DeskWords.cpp" line="+19"/>
         <source>today</source>
         <translation>oggi</translation>
     </message>
@@ -468,41 +527,49 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location filename="../game/DeskWords.cpp" line="+32"/>
         <source>White</source>
         <translation>Bianco</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Black</source>
         <translation>Nero</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../game/DeskWords.cpp" line="-8"/>
         <source>Yours</source>
         <translation>Tu</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Theirs</source>
         <translation>Avversario</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Avversario</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Tu</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Moves</source>
         <translation>Mosse</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Last move</source>
         <translation>Ultima mossa</translation>
     </message>
@@ -513,16 +580,19 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Turn</source>
         <translation>Turno</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Da</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Result</source>
         <translation>Risultato</translation>
     </message>
@@ -585,6 +655,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -595,16 +666,19 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Chess by e-mail for two players, one turn per run. Copy your opponent&apos;s code, make one move and mail back the new code.</source>
         <translation>Scacchi via e-mail per due giocatori, un turno per avvio. Copia il codice dell&apos;avversario, fai una mossa e rispedisci il nuovo codice.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Free software under the GNU General Public License, version 3 or later (see the file LICENSE). It comes with no warranty.</source>
         <translation>Software libero sotto la GNU General Public License, versione 3 o successiva (vedi il file LICENSE). È fornito senza alcuna garanzia.</translation>
     </message>
@@ -639,6 +713,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-7"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
     </message>
@@ -663,6 +738,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     <message>
         <location filename="../ui/frmChess.cpp" line="+49"/>
         <location filename="../ui/main.cpp" line="+15"/>
+        <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
         <translation>Scacchi</translation>
     </message>
@@ -676,11 +752,13 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     </message>
     <message>
         <location line="-202"/>
+        <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/PageWords.cpp" line="+1"/>
         <source>&amp;Send Move</source>
         <translation>&amp;Invia mossa</translation>
     </message>
@@ -691,6 +769,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/PageWords.cpp" line="-2"/>
         <source>&amp;New Game</source>
         <translation>&amp;Nuova partita</translation>
     </message>
@@ -706,6 +785,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     </message>
     <message>
         <location line="+66"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Scrivi mossa</translation>
     </message>
@@ -810,36 +890,43 @@ Al suo posto viene mostrata una casa vuota.</translation>
     <name>corvalen::frmGame</name>
     <message>
         <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copia &amp;FEN</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>&amp;Resign...</source>
         <translation>&amp;Abbandona...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent Resi&amp;gned...</source>
         <translation>L&apos;avversario ha a&amp;bbandonato...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Dr&amp;aw Agreed...</source>
         <translation>&amp;Patta concordata...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>R&amp;eopen Game</source>
         <translation>&amp;Riapri partita</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Claim Draw...</source>
         <translation>Re&amp;clama la patta...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>De&amp;lete Game...</source>
         <translation>&amp;Elimina partita...</translation>
     </message>
@@ -855,21 +942,25 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>Show the board from the &amp;side to move</source>
         <translation>Mostra la scacc&amp;hiera dal lato di chi deve muovere</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../game/DeskWords.cpp" line="-12"/>
         <source>Save &amp;PGN...</source>
         <translation>&amp;Salva PGN...</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>C&amp;opy PGN</source>
         <translation>C&amp;opia PGN</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+15"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
@@ -879,6 +970,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
+        <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partita</translation>
     </message>
@@ -889,36 +981,43 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="-1"/>
         <source>Games</source>
         <translation>Partite</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../game/DeskWords.cpp" line="+10"/>
         <source>Mo&amp;ves</source>
         <translation>&amp;Mosse</translation>
     </message>
     <message>
         <location line="+4"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Replay board</source>
         <translation>Scacchiera di revisione</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+11"/>
         <source>Opponen&amp;t</source>
         <translation>A&amp;vversario</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Opponent&apos;s e-&amp;mail</source>
         <translation>E-mai&amp;l dell&apos;avversario</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>&amp;Notes (only you see them)</source>
         <translation>&amp;Note (le vedi solo tu)</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../game/DeskWords.cpp" line="-3"/>
         <source>&amp;Your name</source>
         <translation>&amp;Il tuo nome</translation>
     </message>
@@ -944,76 +1043,91 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+189"/>
+        <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>non è un unico indirizzo semplice</translation>
     </message>
     <message>
         <location line="+31"/>
+        <location filename="../game/DeskWords.cpp" line="+22"/>
         <source>the game started %1</source>
         <translation>la partita iniziata il %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>the game against %1 started %2</source>
         <translation>la partita contro %1 iniziata il %2</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>the game started %1 (%2)</source>
         <translation>la partita iniziata il %1 (%2)</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>the game against %1 started %2 (%3)</source>
         <translation>la partita contro %1 iniziata il %2 (%3)</translation>
     </message>
     <message>
         <location line="+19"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>Resign %1?</source>
         <translation>Abbandonare %1?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Resign</source>
         <translation>Abbandona</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Your opponent resigned %1?</source>
         <translation>L&apos;avversario ha abbandonato %1?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Opponent Resigned</source>
         <translation>L&apos;avversario ha abbandonato</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>You and your opponent agreed a draw in %1?</source>
         <translation>Tu e l&apos;avversario avete concordato la patta per %1?</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Draw Agreed</source>
         <translation>Patta concordata</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location filename="../game/DeskWords.cpp" line="+7"/>
         <source>Claim a draw by threefold repetition in %1?</source>
         <translation>Per %1, reclamare la patta per triplice ripetizione?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>Claim a draw by 50 moves without a capture or pawn move in %1?</source>
         <translation>Per %1, reclamare la patta per 50 mosse senza catture né mosse di pedone?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../game/DeskWords.cpp" line="+3"/>
         <source>Claim Draw</source>
         <translation>Reclama la patta</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>Delete %1?
 
 Its moves and notes are removed; your other games stay as they are.</source>
@@ -1023,6 +1137,7 @@ Le sue mosse e note vengono rimosse; le tue altre partite restano come sono.</tr
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Delete Game</source>
         <translation>Elimina partita</translation>
     </message>
@@ -1054,16 +1169,19 @@ L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location filename="../game/DeskWords.cpp" line="+5"/>
         <source>The PGN of %1 is on the clipboard in place of the CHESS-CODE.</source>
         <translation>Il PGN per %1 è negli Appunti al posto del CHESS-CODE.</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../game/DeskWords.cpp" line="+8"/>
         <source>FEN of the start copied to the clipboard: %1</source>
         <translation>FEN della posizione iniziale copiata negli Appunti: %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../game/DeskWords.cpp" line="+2"/>
         <source>FEN after %1 copied to the clipboard: %2</source>
         <translation>FEN dopo %1 copiata negli Appunti: %2</translation>
     </message>

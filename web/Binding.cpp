@@ -6,13 +6,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "code/CodeText.h"
+#include "game/DeskWords.h"
 #include "game/Game.h"
 #include "game/PageView.h"
+#include "game/PageWords.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
+#include "rules/Text.h"
 
 using emscripten::val;
 
@@ -26,6 +31,45 @@ namespace {
         for (const T &item : items)
             array.call<void>("push", item);
         return array;
+    }
+
+    val Cells(const BoardState &board, const std::vector<int16_t> &marks)
+    {
+        val cells = val::array();
+        for (int16_t square = 0; square < 64; ++square) {
+            const bool marked = std::find(marks.begin(), marks.end(), square) != marks.end();
+            val cell = val::object();
+            cell.set("picture", CellPicture(board, square));
+            cell.set("name", CellName(board, square, marked));
+            cell.set("marked", marked);
+            cells.call<void>("push", cell);
+        }
+        return cells;
+    }
+
+    val Question(const DeskQuestion &question)
+    {
+        val answer = val::object();
+        answer.set("question", question.question);
+        answer.set("confirm", question.confirm);
+        return answer;
+    }
+
+    // The result the desk names "resign", "opponentResigned" or "drawAgreed".
+    PlayerEnding EndingNamed(const std::string &what)
+    {
+        return what == "resign"     ? PlayerEnding::Resign
+            : what == "opponentResigned" ? PlayerEnding::OpponentResigned
+                                         : PlayerEnding::DrawAgreed;
+    }
+
+    // The loaded language's texts by context and source ("context\x04source"); empty: English.
+    std::unordered_map<std::string, std::string> gCatalogue;
+
+    std::string LookUp(const char *context, const char *source)
+    {
+        const auto found = gCatalogue.find(std::string(context) + '\x04' + source);
+        return found == gCatalogue.end() ? std::string() : found->second;
     }
 
     const char *NoticeKind(Notice::Kind kind)
@@ -82,18 +126,8 @@ public:
     {
         const Turn &turn = mGame.CurrentTurn();
         const BoardState &board = mGame.Board();
-        const std::vector<int16_t> marks = mGame.Marks();
-        val cells = val::array();
-        for (int16_t square = 0; square < 64; ++square) {
-            const bool marked = std::find(marks.begin(), marks.end(), square) != marks.end();
-            val cell = val::object();
-            cell.set("picture", CellPicture(board, square));
-            cell.set("name", CellName(board, square, marked));
-            cell.set("marked", marked);
-            cells.call<void>("push", cell);
-        }
         val view = val::object();
-        view.set("cells", cells);
+        view.set("cells", Cells(board, mGame.Marks()));
         view.set("loadedToMove", turn.Loaded().giToMove);
         view.set("turnLabel", TurnLabel(turn.Loaded().giToMove));
         const bool moved = turn.PlayedMove().has_value();
@@ -170,8 +204,104 @@ public:
         return list;
     }
 
+    // The desk: the games, most recently played first ({id, opponent, you, moves, lastMove,
+    // turn, daysSince, result}), the one this turn belongs to (-1: none) and the player's name.
+    val Desk()
+    {
+        val rows = val::array();
+        for (const GameListRow &row : mGame.GameList()) {
+            val item = val::object();
+            item.set("id", static_cast<double>(row.id));
+            item.set("opponent", row.opponent.empty() ? std::string("?") : row.opponent);
+            item.set("you", SideText(row.localSide));
+            item.set("moves", row.fullMoves);
+            item.set("lastMove", row.lastMove);
+            item.set("turn", TurnText(row.turn));
+            item.set("daysSince", row.daysSince);
+            item.set("result", row.result);
+            rows.call<void>("push", item);
+        }
+        val desk = val::object();
+        desk.set("rows", rows);
+        const std::optional<int64_t> current = mGame.CurrentGameId();
+        desk.set("current", current ? static_cast<double>(*current) : -1.0);
+        desk.set("playerName", mGame.PlayerName());
+        return desk;
+    }
+
+    // One game for the desk, kept for Replay and the questions; null when there is none.
+    val ViewGame(double id)
+    {
+        mView = mGame.ViewGame(static_cast<int64_t>(id));
+        if (!mView)
+            return val::null();
+        val view = val::object();
+        view.set("id", static_cast<double>(mView->id));
+        view.set("plies", Array(mView->plies));
+        view.set("opponent", mView->opponent);
+        view.set("email", mView->opponentEmail);
+        view.set("notes", mView->notes);
+        view.set("open", mView->result == "*");
+        view.set("ended", mView->ending != GameEnding::None);
+        view.set("claim",
+            mView->result == "*" && mView->id == mGame.CurrentGameId()
+                && mGame.ClaimableDraw() != DrawClaim::None);
+        view.set("pgn", mView->pgn);
+        view.set("black", mView->localSide == Black);
+        return view;
+    }
+
+    // The viewed game's position after `ply` (0: its start).
+    val Replay(int ply) const
+    {
+        val replay = val::object();
+        if (!mView || ply < 0 || ply > mView->line.Plies())
+            return replay;
+        replay.set("cells", Cells(mView->line.At(ply).board, {}));
+        replay.set("fen", mView->line.Fen(ply));
+        replay.set("copied",
+            FenCopiedMessage(ply ? mView->plies[static_cast<size_t>(ply - 1)] : std::string(),
+                mView->line.Fen(ply)));
+        return replay;
+    }
+
+    // The question before `what` ("resign", "opponentResigned", "drawAgreed", "claim",
+    // "delete") in the viewed game.
+    val Ask(const std::string &what) const
+    {
+        const std::string name = mView ? GameName(*mView) : std::string();
+        if (what == "claim")
+            return Question(ClaimQuestion(mGame.ClaimableDraw(), name));
+        if (what == "delete")
+            return Question(DeleteQuestion(name));
+        return Question(EndingQuestion(EndingNamed(what), name));
+    }
+
+    // Does what the player confirmed in the viewed game; whether it was done.
+    bool Answer(const std::string &what)
+    {
+        if (!mView)
+            return false;
+        if (what == "claim")
+            return mGame.ClaimDraw();
+        if (what == "delete")
+            return mGame.DeleteGame(mView->id);
+        if (what == "reopen")
+            return mGame.ReopenGame(mView->id);
+        return mGame.EndGame(mView->id, EndingNamed(what));
+    }
+
+    std::string PgnCopied() const { return mView ? PgnCopiedMessage(GameName(*mView)) : ""; }
+    bool SetPlayerName(const std::string &name) { return mGame.SetPlayerName(name); }
+    bool SetOpponent(const std::string &name, const std::string &email)
+    {
+        return mView && mGame.SetOpponent(mView->id, name, email);
+    }
+    bool SetNotes(const std::string &notes) { return mView && mGame.SetNotes(mView->id, notes); }
+
 private:
     Game mGame;
+    std::optional<GameView> mView;
 };
 
 // The captions and choices the page shows, in the window's words; the promotion choices for
@@ -199,6 +329,36 @@ val Words()
         sides.call<void>("push", choices);
     }
     words.set("promotion", sides);
+    return words;
+}
+
+// Puts the texts of the core in the language of `catalogue` (an object mapping
+// "context\x04source" to a translation; plural entries, arrays, are the page's); null: English.
+void SetCatalogue(const val &catalogue)
+{
+    gCatalogue.clear();
+    if (catalogue.isNull() || catalogue.isUndefined()) {
+        SetTranslator(nullptr);
+        return;
+    }
+    const val entries = val::global("Object").call<val>("entries", catalogue);
+    const auto count = entries["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i) {
+        const val entry = entries[i];
+        if (entry[1].isString())
+            gCatalogue.emplace(entry[0].as<std::string>(), entry[1].as<std::string>());
+    }
+    SetTranslator(LookUp);
+}
+
+// The page's own captions, in the language set.
+val PageCaptions()
+{
+    val words = val::object();
+    for (const auto &[key, text] : PageWords())
+        words.set(key, text);
+    for (const auto &[key, text] : DeskWords())
+        words.set(key, text);
     return words;
 }
 
@@ -244,8 +404,19 @@ EMSCRIPTEN_BINDINGS(corvalen)
         .function("undo", &PageGame::Undo)
         .function("send", &PageGame::Send)
         .function("startGameFromSameAsSent", &PageGame::StartGameFromSameAsSent)
-        .function("notices", &PageGame::Notices);
+        .function("notices", &PageGame::Notices)
+        .function("desk", &PageGame::Desk)
+        .function("viewGame", &PageGame::ViewGame)
+        .function("replay", &PageGame::Replay)
+        .function("ask", &PageGame::Ask)
+        .function("answer", &PageGame::Answer)
+        .function("pgnCopied", &PageGame::PgnCopied)
+        .function("setPlayerName", &PageGame::SetPlayerName)
+        .function("setOpponent", &PageGame::SetOpponent)
+        .function("setNotes", &PageGame::SetNotes);
     emscripten::function("words", &Words);
+    emscripten::function("setCatalogue", &SetCatalogue);
+    emscripten::function("pageWords", &PageCaptions);
     emscripten::function("importRecord", &ImportRecord);
     emscripten::function("storageFailed", &StorageFailedMessage);
 }

@@ -7,7 +7,7 @@ import { fileURLToPath } from 'node:url';
 
 const types = {
     '.html': 'text/html; charset=utf-8', '.mjs': 'text/javascript', '.js': 'text/javascript',
-    '.css': 'text/css', '.wasm': 'application/wasm', '.png': 'image/png',
+    '.css': 'text/css', '.json': 'application/json', '.wasm': 'application/wasm', '.png': 'image/png',
     '.webmanifest': 'application/manifest+json', '': 'text/plain; charset=utf-8',
 };
 

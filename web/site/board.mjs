@@ -1,6 +1,8 @@
 // The board: 64 buttons named as the desktop names its cells, drawn from the player's side.
 // A piece moves by dragging (mouse, pen or finger) or by tapping it and then a square; the
 // square pairs go to onMove, which asks the game. Nothing here knows a rule.
+// By keyboard the board is one stop in the Tab order: the arrow keys move between the cells as
+// they are drawn, and Enter or Space taps the cell that has the focus.
 
 const picture = (name) => ({ src: `images/${name}.png`, srcset: `images/${name}@2x.png 2x` });
 
@@ -25,6 +27,8 @@ export class Board {
             this.cells.push(cell);
         }
         element.addEventListener('pointerdown', (event) => this.press(event));
+        element.addEventListener('keydown', (event) => this.step(event));
+        element.addEventListener('focusin', (event) => this.rove(event.target));
         // A finger held on a piece before it moves drags it; no menu comes up.
         element.addEventListener('contextmenu', (event) => event.preventDefault());
         this.place();
@@ -34,6 +38,25 @@ export class Board {
     place() {
         const order = this.flipped ? [...this.cells].reverse() : this.cells;
         this.element.replaceChildren(...order);
+        this.rove(this.cells.find((cell) => cell.tabIndex === 0) ?? order[0]);
+    }
+
+    // The one cell Tab reaches: the last one that had the focus.
+    rove(focused) {
+        if (this.cells.includes(focused))
+            this.cells.forEach((cell) => { cell.tabIndex = cell === focused ? 0 : -1; });
+    }
+
+    step(event) {
+        const steps = { ArrowLeft: [0, -1], ArrowRight: [0, 1], ArrowUp: [-1, 0], ArrowDown: [1, 0] };
+        const order = [...this.element.children];
+        const at = order.indexOf(document.activeElement);
+        if (!steps[event.key] || at < 0)
+            return;
+        event.preventDefault();
+        const row = Math.floor(at / 8) + steps[event.key][0], column = at % 8 + steps[event.key][1];
+        if (row >= 0 && row < 8 && column >= 0 && column < 8)
+            order[row * 8 + column].focus();
     }
 
     setFlipped(flipped) {
@@ -64,6 +87,11 @@ export class Board {
         const targets = square === null ? [] : this.targets(square);
         this.cells.forEach((cell, index) => {
             cell.classList.toggle('selected', index === square);
+            // A screen reader hears the piece picked up as a pressed button.
+            if (index === square)
+                cell.setAttribute('aria-pressed', 'true');
+            else
+                cell.removeAttribute('aria-pressed');
             cell.classList.toggle('target', targets.includes(index));
         });
         return targets;

@@ -3,6 +3,8 @@
 // browser's IndexedDB (through Emscripten's IDBFS) and reaches it before a code is handed out.
 import CorvalenModule from './corvalen.mjs';
 import { Board } from './board.mjs';
+import * as language from './language.mjs';
+import { openDesk, showDeskWords } from './desk.mjs';
 
 const $ = (id) => document.getElementById(id);
 const RecordFolder = '/record';
@@ -12,6 +14,7 @@ const module = await CorvalenModule();
 const { FS } = module;
 let game = null;
 let words = null;
+let captions = null;
 let storageFailed = false;
 let flippedByKey = false;
 
@@ -51,7 +54,7 @@ async function startStorage() {
 
 // A message box: the text, then buttons ({ label, value, href }); resolves with the value of
 // the one pressed.
-function tell(text, buttons = [{ label: 'OK', value: 'ok' }], code = null) {
+function tell(text, buttons = [{ label: captions.ok, value: 'ok' }], code = null) {
     const box = $('message');
     $('message-text').textContent = text;
     $('message-code').hidden = code === null;
@@ -61,7 +64,7 @@ function tell(text, buttons = [{ label: 'OK', value: 'ok' }], code = null) {
         const row = $('message-buttons');
         row.replaceChildren(...buttons.map((b) => {
             const control = document.createElement(b.href ? 'a' : 'button');
-            control.textContent = b.label;
+            language.caption(control, b.label);
             if (b.href)
                 control.href = b.href;
             else
@@ -74,14 +77,14 @@ function tell(text, buttons = [{ label: 'OK', value: 'ok' }], code = null) {
         if (code !== null)
             $('message-code').select();
         else
-            row.firstChild.focus();
+            (row.children[buttons.findIndex((b) => b.default)] ?? row.firstChild).focus();
     });
 }
 
 async function showNotices() {
     for (let notices = game.notices(); notices.length; notices = game.notices()) {
         for (const notice of notices) {
-            const buttons = [{ label: 'OK', value: 'ok' }];
+            const buttons = [{ label: captions.ok, value: 'ok' }];
             if (notice.kind === 'same-as-sent')
                 buttons.push({ label: words.startNewGame, value: 'start' });
             if (await tell(notice.text, buttons) === 'start')
@@ -96,9 +99,46 @@ const board = new Board($('board'), {
     onMove: (from, to) => move(from, to, -1),
 });
 
+// Every caption of the page in the language in use, from the core's words.
+function showWords() {
+    captions = module.pageWords();
+    words = module.words();
+    const controls = { paste: 'paste', 'new-game': 'newGame', undo: 'undo', send: 'send', flip: 'flip', games: 'games',
+        export: 'export', import: 'import', about: 'about', 'chooser-ok': 'ok', 'about-ok': 'ok' };
+    for (const [id, key] of Object.entries(controls))
+        language.caption($(id), captions[key]);
+    $('flip').setAttribute('aria-keyshortcuts', 'F');
+    $('games').setAttribute('aria-keyshortcuts', 'G');
+    showDeskWords(captions);
+    document.title = `${captions.title} - Corvalen`;
+    $('prompt').textContent = captions.prompt;
+    $('paste-box').setAttribute('aria-label', captions.prompt);
+    $('move').placeholder = captions.typeMove;
+    $('move').setAttribute('aria-label', captions.typeMove);
+    $('board').setAttribute('aria-label', captions.board);
+    $('record-caption').textContent = captions.record;
+    $('language').setAttribute('aria-label', captions.language);
+    $('about-text').textContent = captions.aboutText;
+    $('about-version').textContent = captions.version.replace('%1', $('about-version').dataset.version);
+    // The licence's file name stays a link to it.
+    const [before, after = ''] = captions.licence.split('LICENSE');
+    const link = Object.assign(document.createElement('a'), { href: 'LICENSE', textContent: 'LICENSE' });
+    $('about-licence').replaceChildren(before, ...(captions.licence.includes('LICENSE') ? [link, after] : []));
+    if (game && !$('turn').hidden)
+        show();
+}
+
+async function chooseLanguage(code) {
+    await language.use(module, code, true);
+    showWords();
+}
+
 function show() {
     const view = game.view();
-    board.setFlipped((view.loadedToMove === 1) !== flippedByKey);
+    // From the player's side (the side to move in the code loaded), or from the side to move
+    // now when the player chose so; Flip turns either round.
+    const black = localStorage.getItem('corvalen.sideToMove') === 'on' ? view.fen.split(' ')[1] === 'b' : view.loadedToMove === 1;
+    board.setFlipped(black !== flippedByKey);
     board.draw(view, view.moved);
     $('board').dataset.fen = view.fen;
     $('title').textContent = view.turnLabel;
@@ -217,9 +257,9 @@ async function send() {
     } catch {
         copied = false;
     }
-    const buttons = [{ label: 'OK', value: 'ok' }, { label: words.newMail, value: 'mail', href: sent.mail }];
+    const buttons = [{ label: captions.ok, value: 'ok' }, { label: words.newMail, value: 'mail', href: sent.mail }];
     if (navigator.share)
-        buttons.push({ label: 'Share', value: 'share' });
+        buttons.push({ label: captions.share, value: 'share' });
     const pressed = await tell(sent.message, buttons, copied ? null : sent.code);
     if (pressed === 'share')
         navigator.share({ title: sent.subject, text: sent.code }).catch(() => {});
@@ -227,7 +267,7 @@ async function send() {
 
 function download() {
     if (!FS.analyzePath(RecordFile).exists)
-        return tell('No game is recorded yet.');
+        return tell(captions.noRecord);
     const data = FS.readFile(RecordFile);
     const link = Object.assign(document.createElement('a'), {
         href: URL.createObjectURL(new Blob([data], { type: 'application/vnd.sqlite3' })),
@@ -254,7 +294,11 @@ async function upload(file) {
 
 function wire() {
     document.addEventListener('paste', (event) => {
-        if (event.target === $('move') || $('message').open || $('chooser').open)
+        // A paste into a text field (the move box, the desk's) is that field's; the event's
+        // target is where the selection is, which may be a field the player left.
+        const field = document.activeElement;
+        if ((field instanceof HTMLInputElement || field instanceof HTMLTextAreaElement) && field !== $('paste-box')
+            || document.querySelector('dialog[open]'))
             return;
         event.preventDefault();
         load(event.clipboardData.getData('text'));
@@ -273,7 +317,7 @@ function wire() {
     });
     $('undo').addEventListener('click', async () => {
         const question = game.undoQuestion();
-        if (question && await tell(question, [{ label: 'OK', value: 'ok' }, { label: 'Cancel', value: 'cancel' }]) !== 'ok')
+        if (question && await tell(question, [{ label: captions.ok, value: 'ok' }, { label: captions.cancel, value: 'cancel' }]) !== 'ok')
             return;
         game.undo();
         show();
@@ -290,11 +334,29 @@ function wire() {
     });
     const flip = () => { flippedByKey = !flippedByKey; show(); };
     $('flip').addEventListener('click', flip);
+    // The desk's changes reach storage at once, and the turn shows what they changed.
+    const desk = () => openDesk({ game, captions, tell, changed: async () => {
+        await sync(false);
+        if (!$('turn').hidden)
+            await showNotices();
+    }, sideToMove: (on) => {
+        if (on !== undefined) {
+            localStorage.setItem('corvalen.sideToMove', on ? 'on' : 'off');
+            if (!$('turn').hidden)
+                show();
+        }
+        return localStorage.getItem('corvalen.sideToMove') === 'on';
+    } });
+    $('games').addEventListener('click', desk);
+    document.addEventListener('keydown', language.pressKey);
     document.addEventListener('keydown', (event) => {
-        if ((event.key === 'f' || event.key === 'F') && !event.ctrlKey && !event.altKey && !event.metaKey
-            && !(event.target instanceof HTMLInputElement || event.target instanceof HTMLTextAreaElement)
-            && !$('turn').hidden && !document.querySelector('dialog[open]'))
+        if (event.ctrlKey || event.altKey || event.metaKey || document.querySelector('dialog[open]')
+            || event.target instanceof HTMLInputElement || event.target instanceof HTMLTextAreaElement)
+            return;
+        if ((event.key === 'f' || event.key === 'F') && !$('turn').hidden)
             flip();
+        else if (event.key === 'g' || event.key === 'G')
+            desk();
     });
     $('record').addEventListener('change', async () => {
         localStorage.setItem('corvalen.record', $('record').checked ? 'on' : 'off');
@@ -311,11 +373,15 @@ function wire() {
             upload(file);
     });
     $('about').addEventListener('click', () => $('about-box').showModal());
+    $('language').replaceChildren(...['en', ...language.languages].map((code) =>
+        Object.assign(document.createElement('option'), { value: code, lang: code, textContent: language.nameOf(code) })));
+    $('language').value = language.language();
+    $('language').addEventListener('change', () => chooseLanguage($('language').value));
 }
 
-await startStorage();
+await Promise.all([startStorage(), language.use(module, language.preferred())]);
 game = new module.PageGame(RecordFile);
-words = module.words();
+showWords();
 $('record').checked = localStorage.getItem('corvalen.record') !== 'off' && !storageFailed;
 game.switchRecord($('record').checked);
 wire();
