@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+64"/>
+        <location filename="../game/Game.cpp" line="+76"/>
         <source>White resigned</source>
         <translation>Weiß hat aufgegeben</translation>
     </message>
@@ -88,7 +88,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Sie haben aus dieser Stellung bereits %1 gesendet. Stattdessen %2 senden? Falls Ihr Gegner diese E-Mail hat, passt diese Partie nicht mehr dazu.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schachmatt: Sie gewinnen. Zug senden meldet es dem Gegner.</translation>
     </message>
@@ -550,13 +550,13 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Gegner</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Gegner</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Sie</translation>
@@ -574,7 +574,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Letzter Zug</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Started</source>
         <translation>Begonnen</translation>
     </message>
@@ -585,7 +585,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Am Zug</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Zuletzt</translation>
@@ -744,14 +744,14 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+47"/>
-        <location line="+41"/>
+        <location line="+44"/>
         <location line="+162"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schach</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-205"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Zug zurück</translation>
@@ -784,7 +784,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+69"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Zugeingabe</translation>
@@ -966,7 +966,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+413"/>
+        <location line="+415"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -975,7 +975,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-512"/>
         <source>Moves of the game</source>
         <translation>Züge der Partie</translation>
     </message>
@@ -1042,7 +1042,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <translation>Zu dieser Stellung gehört keine aufgezeichnete Partie.</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>keine einzelne, einfache Adresse</translation>

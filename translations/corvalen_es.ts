@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+64"/>
+        <location filename="../game/Game.cpp" line="+76"/>
         <source>White resigned</source>
         <translation>las blancas abandonaron</translation>
     </message>
@@ -88,7 +88,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Ya ha enviado %1 desde esta posición. ¿Enviar %2 en su lugar? Si su adversario tiene ese correo, esta partida dejará de coincidir con él.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Jaque mate: usted gana. Enviar jugada se lo comunica al adversario.</translation>
     </message>
@@ -550,13 +550,13 @@ Este turno continúa sin el registro.</translation>
         <translation>Adversario</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Adversario</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Usted</translation>
@@ -574,7 +574,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Última jugada</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Started</source>
         <translation>Empezada</translation>
     </message>
@@ -585,7 +585,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Turno</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Desde</translation>
@@ -744,14 +744,14 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+47"/>
-        <location line="+41"/>
+        <location line="+44"/>
         <location line="+162"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Jaque</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-205"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
@@ -784,7 +784,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+69"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Su jugada</translation>
@@ -966,7 +966,7 @@ En su lugar se muestra una casilla vacía.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+413"/>
+        <location line="+415"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -975,7 +975,7 @@ En su lugar se muestra una casilla vacía.</translation>
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-512"/>
         <source>Moves of the game</source>
         <translation>Jugadas de la partida</translation>
     </message>
@@ -1042,7 +1042,7 @@ En su lugar se muestra una casilla vacía.</translation>
         <translation>Ninguna partida registrada corresponde a esta posición.</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>no es una única dirección simple</translation>

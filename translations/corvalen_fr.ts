@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+64"/>
+        <location filename="../game/Game.cpp" line="+76"/>
         <source>White resigned</source>
         <translation>les Blancs ont abandonné</translation>
     </message>
@@ -88,7 +88,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Vous avez déjà envoyé %1 depuis cette position. Envoyer %2 à la place&#xa0;? Si votre adversaire a reçu cet e-mail, cette partie n&apos;y correspondra plus.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Échec et mat&#xa0;: vous gagnez. « Envoyer le coup » en informe l&apos;adversaire.</translation>
     </message>
@@ -550,13 +550,13 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Adversaire</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Adversaire</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Vous</translation>
@@ -574,7 +574,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Dernier coup</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Started</source>
         <translation>Commencée</translation>
     </message>
@@ -585,7 +585,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Trait</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Depuis</translation>
@@ -744,14 +744,14 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+47"/>
-        <location line="+41"/>
+        <location line="+44"/>
         <location line="+162"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-205"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
@@ -784,7 +784,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+69"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Votre coup</translation>
@@ -966,7 +966,7 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+413"/>
+        <location line="+415"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -975,7 +975,7 @@ Une case vide est affichée à sa place.</translation>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-512"/>
         <source>Moves of the game</source>
         <translation>Coups de la partie</translation>
     </message>
@@ -1042,7 +1042,7 @@ Une case vide est affichée à sa place.</translation>
         <translation>Aucune partie enregistrée ne correspond à cette position.</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>une seule adresse simple attendue</translation>

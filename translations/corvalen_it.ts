@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+64"/>
+        <location filename="../game/Game.cpp" line="+76"/>
         <source>White resigned</source>
         <translation>il Bianco ha abbandonato</translation>
     </message>
@@ -88,7 +88,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Hai già inviato %1 da questa posizione. Inviare invece %2? Se l&apos;avversario ha ricevuto quell&apos;e-mail, questa partita non corrisponderà più.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Scacco matto: hai vinto. Invia mossa lo comunica all&apos;avversario.</translation>
     </message>
@@ -550,13 +550,13 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Avversario</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Avversario</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Tu</translation>
@@ -574,7 +574,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Ultima mossa</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Started</source>
         <translation>Iniziata</translation>
     </message>
@@ -585,7 +585,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Turno</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Da</translation>
@@ -744,14 +744,14 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     </message>
     <message>
         <location line="+47"/>
-        <location line="+41"/>
+        <location line="+44"/>
         <location line="+162"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Scacco</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-205"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Annulla</translation>
@@ -784,7 +784,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+69"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Scrivi mossa</translation>
@@ -966,7 +966,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+413"/>
+        <location line="+415"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -975,7 +975,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-512"/>
         <source>Moves of the game</source>
         <translation>Mosse della partita</translation>
     </message>
@@ -1042,7 +1042,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>Nessuna partita registrata corrisponde a questa posizione.</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>non è un unico indirizzo semplice</translation>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+64"/>
+        <location filename="../game/Game.cpp" line="+76"/>
         <source>White resigned</source>
         <translation>wit gaf op</translation>
     </message>
@@ -88,7 +88,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>U hebt vanuit deze stelling al %1 verstuurd. In plaats daarvan %2 versturen? Als uw tegenstander die e-mail heeft, klopt deze partij er niet meer mee.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schaakmat: u wint. Verzenden laat het de tegenstander weten.</translation>
     </message>
@@ -550,13 +550,13 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Tegenstander</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Tegenstander</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>U</translation>
@@ -574,7 +574,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Laatste zet</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Started</source>
         <translation>Begonnen</translation>
     </message>
@@ -585,7 +585,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Aan zet</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Laatst</translation>
@@ -744,14 +744,14 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     </message>
     <message>
         <location line="+47"/>
-        <location line="+41"/>
+        <location line="+44"/>
         <location line="+162"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schaak</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-205"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Terugnemen</translation>
@@ -784,7 +784,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
         <translation>&amp;Afsluiten</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+69"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Typ een zet</translation>
@@ -966,7 +966,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+413"/>
+        <location line="+415"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -975,7 +975,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <translation>Partij</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-512"/>
         <source>Moves of the game</source>
         <translation>Zetten van de partij</translation>
     </message>
@@ -1042,7 +1042,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <translation>Bij deze stelling hoort geen bijgehouden partij.</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>geen enkel, eenvoudig adres</translation>

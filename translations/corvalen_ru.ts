@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+64"/>
+        <location filename="../game/Game.cpp" line="+76"/>
         <source>White resigned</source>
         <translation>белые сдались</translation>
     </message>
@@ -88,7 +88,7 @@ This turn goes on without the record.</source>
         <translation>Из этой позиции вы уже отправили %1. Отправить вместо него %2? Если соперник получил то письмо, партия больше не будет ему соответствовать.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+86"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Мат: вы выиграли. «Отправить ход» сообщит сопернику.</translation>
     </message>
@@ -552,13 +552,13 @@ This turn goes on without the record.</source>
         <translation>Соперника</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <location filename="../game/DeskWords.cpp" line="-33"/>
         <source>Opponent</source>
         <translation>Соперник</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>You</source>
         <translation>Вы</translation>
@@ -576,7 +576,7 @@ This turn goes on without the record.</source>
         <translation>Последний ход</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Started</source>
         <translation>Начата</translation>
     </message>
@@ -587,7 +587,7 @@ This turn goes on without the record.</source>
         <translation>Очередь</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../game/DeskWords.cpp" line="+1"/>
         <source>Since</source>
         <translation>Прошло</translation>
@@ -746,14 +746,14 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
     </message>
     <message>
         <location line="+47"/>
-        <location line="+41"/>
+        <location line="+44"/>
         <location line="+162"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Шах</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-205"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>О&amp;тменить</translation>
@@ -786,7 +786,7 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
         <translation>&amp;Выход</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+69"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Ввод хода</translation>
@@ -968,7 +968,7 @@ A plain square is shown in its place.</source>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+413"/>
+        <location line="+415"/>
         <location line="+77"/>
         <location line="+10"/>
         <location line="+23"/>
@@ -977,7 +977,7 @@ A plain square is shown in its place.</source>
         <translation>Партия</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-512"/>
         <source>Moves of the game</source>
         <translation>Ходы партии</translation>
     </message>
@@ -1044,7 +1044,7 @@ A plain square is shown in its place.</source>
         <translation>Этой позиции не соответствует ни одна записанная партия.</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+191"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>нужен один простой адрес</translation>
