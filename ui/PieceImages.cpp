@@ -1,6 +1,7 @@
 #include "ui/PieceImages.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 
 namespace corvalen {
@@ -88,19 +89,21 @@ QString SharpPictureFile(const QString &file)
 
 QPixmap LoadPicture(const QString &file, bool &ok, QSize size, qreal ratio)
 {
-    QPixmap picture;
-    ok = picture.load(file) && !picture.isNull();
+    // Read through QImage: QPixmap::load asks the file's modification time for its cache key,
+    // and each such time costs a time-zone conversion, a few hundred of them at start-up.
+    QImage image;
+    ok = image.load(file) && !image.isNull();
     if (ok && ratio > 1.0) {
-        QPixmap sharp;
-        if (sharp.load(SharpPictureFile(file)) && sharp.size() == picture.size() * 2) {
+        QImage sharp;
+        if (sharp.load(SharpPictureFile(file)) && sharp.size() == image.size() * 2) {
             sharp.setDevicePixelRatio(2.0);
-            return sharp;
+            return QPixmap::fromImage(std::move(sharp));
         }
     }
     if (ok)
-        return picture;
+        return QPixmap::fromImage(std::move(image));
     // A grey square with a thin frame: plainly a stand-in, never mistaken for a piece.
-    picture = QPixmap(size);
+    QPixmap picture(size);
     picture.fill(QColor(200, 200, 200));
     QPainter painter(&picture);
     painter.setPen(QColor(128, 128, 128));

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,15 +157,20 @@ frmChess::frmChess(QWidget *parent)
     picBoard->setLineWidth(1);
     picBoard->setFocusPolicy(Qt::TabFocus);
     const int inset = picBoard->frameWidth();
+    // The window's own empty squares, shown until the first picture file is read. Each is read
+    // once, through QImage: QPixmap's own reading asks the resource's time for its cache key,
+    // and each such time costs a time-zone conversion.
+    const QString emptyFiles[2] = { QStringLiteral(":/empty-light.png"),
+        QStringLiteral(":/empty-dark.png") };
+    const QPixmap empties[2] = { QPixmap::fromImage(QImage(emptyFiles[0])),
+        QPixmap::fromImage(QImage(emptyFiles[1])) };
     for (int16_t square = 0; square < 64; ++square) {
         auto *cell = new BoardCell(square, picBoard);
         cell->setGeometry(inset + ColumnOf(square) * CellSize, inset + RowOf(square) * CellSize,
             CellSize, CellSize);
         cell->setAccessibleName(CellName(BoardState(), *cell));
-        // The window's own empty squares, shown until the first picture file is read.
-        const QString empty
-            = QLatin1String(IsDarkSquare(square) ? ":/empty-dark.png" : ":/empty-light.png");
-        cell->ShowPicture(QPixmap(empty), empty);
+        const int dark = IsDarkSquare(square) ? 1 : 0;
+        cell->ShowPicture(empties[dark], emptyFiles[dark]);
         imgCell[square] = cell;
     }
 
