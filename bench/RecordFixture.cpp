@@ -23,7 +23,7 @@ namespace {
         std::shuffle(moves.begin(), moves.end(), random);
         for (const Move &move : moves) {
             BoardState after = board;
-            CarryOutMove(after, move.from, move.to);
+            CarryOutMove(after, move);
             after.giToMove = Opponent(board.giToMove);
             if (HasLegalMove(after)) {
                 board = after;
@@ -39,7 +39,7 @@ namespace {
 void Load(GameRecord &record, const BoardState &board, LoadReport &report)
 {
     std::string error;
-    BoardState loaded = board;
+    const BoardState &loaded = board;
     const GameStatus status = LoadedStatus(loaded, FindKing(loaded));
     if (auto recognised
         = record.RecogniseLoad(loaded, status, EncodePositionCode(loaded, loaded.giToMove), error))
@@ -66,7 +66,7 @@ const RecordFixture &BuiltRecord()
         BoardState waiting;
         for (int game = 0; game < Games; ++game) {
             BoardState board = DecodePositionCode(StartingCode).board;
-            const int16_t local = game % 2 == 0 ? White : Black;
+            const Colour local = game % 2 == 0 ? White : Black;
             LoadReport report = record->StartNewGame();
             for (int ply = 0; ply < PliesPerGame; ++ply) {
                 if (game == Games / 10 && ply == PliesPerGame / 2)
@@ -74,8 +74,8 @@ const RecordFixture &BuiltRecord()
                 const BoardState before = board;
                 const Move move = PlayRandomMove(board, random);
                 if (before.giToMove == local)
-                    record->RecordSend(report, before, move, Queen,
-                        EncodePositionCode(board, board.giToMove), error);
+                    record->RecordSend(
+                        report, before, move, EncodePositionCode(board, board.giToMove), error);
                 else
                     Load(*record, board, report);
             }

@@ -43,9 +43,9 @@ void AllPairsSweep(benchmark::State &state)
     BoardState board = Position(MiddleGame);
     for (auto _ : state) {
         int legal = 0;
-        for (int16_t from = 0; from < 64; ++from)
-            for (int16_t to = 0; to < 64; ++to)
-                legal += IsValidMove(board, from, to);
+        for (const Square from : AllSquares)
+            for (const Square to : AllSquares)
+                legal += IsValidMove(board, { from, to });
         benchmark::DoNotOptimize(legal);
     }
 }

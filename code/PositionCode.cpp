@@ -20,10 +20,11 @@ namespace {
     constexpr int32_t HeaderBits = SideBits + CountBits;
     constexpr int32_t RecordBits = SquareBits + ColourBits + PieceBits;
 
+    // One piece record as the code holds it: the numbers as read.
     struct Record {
-        int16_t square;
-        int16_t colour;
-        int16_t piece;
+        int square;
+        int colour;
+        int piece;
     };
 
     // Bits the records of a code with `count` pieces need: the short form, no en-passant field.
@@ -63,25 +64,25 @@ namespace {
 //
 // Records go in ascending square order. A code that ends after the records (10N + 6 bits, the
 // "short form") carries no en-passant square; the starting code is one.
-std::string EncodePositionCode(const BoardState &board, int16_t sideToMove)
+std::string EncodePositionCode(const BoardState &board, Colour sideToMove)
 {
     int32_t count = 0;
-    for (int16_t square = 0; square < 64; ++square)
-        if (board.Piece(square) > Empty)
+    for (const Square square : AllSquares)
+        if (!board.IsEmpty(square))
             ++count;
 
     clsDecoder bits;
-    bits.AddBits(sideToMove, SideBits);
+    bits.AddBits(ColourNumber(sideToMove), SideBits);
     bits.AddBits(count - 1, CountBits);
-    for (int16_t square = 0; square < 64; ++square) {
-        if (board.Piece(square) <= Empty)
+    for (const Square square : AllSquares) {
+        if (board.IsEmpty(square))
             continue;
-        bits.AddBits(square, SquareBits);
-        bits.AddBits(board.Colour(square), ColourBits);
-        bits.AddBits(board.Piece(square), PieceBits);
+        bits.AddBits(SquareNumber(square), SquareBits);
+        bits.AddBits(ColourNumber(board.ColourOn(square)), ColourBits);
+        bits.AddBits(PieceNumber(board.Piece(square)), PieceBits);
     }
     bits.AddBits(1, FlagBits);
-    bits.AddBits(board.miEnPassant + 1, EnPassantBits);
+    bits.AddBits(SquareNumber(board.miEnPassant) + 1, EnPassantBits);
 
     std::string text(CodePrefix);
     for (char c : bits.GetBase32())
@@ -96,7 +97,7 @@ DecodedCode DecodePositionCode(std::string_view code)
     if (bits.BitCount() == 0)
         return Damaged(CodeDamage::TooShort, "the code is empty");
 
-    const auto side = static_cast<int16_t>(bits.GetBits(1, SideBits));
+    const Colour side = ColourFromNumber(bits.GetBits(1, SideBits));
     const int32_t count = bits.GetBits(SideBits + 1, CountBits) + 1;
     if (bits.BitCount() < RequiredBits(count))
         return Damaged(CodeDamage::TooShort,
@@ -108,11 +109,10 @@ DecodedCode DecodePositionCode(std::string_view code)
     for (int32_t k = 0; k < count; ++k) {
         const int32_t base = HeaderBits + RecordBits * k;
         Record &record = records[static_cast<size_t>(k)];
-        record.square = static_cast<int16_t>(bits.GetBits(base + 1, SquareBits));
-        record.colour = static_cast<int16_t>(bits.GetBits(base + 1 + SquareBits, ColourBits));
-        record.piece
-            = static_cast<int16_t>(bits.GetBits(base + 1 + SquareBits + ColourBits, PieceBits));
-        if (record.piece > King)
+        record.square = bits.GetBits(base + 1, SquareBits);
+        record.colour = bits.GetBits(base + 1 + SquareBits, ColourBits);
+        record.piece = bits.GetBits(base + 1 + SquareBits + ColourBits, PieceBits);
+        if (PieceFromNumber(record.piece) == PieceType::None)
             return Damaged(CodeDamage::UnknownPiece,
                 "piece record " + std::to_string(k + 1) + " has the unknown piece code "
                     + std::to_string(record.piece));
@@ -122,16 +122,17 @@ DecodedCode DecodePositionCode(std::string_view code)
     result.board.giToMove = side;
     for (int32_t k = 0; k < count; ++k) {
         const Record &record = records[static_cast<size_t>(k)];
-        result.board.PutPiece(record.square, record.piece, record.colour);
+        result.board.PutPiece(SquareFromNumber(record.square), PieceFromNumber(record.piece),
+            ColourFromNumber(record.colour));
     }
     // The last king record of the side to move whose square that king still holds: a later
     // record for the same square may have put another piece there.
     for (int32_t k = count - 1; k >= 0; --k) {
         const Record &record = records[static_cast<size_t>(k)];
-        if (record.piece == King && record.colour == side
-            && result.board.Piece(record.square) == King
-            && result.board.Colour(record.square) == side) {
-            result.kingSquare = record.square;
+        const Square square = SquareFromNumber(record.square);
+        if (PieceFromNumber(record.piece) == King && ColourFromNumber(record.colour) == side
+            && result.board.Piece(square) == King && result.board.ColourOn(square) == side) {
+            result.kingSquare = square;
             break;
         }
     }
@@ -139,8 +140,7 @@ DecodedCode DecodePositionCode(std::string_view code)
     const int32_t flagPosition = RequiredBits(count) + 1;
     if (bits.GetBits(flagPosition, FlagBits) == 1) {
         const int32_t square = bits.GetBits(flagPosition + FlagBits, EnPassantBits) - 1;
-        if (IsOnBoard(square))
-            result.board.miEnPassant = static_cast<int16_t>(square);
+        result.board.miEnPassant = SquareFromNumber(square);
     }
     return result;
 }

@@ -22,10 +22,10 @@ enum class CodeDamage {
 };
 
 struct DecodedCode {
-    BoardState board; // giToMove and miEnPassant from the code, mbInCheck false
+    BoardState board; // giToMove and miEnPassant from the code
     // The square of the king of the side to move named last by the records whose square still
     // holds that king once every record is in place; NoSquare if none.
-    int16_t kingSquare = NoSquare;
+    Square kingSquare = NoSquare;
     CodeDamage damage = CodeDamage::None;
     std::string reason; // for a damaged code: what is wrong, in a short English phrase
     bool IsDamaged() const { return damage != CodeDamage::None; }
@@ -37,6 +37,6 @@ DecodedCode DecodePositionCode(std::string_view code);
 
 // The full-form code text of the board, "CHESS-CODE:" + lower-case base-32, with sideToMove as
 // the side to move of the code. Send Move passes the opponent of board.giToMove.
-std::string EncodePositionCode(const BoardState &board, int16_t sideToMove);
+std::string EncodePositionCode(const BoardState &board, Colour sideToMove);
 
 } // namespace corvalen

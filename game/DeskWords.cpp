@@ -46,7 +46,7 @@ std::string TurnText(GameTurn turn)
                                    : std::string();
 }
 
-std::string SideText(int16_t side)
+std::string SideText(Colour side)
 {
     return side == White ? CORVALEN_TEXT("corvalen::GameTableModel", "White")
                          : CORVALEN_TEXT("corvalen::GameTableModel", "Black");

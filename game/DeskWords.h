@@ -15,7 +15,7 @@ namespace corvalen {
 std::vector<std::pair<std::string, std::string>> DeskWords();
 // "Yours", "Theirs", or empty for a finished game; "White" or "Black" for the local side.
 std::string TurnText(GameTurn turn);
-std::string SideText(int16_t side);
+std::string SideText(Colour side);
 // The game as the questions name it: "the game against Bob started 2026-03-01 (3. Nf3)".
 std::string GameName(const GameView &view);
 

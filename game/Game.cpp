@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "game/RulesWords.h"
 #include "record/GameRecord.h"
 #include "record/GameRows.h"
 #include "record/Names.h"
@@ -173,7 +174,7 @@ void Game::Load(const DecodedCode &code, const std::string &characters)
 {
     mTurn.Load(code.board, code.kingSquare);
     msLoadedCode = characters;
-    msCannotArise = WhyPositionCannotArise(mTurn.Loaded());
+    msCannotArise = WordCannotArise(WhyPositionCannotArise(mTurn.Loaded()));
     msNote.clear();
     msSentMove.clear();
     mbNewGame = false;
@@ -252,13 +253,13 @@ std::vector<Notice> Game::TakeNotices()
     return std::exchange(mNotices, {});
 }
 
-bool Game::TakesMove(int16_t from, int16_t to)
+bool Game::TakesMove(Move move)
 {
     // The position the local player sent waits for the opponent's move (the status line says
     // so) until the player starts a new game from it.
     if (mbRecordOn && mLoad && mLoad->kind == LoadCase::SameAsSent && mLoad->recordsNothing)
         return false;
-    switch (mTurn.JudgeMove(from, to)) {
+    switch (mTurn.JudgeMove(move)) {
     case Turn::Verdict::OpponentsPiece:
         Tell(Notice::Kind::Information,
             CORVALEN_TEXT("Game", "You cannot move your opponents pieces."));
@@ -272,7 +273,7 @@ bool Game::TakesMove(int16_t from, int16_t to)
     if (mbRecordOn && mRecord && mLoad) {
         std::string error;
         const std::string refusal
-            = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), { from, to }, error);
+            = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), move, error);
         if (!error.empty()) {
             DropRecord(error, false);
         } else if (!refusal.empty()) {
@@ -283,15 +284,15 @@ bool Game::TakesMove(int16_t from, int16_t to)
     return true;
 }
 
-bool Game::NeedsPromotionChoice(int16_t from, int16_t to) const
+bool Game::NeedsPromotionChoice(Move move) const
 {
-    return mTurn.NeedsPromotionChoice(from, to);
+    return mTurn.NeedsPromotionChoice(move);
 }
 
-const MoveOutcome &Game::Play(int16_t from, int16_t to, int16_t promotionPiece)
+const MoveOutcome &Game::Play(Move move)
 {
     msNote.clear();
-    return mTurn.Play(from, to, promotionPiece);
+    return mTurn.Play(move);
 }
 
 TypedMove Game::ReadTyped(std::string_view text)
@@ -299,7 +300,7 @@ TypedMove Game::ReadTyped(std::string_view text)
     if (text.find_first_not_of(" \t") == std::string_view::npos)
         return {};
     TypedMove typed = ReadTypedMove(mTurn.Board(), text);
-    msNote = typed.kind == TypedMove::Kind::Move ? std::string() : typed.message;
+    msNote = WordTypedMove(typed);
     return typed;
 }
 
@@ -320,7 +321,7 @@ std::string Game::SendQuestion(std::string &confirm) const
         || !move)
         return {};
     const EarlierAnswer &answer = *mLoad->answered;
-    const std::string san = MoveToSan(mTurn.Loaded(), *move, mTurn.PlayedPromotion());
+    const std::string san = MoveToSan(mTurn.Loaded(), *move);
     if (san == answer.san)
         return {};
     // The same number as the answer it replaces: "14... Nf6" and "Nd7" make "14... Nd7".
@@ -358,7 +359,7 @@ SentMove Game::Send()
     if (!mTurn.PlayedMove())
         return sent;
     const Move move = *mTurn.PlayedMove();
-    msSentMove = MoveToSan(mTurn.Loaded(), move, mTurn.PlayedPromotion());
+    msSentMove = MoveToSan(mTurn.Loaded(), move);
     // A game that has ended records no more moves; a draw claimed with this very move is
     // recorded with it, in the same change. The answer sent before from this position,
     // sent again, is recorded already.
@@ -374,7 +375,7 @@ SentMove Game::Send()
     } else if (mbRecordOn && mRecord && mLoad && !ended) {
         const bool starts = !mLoad->gameId;
         std::string error;
-        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
+        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, sent.code,
                 error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
             DropRecord(error, true);
         } else if (mLoad->gameId) {
@@ -483,9 +484,9 @@ std::string Game::LoadLine() const
     return line;
 }
 
-std::vector<int16_t> Game::Marks() const
+std::vector<Square> Game::Marks() const
 {
-    return mbRecordOn && mLoad ? mLoad->marks : std::vector<int16_t>();
+    return mbRecordOn && mLoad ? mLoad->marks : std::vector<Square>();
 }
 
 std::optional<GameSheet> Game::Sheet()
@@ -595,7 +596,7 @@ std::optional<GameView> Game::ViewGame(int64_t id)
     view.started = game->started;
     view.localSide = game->localSide;
     view.line = LineOf(*game, game->moves.size()).value_or(GameLine());
-    const int16_t firstMover = record::SideOfFen(game->startFen);
+    const Colour firstMover = record::SideOfFen(game->startFen);
     for (int ply = 0; ply < view.line.Plies(); ++ply)
         view.plies.push_back(
             record::NumberedPly(firstMover, ply, game->moves[static_cast<size_t>(ply)].san));
@@ -742,7 +743,7 @@ DrawClaim Game::ClaimableDraw() const
         || mClaimed != DrawClaim::None)
         return DrawClaim::None;
     if (const std::optional<Move> &move = mTurn.PlayedMove())
-        return mLine->ClaimableDrawAfter(*move, mTurn.PlayedPromotion());
+        return mLine->ClaimableDrawAfter(*move);
     return mLine->ClaimableDraw();
 }
 
@@ -770,7 +771,7 @@ bool Game::ClaimDraw()
 std::string Game::MailSubjectNote() const
 {
     return mClaimed == DrawClaim::None ? std::string()
-                                       : " (I claim a draw: " + DrawClaimName(mClaimed) + ")";
+                                       : " (I claim a draw: " + WordDrawClaim(mClaimed) + ")";
 }
 
 std::string Game::MailSubject(const std::string &numberedMove) const

@@ -50,7 +50,7 @@ struct GameListRow {
     int64_t id = 0;
     std::string opponent; // the opponent's name; empty when unknown
     std::string started; // YYYY-MM-DD
-    int16_t localSide = White;
+    Colour localSide = White;
     int fullMoves = 0; // full moves played: 1 after "1. e4", 1 after "1. e4 e5", 2 after "2. Nf3"
     std::string lastMove; // "14... Nf6"; empty without moves
     GameTurn turn = GameTurn::Yours;
@@ -69,7 +69,7 @@ enum class PlayerEnding {
 struct GameView {
     int64_t id = 0;
     std::string started; // YYYY-MM-DD
-    int16_t localSide = White;
+    Colour localSide = White;
     // The start (standard or set-up) and every recorded move: positions for the replay board,
     // FEN with castling rights for Copy FEN.
     GameLine line;
@@ -128,10 +128,10 @@ public:
 
     // Whether the player's move from `from` to `to` is taken now. A refusal the player should
     // hear (an opponent's piece, castling the record forbids) becomes a notice.
-    bool TakesMove(int16_t from, int16_t to);
-    bool NeedsPromotionChoice(int16_t from, int16_t to) const;
-    // Plays a move TakesMove took; a promotion becomes PromotedPiece(promotionPiece).
-    const MoveOutcome &Play(int16_t from, int16_t to, int16_t promotionPiece);
+    bool TakesMove(Move move);
+    bool NeedsPromotionChoice(Move move) const;
+    // Plays a move TakesMove took; a promotion becomes PromotedPiece(move.promotion).
+    const MoveOutcome &Play(Move move);
     // Reads a typed move against the position. Text that is no move puts its message on the
     // status line; blank text changes nothing.
     TypedMove ReadTyped(std::string_view text);
@@ -159,7 +159,7 @@ public:
     // recorded" instead of the load's words.
     std::string StatusLine() const;
     // The squares of the opponent's last move to mark; empty without the record.
-    std::vector<int16_t> Marks() const;
+    std::vector<Square> Marks() const;
     // The recorded game the position belongs to, for the Game dialog; nullopt when none.
     std::optional<GameSheet> Sheet();
 

@@ -11,23 +11,18 @@ namespace {
 
     const char *const PieceNames[] = { "pawn", "rook", "knight", "bishop", "queen", "king" };
 
-    bool IsDarkSquare(int16_t square)
+    bool IsDarkSquare(Square square)
     {
-        return (square + RowOf(square)) % 2 == 1;
+        return (RowOf(square) + ColumnOf(square)) % 2 == 1;
     }
 
-    bool IsPiece(int16_t piece)
-    {
-        return piece >= Pawn && piece <= King;
-    }
-
-    std::string PiecePicture(bool darkSquare, int16_t colour, int16_t piece)
+    std::string PiecePicture(bool darkSquare, Colour colour, PieceType piece)
     {
         return std::string(darkSquare ? "b" : "w") + (colour != White ? "b" : "g")
-            + PieceNames[piece];
+            + PieceNames[PieceNumber(piece)];
     }
 
-    std::string PieceDisplayName(int16_t piece)
+    std::string PieceDisplayName(PieceType piece)
     {
         switch (piece) {
         case Pawn:
@@ -45,7 +40,7 @@ namespace {
         }
     }
 
-    std::string PieceOnSquare(bool white, int16_t piece)
+    std::string PieceOnSquare(bool white, PieceType piece)
     {
         // Whole phrases, since the colour agrees with the piece in many languages.
         switch (piece) {
@@ -70,53 +65,51 @@ namespace {
         }
     }
 
-    bool IsCheckedKing(const BoardState &board, int16_t square)
+    bool IsCheckedKing(const BoardState &board, Square square, bool check)
     {
-        return board.Piece(square) == King && board.Colour(square) == board.giToMove
-            && board.mbInCheck;
+        return check && board.Piece(square) == King && board.ColourOn(square) == board.giToMove;
     }
 
 } // namespace
 
-std::string CellPicture(const BoardState &board, int16_t square)
+std::string CellPicture(const BoardState &board, Square square, bool check)
 {
     const bool dark = IsDarkSquare(square);
-    const int16_t piece = board.Piece(square);
-    if (board.IsEmpty(square) || !IsPiece(piece))
+    if (board.IsEmpty(square))
         return dark ? "blue" : "white";
-    return PiecePicture(dark, board.Colour(square), piece)
-        + (IsCheckedKing(board, square) ? "x" : "");
+    return PiecePicture(dark, board.ColourOn(square), board.Piece(square))
+        + (IsCheckedKing(board, square, check) ? "x" : "");
 }
 
-std::string CellName(const BoardState &board, int16_t square, bool marked)
+std::string CellName(const BoardState &board, Square square, bool marked, bool check)
 {
     const std::string squareName = SquareName(square);
-    const int16_t piece = board.Piece(square);
-    std::string name = board.IsEmpty(square) || !IsPiece(piece)
+    const PieceType piece = board.Piece(square);
+    std::string name = board.IsEmpty(square)
         ? Format(CORVALEN_TEXT("corvalen::BoardCell", "%1, empty"), { squareName })
-        : Format(PieceOnSquare(board.Colour(square) == White, piece), { squareName });
-    if (IsPiece(piece) && IsCheckedKing(board, square))
+        : Format(PieceOnSquare(board.ColourOn(square) == White, piece), { squareName });
+    if (IsCheckedKing(board, square, check))
         name = Format(CORVALEN_TEXT("corvalen::BoardCell", "%1, in check"), { name });
     if (marked)
         name = Format(CORVALEN_TEXT("corvalen::BoardCell", "%1, last move"), { name });
     return name;
 }
 
-std::vector<int16_t> LegalTargets(const Game &game, int16_t from)
+std::vector<Square> LegalTargets(const Game &game, Square from)
 {
-    std::vector<int16_t> targets;
+    std::vector<Square> targets;
     const Turn &turn = game.CurrentTurn();
-    BoardState board = turn.Board();
+    const BoardState &board = turn.Board();
     if (turn.PlayedMove() || !IsOnBoard(from) || board.IsEmpty(from)
-        || board.Colour(from) != board.giToMove)
+        || board.ColourOn(from) != board.giToMove)
         return targets;
-    for (int16_t to = 0; to < 64; ++to)
-        if (to != from && IsValidMove(board, from, to))
+    for (const Square to : AllSquares)
+        if (to != from && IsValidMove(board, { from, to }))
             targets.push_back(to);
     return targets;
 }
 
-std::string TurnLabel(int16_t toMove)
+std::string TurnLabel(Colour toMove)
 {
     return toMove != White
         ? CORVALEN_TEXT("corvalen::frmChess",
@@ -139,11 +132,11 @@ std::string CheckCaption(GameStatus status)
     }
 }
 
-std::vector<PromotionChoice> PromotionChoices(int16_t toMove)
+std::vector<PromotionChoice> PromotionChoices(Colour toMove)
 {
     std::vector<PromotionChoice> choices;
-    for (const int16_t piece : { Rook, Knight, Bishop, Queen })
-        choices.push_back({ piece, "PRNBQK"[piece], PieceDisplayName(piece),
+    for (const PieceType piece : { Rook, Knight, Bishop, Queen })
+        choices.push_back({ piece, "PRNBQK"[PieceNumber(piece)], PieceDisplayName(piece),
             PiecePicture(false, toMove, piece), PiecePicture(true, toMove, piece) });
     return choices;
 }

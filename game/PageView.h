@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,31 +14,31 @@ class Game;
 // words and pictures, so that the two never differ. Qt-free.
 
 // The picture of a square as the window shows it, without folder or extension: "wgking" (a
-// white king on a light square), "bbkingx" (a black king in check on a dark one), "blue" or
-// "white" for an empty dark or light square.
-std::string CellPicture(const BoardState &board, int16_t square);
+// white king on a light square), "bbkingx" (a black king in check on a dark one: a king of the
+// side to move while `check` is shown), "blue" or "white" for an empty dark or light square.
+std::string CellPicture(const BoardState &board, Square square, bool check);
 // The accessible name of a cell: "e4, white pawn", "e8, black king, in check", "e2, empty, last
 // move".
-std::string CellName(const BoardState &board, int16_t square, bool marked);
+std::string CellName(const BoardState &board, Square square, bool marked, bool check);
 // The squares the piece on `from` may move to now; none once the move is made, for the
 // opponent's pieces and for empty squares.
-std::vector<int16_t> LegalTargets(const Game &game, int16_t from);
+std::vector<Square> LegalTargets(const Game &game, Square from);
 
 // The turn label above the board: "WHITE to move.\nUse the mouse to drag and drop your move."
-std::string TurnLabel(int16_t toMove);
+std::string TurnLabel(Colour toMove);
 // The caption beside the check picture: "In Check", "Mate", "Stalemate"; empty for none.
 std::string CheckCaption(GameStatus status);
 
 // The four pieces a pawn may become, in the chooser's order (rook, knight, bishop, queen), with
 // the letter that chooses each and its picture on a light or (chosen) dark square.
 struct PromotionChoice {
-    int16_t piece = Empty;
+    PieceType piece = PieceType::None;
     char key = 0;
     std::string name; // "queen"
     std::string picture; // "wgqueen"
     std::string chosenPicture; // "bgqueen"
 };
-std::vector<PromotionChoice> PromotionChoices(int16_t toMove);
+std::vector<PromotionChoice> PromotionChoices(Colour toMove);
 // The chooser's title, its caption and the hint for keys.
 std::string PromotionTitle();
 std::string PromotionCaption();

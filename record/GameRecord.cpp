@@ -189,7 +189,7 @@ bool GameRecord::StartGameFromSameAsSent(LoadReport &load, const BoardState &loa
 }
 
 bool GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move move,
-    int16_t promotionPiece, const std::string &code, std::string &error, GameEnding claim)
+    const std::string &code, std::string &error, GameEnding claim)
 {
     if (load.recordsNothing || (!load.gameId && !load.startsOnSend))
         return true;
@@ -200,7 +200,7 @@ bool GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move mov
     if (!load.gameId)
         id = WriteNewGame(db, transaction, load, loaded, "*", now);
     if (transaction.Ok())
-        WriteLocalMove(db, transaction, id, load.plies, loaded, move, promotionPiece, code, now);
+        WriteLocalMove(db, transaction, id, load.plies, loaded, move, code, now);
     if (claim != GameEnding::None) {
         sqlite::Statement end = db.Prepare("UPDATE game SET ending = ?2, result = ?3, ended_at = "
                                            "?4 WHERE id = ?1");
@@ -223,7 +223,7 @@ std::string GameRecord::CastlingRefusal(
 {
     if (!load.gameId || !IsOnBoard(move.from) || !IsOnBoard(move.to)
         || board.Piece(move.from) != King || RowOf(move.from) != RowOf(move.to)
-        || std::abs(move.to - move.from) != 2)
+        || std::abs(ColumnOf(move.to) - ColumnOf(move.from)) != 2)
         return {};
     sqlite::Transaction transaction(*mConnection, false);
     StoredHistory history(*mConnection, transaction);

@@ -69,7 +69,7 @@ struct LoadReport {
     std::string message; // text for a message box; empty when there is nothing to tell
     // The opponent's move to mark: its from and to squares, the rook's two squares for
     // castling, the taken pawn's square for en passant. Empty when there is none.
-    std::vector<int16_t> marks;
+    std::vector<Square> marks;
     // What the first send records before the local move when startsOnSend: the position the
     // game begins from (empty: the standard start), the opponent's first move from it when
     // the loaded position is one White move from the start, and the code received.
@@ -90,13 +90,13 @@ struct LoadReport {
 struct GameSummary {
     int64_t id = 0;
     std::string startDate; // YYYY-MM-DD, UTC
-    int16_t localSide = White; // the colour the local player plays
+    Colour localSide = White; // the colour the local player plays
     int plies = 0;
     std::string lastSan; // empty when no move is recorded
     std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
     std::string opponent; // empty when unknown
-    int16_t firstMover = White; // the side to move in the position the game started from
-    int16_t toMove = White; // the side to move in its last recorded position
+    Colour firstMover = White; // the side to move in the position the game started from
+    Colour toMove = White; // the side to move in its last recorded position
     int daysSince = 0; // whole days from its last change to the record's clock
 };
 
@@ -105,7 +105,7 @@ struct GameDetails {
     int64_t id = 0;
     std::string started; // YYYY-MM-DD, UTC
     std::string startFen;
-    int16_t localSide = White;
+    Colour localSide = White;
     std::vector<RecordedMove> moves; // in order
     std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
     GameEnding ending = GameEnding::None;
@@ -187,7 +187,7 @@ public:
     // answers true) for a load that records nothing; for a load that starts a game creates it
     // with what the load received, and fills load.gameId. A draw claimed with the move
     // (`claim`) ends the game in the same change. Whole or not at all.
-    bool RecordSend(LoadReport &load, const BoardState &loaded, Move move, int16_t promotionPiece,
+    bool RecordSend(LoadReport &load, const BoardState &loaded, Move move,
         const std::string &code, std::string &error, GameEnding claim = GameEnding::None);
 
     // Asked before a castling move of board.giToMove is taken: empty when the record has no

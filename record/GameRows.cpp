@@ -24,7 +24,7 @@ const std::string &StandardFen()
     return fen;
 }
 
-int16_t SideOfFen(const std::string &fen)
+Colour SideOfFen(const std::string &fen)
 {
     const size_t space = fen.find(' ');
     return space != std::string::npos && fen.compare(space, 2, " b") == 0 ? Black : White;
@@ -35,36 +35,36 @@ std::string DateOf(const std::string &isoTime)
     return isoTime.substr(0, 10);
 }
 
-std::string NumberedPly(int16_t firstMover, int64_t ply, const std::string &san)
+std::string NumberedPly(Colour firstMover, int64_t ply, const std::string &san)
 {
     const int64_t half = ply + (firstMover == Black ? 1 : 0);
     return NumberedMove(static_cast<int>(half / 2 + 1), half % 2 == 0 ? White : Black, san);
 }
 
-const char *ResultOf(GameStatus status, int16_t sideToMove)
+const char *ResultOf(GameStatus status, Colour sideToMove)
 {
     if (status == GameStatus::Mate)
         return sideToMove == White ? "0-1" : "1-0";
     return status == GameStatus::Stalemate ? "1/2-1/2" : "*";
 }
 
-std::string MarksText(const std::vector<int16_t> &marks)
+std::string MarksText(const std::vector<Square> &marks)
 {
     std::string text;
-    for (const int16_t square : marks)
-        text += (text.empty() ? "" : " ") + std::to_string(square);
+    for (const Square square : marks)
+        text += (text.empty() ? "" : " ") + std::to_string(SquareNumber(square));
     return text;
 }
 
-std::vector<int16_t> MarksOf(const std::string &text)
+std::vector<Square> MarksOf(const std::string &text)
 {
-    std::vector<int16_t> marks;
+    std::vector<Square> marks;
     const char *position = text.c_str();
     char *end = nullptr;
     for (long square = std::strtol(position, &end, 10); end != position;
          square = std::strtol(position, &end, 10)) {
         if (IsOnBoard(static_cast<int>(square)))
-            marks.push_back(static_cast<int16_t>(square));
+            marks.push_back(SquareFromNumber(static_cast<int>(square)));
         position = end;
     }
     return marks;

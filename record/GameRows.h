@@ -14,7 +14,7 @@ struct GameRow {
     int64_t id = 0;
     std::string started; // ISO time, UTC
     std::string startFen;
-    int16_t localSide = White;
+    Colour localSide = White;
     std::string result = "*";
     int64_t plies = 0;
     std::string lastFen;
@@ -37,17 +37,17 @@ constexpr const char *PlayerNameSetting = "player_name";
 // The standard start as FenFromBoard writes it.
 const std::string &StandardFen();
 // The side to move of a FEN record.
-int16_t SideOfFen(const std::string &fen);
+Colour SideOfFen(const std::string &fen);
 // "YYYY-MM-DD" of an ISO time.
 std::string DateOf(const std::string &isoTime);
 // "14. Bc4" for the move at `ply` (0 = the first recorded) of a game whose first mover is
 // `firstMover`.
-std::string NumberedPly(int16_t firstMover, int64_t ply, const std::string &san);
+std::string NumberedPly(Colour firstMover, int64_t ply, const std::string &san);
 // The result a position ends the game with when its side to move faces `status`.
-const char *ResultOf(GameStatus status, int16_t sideToMove);
+const char *ResultOf(GameStatus status, Colour sideToMove);
 // Squares as stored in a game row: "12 28", and back.
-std::string MarksText(const std::vector<int16_t> &marks);
-std::vector<int16_t> MarksOf(const std::string &text);
+std::string MarksText(const std::vector<Square> &marks);
+std::vector<Square> MarksOf(const std::string &text);
 
 // Remembers, for this run of the program, that game `id` of the record at `path` was started
 // or had a move sent; PlayedThisRun answers it. A record closed and opened again in the same

@@ -21,12 +21,13 @@ Material MaterialOf(const std::string &fen)
         }
         if (c == '/')
             continue;
-        const size_t side = c >= 'a' ? Black : White;
+        const size_t side = c >= 'a' ? 1 : 0;
         ++material.men[side];
         if (c == 'P' || c == 'p') {
             ++material.pawns[side];
             // White's pawns start on row 6 (rank 2), Black's on row 1 (rank 7).
-            if (RowOf(static_cast<int16_t>(square)) == (side == White ? 6 : 1))
+            if (RowOf(SquareFromNumber(static_cast<int>(square)))
+                == PawnRow(side == 0 ? White : Black))
                 material.unmovedPawns[side] |= static_cast<uint8_t>(1u << (square % 8));
         }
         ++square;
@@ -49,7 +50,7 @@ bool MayHavePassed(const Material &start, const Material &position, const Materi
 }
 
 std::string StoredHistory::LostCastling(
-    const GameRow &game, int64_t plies, int16_t colour, int16_t side)
+    const GameRow &game, int64_t plies, Colour colour, CastlingSide side)
 {
     if (!mTransaction.Ok())
         return {};

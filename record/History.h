@@ -32,7 +32,7 @@ namespace record {
         // "You cannot castle on this side: your king moved in this game (12. Ke2)."; empty
         // while the right stands.
         virtual std::string LostCastling(
-            const GameRow &game, int64_t plies, int16_t colour, int16_t side)
+            const GameRow &game, int64_t plies, Colour colour, CastlingSide side)
             = 0;
         // The latest move before the game's last after which the game stood at the position
         // coded as one of `codes`; nullopt when there is none.
@@ -65,7 +65,7 @@ namespace record {
         {
         }
         std::string LostCastling(
-            const GameRow &game, int64_t plies, int16_t colour, int16_t side) override;
+            const GameRow &game, int64_t plies, Colour colour, CastlingSide side) override;
         std::optional<RecordedPly> EarlierPly(
             const GameRow &game, const std::vector<std::string> &codes) override;
         std::optional<RecordedPly> LastSent(const GameRow &game) override;

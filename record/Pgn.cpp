@@ -9,11 +9,11 @@ namespace {
     constexpr size_t MaxLineLength = 79;
 
     // The move text as PGN tokens: move numbers and moves, separately.
-    std::vector<std::string> MoveTokens(int16_t firstMover, const std::vector<std::string> &sans)
+    std::vector<std::string> MoveTokens(Colour firstMover, const std::vector<std::string> &sans)
     {
         std::vector<std::string> tokens;
         int number = 1;
-        int16_t mover = firstMover;
+        Colour mover = firstMover;
         for (size_t i = 0; i < sans.size(); ++i) {
             if (mover == White)
                 tokens.push_back(std::to_string(number) + ".");
@@ -84,9 +84,9 @@ std::string EndingComment(GameEnding ending)
     case GameEnding::DrawAgreed:
         return "Draw agreed.";
     case GameEnding::ThreefoldClaimed:
-        return "Draw claimed: " + DrawClaimName(DrawClaim::Threefold) + '.';
+        return "Draw claimed: threefold repetition.";
     case GameEnding::FiftyMovesClaimed:
-        return "Draw claimed: " + DrawClaimName(DrawClaim::FiftyMoves) + '.';
+        return "Draw claimed: 50 moves without a capture or pawn move.";
     case GameEnding::None:
         break;
     }
@@ -106,7 +106,7 @@ GameEnding ClaimEnding(DrawClaim claim)
     return GameEnding::None;
 }
 
-std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> &sans)
+std::string NumberedMoveText(Colour firstMover, const std::vector<std::string> &sans)
 {
     std::string text;
     for (const std::string &token : MoveTokens(firstMover, sans)) {

@@ -30,7 +30,7 @@ GameEnding ClaimEnding(DrawClaim claim);
 struct PgnGame {
     std::string date; // the game's start, "YYYY.MM.DD"
     std::string setUpFen; // the position the game started from; empty for the standard start
-    int16_t firstMover = White; // the side to move in that position
+    Colour firstMover = White; // the side to move in that position
     std::vector<std::string> sans; // the moves in SAN, in order
     std::string result = "*"; // "*", "1-0", "0-1" or "1/2-1/2"
     std::string white; // the players' names; empty when unknown
@@ -43,7 +43,7 @@ struct PgnGame {
 
 // The moves with their numbers, "1. e4 e5 2. Nf3"; a game whose first move is Black's begins
 // "1... e5". Empty for a game without moves.
-std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> &sans);
+std::string NumberedMoveText(Colour firstMover, const std::vector<std::string> &sans);
 
 // The game in PGN export format: the seven tags in their order (Event "Corvalen e-mail game",
 // Site "?", Date ("????.??.??" unless it is YYYY.MM.DD), Round "-", White and Black (the names

@@ -30,7 +30,7 @@ namespace {
             return std::nullopt;
         }
         GameDetails details { gameId, DateOf(game.Text(0)), game.Text(1),
-            static_cast<int16_t>(game.Int(2)), {}, game.Text(3), GameEnding(game.Int(5)),
+            ColourFromNumber(static_cast<int>(game.Int(2))), {}, game.Text(3), GameEnding(game.Int(5)),
             DateOf(game.Text(6)), game.Text(7), game.Text(8), game.Text(9), {} };
         const std::string player = game.Text(10);
         sqlite::Statement moves = db.Prepare(
@@ -78,7 +78,8 @@ std::optional<std::vector<GameSummary>> GameRecord::ListGames(std::string &error
     games.Bind(Now());
     std::vector<GameSummary> list;
     while (games.Step())
-        list.push_back({ games.Int(0), DateOf(games.Text(1)), static_cast<int16_t>(games.Int(2)),
+        list.push_back({ games.Int(0), DateOf(games.Text(1)),
+            ColourFromNumber(static_cast<int>(games.Int(2))),
             static_cast<int>(games.Int(3)), games.Text(4), games.Text(5), games.Text(6),
             SideOfFen(games.Text(7)), SideOfFen(games.Text(8)), static_cast<int>(games.Int(9)) });
     if (games.Failed()) {
@@ -102,7 +103,7 @@ std::optional<GameMoves> GameRecord::Moves(int64_t gameId, std::string &error)
     const std::optional<GameDetails> game = Details(gameId, error);
     if (!game)
         return std::nullopt;
-    const int16_t firstMover = SideOfFen(game->startFen);
+    const Colour firstMover = SideOfFen(game->startFen);
     std::vector<std::string> sans;
     for (const RecordedMove &move : game->moves)
         sans.push_back(move.san);

@@ -46,26 +46,24 @@ namespace {
 
     // A move that leads from one position to another.
     struct Step {
-        Move move;
-        int16_t promotionPiece = Empty;
+        Move move; // with the piece a promoted pawn became
         std::string san;
-        std::vector<int16_t> changed;
+        std::vector<Square> changed;
         bool castling = false;
     };
 
     // The legal move of before.giToMove that makes `after` (compared as FEN), if there is one.
     std::optional<Step> StepBetween(const BoardState &before, const std::string &afterFen)
     {
-        BoardState work = before;
-        for (const Move &move : LegalMoves(work)) {
-            const bool promotion = IsPromotion(before, move.from, move.to);
-            for (const int16_t piece : { Queen, Rook, Bishop, Knight }) {
+        for (const Move &legal : LegalMoves(before)) {
+            const bool promotion = IsPromotion(before, legal);
+            for (const PieceType piece : { Queen, Rook, Bishop, Knight }) {
+                const Move move { legal.from, legal.to, promotion ? piece : PieceType::None };
                 BoardState after = before;
-                const MoveOutcome outcome = CarryOutMove(after, move.from, move.to, piece);
+                const MoveOutcome outcome = CarryOutMove(after, move);
                 after.giToMove = Opponent(before.giToMove);
                 if (FenFromBoard(after) == afterFen) {
-                    Step step { move, promotion ? piece : Empty, MoveToSan(before, move, piece), {},
-                        outcome.castled };
+                    Step step { move, MoveToSan(before, move), {}, outcome.castled };
                     for (int i = 0; i < outcome.changedCount; ++i)
                         step.changed.push_back(outcome.changedSquares[static_cast<size_t>(i)]);
                     return step;
@@ -164,7 +162,7 @@ namespace {
     // local player sent last in `game`; then the report names the game.
     bool ContinuesGame(Context &c, const GameRow &game)
     {
-        const int16_t local = c.loaded.board.giToMove;
+        const Colour local = c.loaded.board.giToMove;
         if (!game.lastSent || game.localSide != local
             || DifferingSquares(SquaresOfFen(game.lastFen), c.squares) > MaxSquaresOneMove)
             return false;
@@ -187,7 +185,7 @@ namespace {
         report.recordsNothing = game.result != "*";
         if (!report.recordsNothing)
             c.found.continued = ContinuedGame { game.id, game.plies,
-                { step->san, MoveCoordinates(step->move, step->promotionPiece) }, c.fen,
+                { step->san, MoveCoordinates(step->move) }, c.fen,
                 ResultOf(c.loaded.status, local) };
         return true;
     }
@@ -347,7 +345,7 @@ LoadReport StartingReport(
         SetRecordedStatus(report, "Your opponent played " + NumberedPly(White, 0, first->san));
         report.marks = first->changed;
         report.firstMove
-            = RecordedMove { first->san, MoveCoordinates(first->move, first->promotionPiece) };
+            = RecordedMove { first->san, MoveCoordinates(first->move) };
         report.plies = 1;
     } else {
         report.kind = LoadCase::GameStarts;

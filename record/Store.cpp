@@ -198,7 +198,8 @@ namespace {
 
     GameRow RowOf(const sqlite::Statement &read)
     {
-        return GameRow { read.Int(0), read.Text(1), read.Text(2), static_cast<int16_t>(read.Int(3)),
+        return GameRow { read.Int(0), read.Text(1), read.Text(2),
+            ColourFromNumber(static_cast<int>(read.Int(3))),
             read.Text(4), read.Int(5), read.Text(6), read.Int(7) != 0, read.Text(8), read.Text(9),
             read.Text(10), read.Text(11), read.Int(12), read.Text(13), read.Text(14), false };
     }
@@ -251,7 +252,7 @@ std::optional<EarlierAnswer> ReadAnswer(
 }
 
 std::optional<EarlierAnswer> ReadOpeningAnswer(sqlite::Connection &db,
-    sqlite::Transaction &transaction, int16_t localSide, const std::string &firstMove)
+    sqlite::Transaction &transaction, Colour localSide, const std::string &firstMove)
 {
     if (!transaction.Ok())
         return std::nullopt;
@@ -261,7 +262,7 @@ std::optional<EarlierAnswer> ReadOpeningAnswer(sqlite::Connection &db,
         "WHERE g.start_fen = ?1 AND g.local_side = ?2 AND (?3 = 0 OR EXISTS (SELECT 1 FROM move "
         "f WHERE f.game_id = g.id AND f.ply = 0 AND f.coordinates = ?4)) ORDER BY "
         "g.played_order DESC LIMIT 1");
-    find.Bind(StandardFen(), localSide, ply, firstMove);
+    find.Bind(StandardFen(), ColourNumber(localSide), ply, firstMove);
     if (!find.Step()) {
         transaction.Check(find);
         return std::nullopt;
@@ -304,10 +305,10 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
         + NextOrder + ", ?6, ?5, ?8, ?9, ?1, ?10, ?11)");
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
-        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
+        insert.Bind(now, startFen, ColourNumber(loaded.giToMove), result, load.plies, fen, load.firstMove->san,
             load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     else
-        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, std::nullopt,
+        insert.Bind(now, startFen, ColourNumber(loaded.giToMove), result, load.plies, fen, std::nullopt,
             load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     if (!transaction.Run(insert))
         return 0;
@@ -324,16 +325,13 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
 }
 
 void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId,
-    int64_t plies, const BoardState &loaded, Move move, int16_t promotionPiece,
-    const std::string &code, const std::string &now)
+    int64_t plies, const BoardState &loaded, Move move, const std::string &code,
+    const std::string &now)
 {
-    const bool promotion = IsPromotion(loaded, move.from, move.to);
-    const int16_t piece = !promotion                        ? Empty
-        : promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece
-                                                            : Queen;
-    const std::string san = MoveToSan(loaded, move, piece);
+    move.promotion = IsPromotion(loaded, move) ? PromotedPiece(move.promotion) : PieceType::None;
+    const std::string san = MoveToSan(loaded, move);
     BoardState after = loaded;
-    CarryOutMove(after, move.from, move.to, piece);
+    CarryOutMove(after, move);
     after.giToMove = Opponent(loaded.giToMove);
     const std::string fen = FenFromBoard(after);
     const GameStatus status = LoadedStatus(after, FindKing(after));
@@ -343,7 +341,7 @@ void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, in
     sqlite::Statement insert = db.Prepare("INSERT INTO move (game_id, ply, san, coordinates, "
                                           "code, local, played) VALUES (?1, ?2, ?3, ?4, ?5, 1, "
                                           "?6)");
-    insert.Bind(gameId, plies, san, MoveCoordinates(move, piece), code, now);
+    insert.Bind(gameId, plies, san, MoveCoordinates(move), code, now);
     // A draw claimed with this move keeps its result: the move is recorded with the claim.
     sqlite::Statement update = db.Prepare(
         std::string("UPDATE game SET plies = ?2, last_fen = ?3, last_sent = 1, last_san = ?4, "

@@ -38,7 +38,7 @@ std::optional<EarlierAnswer> ReadAnswer(
 // The answer the local player (`localSide`) sent last to an opening position: the standard
 // start (`firstMove` empty) or White's first move `firstMove` ("e2e4") from it.
 std::optional<EarlierAnswer> ReadOpeningAnswer(sqlite::Connection &db,
-    sqlite::Transaction &transaction, int16_t localSide, const std::string &firstMove);
+    sqlite::Transaction &transaction, Colour localSide, const std::string &firstMove);
 
 // The writes; each runs inside `transaction` and does nothing once a step of it failed.
 // The opponent's move that continues a game (a recognition's only write).
@@ -52,7 +52,7 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
     const std::string &now);
 // The local move after `plies` moves of a game, replacing what stood there.
 void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId,
-    int64_t plies, const BoardState &loaded, Move move, int16_t promotionPiece,
+    int64_t plies, const BoardState &loaded, Move move,
     const std::string &code, const std::string &now);
 
 } // namespace corvalen::record

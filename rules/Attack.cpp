@@ -5,8 +5,8 @@ namespace corvalen {
 namespace {
 
     struct Ray {
-        int16_t step;
-        int16_t columnStep; // -1, 0 or +1: the column change of one step
+        int step;
+        int columnStep; // -1, 0 or +1: the column change of one step
         bool diagonal;
     };
 
@@ -23,9 +23,9 @@ namespace {
     };
 
     struct Jump {
-        int16_t offset;
-        int16_t rows;
-        int16_t columns;
+        int offset;
+        int rows;
+        int columns;
     };
 
     constexpr Jump Jumps[8] = {
@@ -40,37 +40,37 @@ namespace {
     };
 
     // Whether the ray may be entered at all from the square: its first square must exist.
-    bool EntersRay(int16_t square, const Ray &ray)
+    bool EntersRay(Square square, const Ray &ray)
     {
         switch (ray.step) {
         case -8:
-            return square >= 8;
+            return square >= Square::A7;
         case 8:
-            return square <= 55;
+            return square <= Square::H2;
         case -1:
-            return square >= 1;
+            return square >= Square::B8;
         case 1:
-            return square <= 62;
+            return square <= Square::G1;
         case -9:
-            return square >= 9;
+            return square >= Square::B7;
         case -7:
-            return square >= 7;
+            return square >= Square::H8;
         case 7:
-            return square <= 56;
+            return square <= Square::A1;
         default:
-            return square <= 54;
+            return square <= Square::G2;
         }
     }
 
     // The enemy pawn that captures onto a square comes from the side the opponent plays from:
     // Black pawns (White to move) from lower square numbers, White pawns from higher ones.
-    bool PawnAttacksAlong(const Ray &ray, int16_t toMove)
+    bool PawnAttacksAlong(const Ray &ray, Colour toMove)
     {
         return toMove == White ? ray.step < 0 : ray.step > 0;
     }
 
     // The squares a ray may visit: the square's own row for a sideways ray, the board otherwise.
-    bool InRayRange(int t, int16_t row, const Ray &ray)
+    bool InRayRange(int t, int row, const Ray &ray)
     {
         if (ray.step == -1)
             return t >= 8 * row;
@@ -79,12 +79,13 @@ namespace {
         return IsOnBoard(t);
     }
 
-    bool RayHasAttacker(int16_t square, const Ray &ray, const BoardState &board)
+    bool RayHasAttacker(Square square, const Ray &ray, const BoardState &board)
     {
-        const int16_t row = RowOf(square);
-        const int16_t column = ColumnOf(square);
-        const int16_t lastColumn = ray.columnStep < 0 ? 0 : 7;
-        for (int t = square + ray.step;; t += ray.step) {
+        const int row = RowOf(square);
+        const int column = ColumnOf(square);
+        const int lastColumn = ray.columnStep < 0 ? 0 : 7;
+        const int start = SquareNumber(square);
+        for (int t = start + ray.step;; t += ray.step) {
             if (!InRayRange(t, row, ray))
                 return false;
             if (ray.diagonal) {
@@ -93,20 +94,20 @@ namespace {
                 if ((ray.columnStep < 0 && tc > column) || (ray.columnStep > 0 && tc < column))
                     return false;
             }
-            const auto target = static_cast<int16_t>(t);
+            const Square target = SquareFromNumber(t);
             if (board.IsEmpty(target)) {
                 if (ray.diagonal && ColumnOf(target) == lastColumn)
                     return false;
                 continue;
             }
-            if (board.Colour(target) == board.giToMove)
+            if (board.ColourOn(target) == board.giToMove)
                 return false;
-            const int16_t piece = board.Piece(target);
+            const PieceType piece = board.Piece(target);
             const bool straightRunner = !ray.diagonal && (piece == Rook || piece == Queen);
             const bool diagonalRunner = ray.diagonal && (piece == Bishop || piece == Queen);
             if (straightRunner || diagonalRunner)
                 return true;
-            if (t == square + ray.step) {
+            if (t == start + ray.step) {
                 if (piece == King)
                     return true;
                 if (ray.diagonal && piece == Pawn && PawnAttacksAlong(ray, board.giToMove))
@@ -118,7 +119,7 @@ namespace {
 
 } // namespace
 
-bool IsSquareAttacked(int16_t square, const BoardState &board)
+bool IsSquareAttacked(Square square, const BoardState &board)
 {
     if (!IsOnBoard(square))
         return false;
@@ -126,16 +127,17 @@ bool IsSquareAttacked(int16_t square, const BoardState &board)
         if (EntersRay(square, ray) && RayHasAttacker(square, ray, board))
             return true;
     }
-    const int16_t column = ColumnOf(square);
+    const int column = ColumnOf(square);
+    const int number = SquareNumber(square);
     for (const Jump &jump : Jumps) {
-        const int16_t targetColumn = static_cast<int16_t>(column + jump.columns);
+        const int targetColumn = column + jump.columns;
         if (targetColumn < 0 || targetColumn > 7)
             continue;
-        const int target = square + jump.offset;
-        if (!IsOnBoard(target) || target / 8 != (square + 8 * jump.rows) / 8)
+        const int target = number + jump.offset;
+        if (!IsOnBoard(target) || target / 8 != (number + 8 * jump.rows) / 8)
             continue;
-        const auto t = static_cast<int16_t>(target);
-        if (board.Piece(t) == Knight && board.Colour(t) != board.giToMove)
+        const Square t = SquareFromNumber(target);
+        if (board.Piece(t) == Knight && board.ColourOn(t) != board.giToMove)
             return true;
     }
     return false;

@@ -4,28 +4,25 @@ namespace corvalen {
 
 BoardState::BoardState()
 {
-    miPiece.fill(Empty);
-    miColour.fill(Empty);
-    miPiece[64] = 0;
-    miColour[64] = 0;
+    miPiece.fill(PieceType::None);
+    miColour.fill(Colour::None);
 }
 
-void BoardState::PutPiece(int16_t square, int16_t piece, int16_t colour)
+void BoardState::PutPiece(Square square, PieceType piece, Colour colour)
 {
-    miPiece[square] = piece;
-    miColour[square] = colour;
+    miPiece[Index(square)] = piece;
+    miColour[Index(square)] = colour;
 }
 
-void BoardState::EmptySquare(int16_t square)
+void BoardState::EmptySquare(Square square)
 {
-    miPiece[square] = Empty;
-    miColour[square] = Empty;
+    PutPiece(square, PieceType::None, Colour::None);
 }
 
 void BoardState::Clear()
 {
-    for (int16_t square = 0; square < 64; ++square)
-        EmptySquare(square);
+    miPiece.fill(PieceType::None);
+    miColour.fill(Colour::None);
     miEnPassant = NoSquare;
 }
 

@@ -30,7 +30,7 @@ namespace {
         return fields;
     }
 
-    int16_t PieceFromLetter(char letter)
+    PieceType PieceFromLetter(char letter)
     {
         switch (letter | 0x20) {
         case 'p':
@@ -46,7 +46,7 @@ namespace {
         case 'k':
             return King;
         default:
-            return Empty;
+            return PieceType::None;
         }
     }
 
@@ -75,8 +75,8 @@ namespace {
             } else if (c >= '1' && c <= '8') {
                 column += c - '0';
             } else {
-                const int16_t piece = PieceFromLetter(c);
-                if (piece == Empty) {
+                const PieceType piece = PieceFromLetter(c);
+                if (piece == PieceType::None) {
                     error = "unknown piece letter " + Quoted(std::string_view(&c, 1));
                     return false;
                 }
@@ -181,7 +181,6 @@ std::optional<BoardState> BoardFromFen(
         return std::nullopt;
     }
 
-    board.mbInCheck = IsSquareAttacked(FindKing(board), board);
     if (castlingField)
         *castlingField = castling;
     error.clear();
@@ -190,17 +189,20 @@ std::optional<BoardState> BoardFromFen(
 
 std::string CastlingFromPlacement(const BoardState &board)
 {
-    auto holds = [&board](int16_t square, int16_t piece, int16_t colour) {
-        return board.Piece(square) == piece && board.Colour(square) == colour;
+    auto allows = [&board](Colour colour, CastlingSide side) {
+        const Square king = KingHome(colour);
+        const Square rook = RookHome(colour, side);
+        return board.Piece(king) == King && board.ColourOn(king) == colour
+            && board.Piece(rook) == Rook && board.ColourOn(rook) == colour;
     };
     std::string field;
-    if (holds(60, King, White) && holds(63, Rook, White))
+    if (allows(White, KingSide))
         field += 'K';
-    if (holds(60, King, White) && holds(56, Rook, White))
+    if (allows(White, QueenSide))
         field += 'Q';
-    if (holds(4, King, Black) && holds(7, Rook, Black))
+    if (allows(Black, KingSide))
         field += 'k';
-    if (holds(4, King, Black) && holds(0, Rook, Black))
+    if (allows(Black, QueenSide))
         field += 'q';
     return field.empty() ? "-" : field;
 }
@@ -209,20 +211,20 @@ std::string FenFromBoard(const BoardState &board)
 {
     static constexpr char Letters[] = "prnbqk";
     std::string fen;
-    for (int16_t row = 0; row < 8; ++row) {
+    for (int row = 0; row < 8; ++row) {
         int emptyRun = 0;
-        for (int16_t column = 0; column < 8; ++column) {
-            const int16_t square = SquareAt(row, column);
-            const int16_t piece = board.Piece(square);
-            if (piece < Pawn || piece > King) {
+        for (int column = 0; column < 8; ++column) {
+            const Square square = SquareAt(row, column);
+            const PieceType piece = board.Piece(square);
+            if (piece == PieceType::None) {
                 ++emptyRun;
                 continue;
             }
             if (emptyRun > 0)
                 fen += static_cast<char>('0' + emptyRun);
             emptyRun = 0;
-            const char letter = Letters[piece];
-            fen += board.Colour(square) == White ? static_cast<char>(letter - 'a' + 'A') : letter;
+            const char letter = Letters[PieceNumber(piece)];
+            fen += board.ColourOn(square) == White ? static_cast<char>(letter - 'a' + 'A') : letter;
         }
         if (emptyRun > 0)
             fen += static_cast<char>('0' + emptyRun);

@@ -11,8 +11,7 @@ namespace corvalen {
 // Reads a FEN record: placement, side to move, castling field, en-passant square and the two
 // counters (the last five fields may be missing: "w - - 0 1" is assumed). On a malformed record
 // returns nullopt and names what is wrong in `error`. The castling field is checked for form and
-// handed back in `castlingField`; the board itself carries no castling rights. mbInCheck is set
-// when the king of the side to move stands attacked, as loading a position code sets it.
+// handed back in `castlingField`; the board itself carries no castling rights.
 std::optional<BoardState> BoardFromFen(
     std::string_view fen, std::string &error, std::string *castlingField = nullptr);
 

@@ -7,6 +7,7 @@
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
+#include "rules/MateTest.h"
 #include "rules/San.h"
 
 namespace corvalen {
@@ -18,46 +19,31 @@ namespace {
     constexpr int RepetitionsToClaim = 3;
 
     // A move from or to a king's or rook's home square ends the rights that piece carries.
-    void LoseRights(CastlingRights &rights, int16_t square)
+    void LoseRights(CastlingRights &rights, Square square)
     {
-        switch (square) {
-        case 60:
-            rights.whiteKingSide = rights.whiteQueenSide = false;
-            break;
-        case 63:
+        if (square == KingHome(White) || square == RookHome(White, KingSide))
             rights.whiteKingSide = false;
-            break;
-        case 56:
+        if (square == KingHome(White) || square == RookHome(White, QueenSide))
             rights.whiteQueenSide = false;
-            break;
-        case 4:
-            rights.blackKingSide = rights.blackQueenSide = false;
-            break;
-        case 7:
+        if (square == KingHome(Black) || square == RookHome(Black, KingSide))
             rights.blackKingSide = false;
-            break;
-        case 0:
+        if (square == KingHome(Black) || square == RookHome(Black, QueenSide))
             rights.blackQueenSide = false;
-            break;
-        default:
-            break;
-        }
     }
 
     // The en-passant square when a pawn of the side to move can legally capture onto it.
-    int16_t EnPassantCapture(const BoardState &board)
+    Square EnPassantCapture(const BoardState &board)
     {
         if (!IsUsableEnPassantSquare(board))
             return NoSquare;
-        const int16_t target = board.miEnPassant;
-        const auto row = static_cast<int16_t>(RowOf(target) + (board.giToMove == White ? 1 : -1));
+        const Square target = board.miEnPassant;
+        const int row = RowOf(target) - Forward(board.giToMove) / 8;
         for (const int column : { ColumnOf(target) - 1, ColumnOf(target) + 1 }) {
             if (column < 0 || column > 7)
                 continue;
-            const int16_t from = SquareAt(row, column);
-            BoardState probe = board;
-            if (board.Piece(from) == Pawn && board.Colour(from) == board.giToMove
-                && IsValidMove(probe, from, target))
+            const Square from = SquareAt(row, column);
+            if (board.Piece(from) == Pawn && board.ColourOn(from) == board.giToMove
+                && IsValidMove(board, { from, target }))
                 return target;
         }
         return NoSquare;
@@ -67,7 +53,6 @@ namespace {
     {
         LinePosition position;
         position.board = start;
-        position.board.mbInCheck = IsSquareAttacked(FindKing(start), start);
         position.castling = CastlingRights::FromPlacement(start);
         position.miEnPassantCapture = EnPassantCapture(start);
         return position;
@@ -80,14 +65,14 @@ namespace {
         if (a.board.giToMove != b.board.giToMove || !(a.castling == b.castling)
             || a.miEnPassantCapture != b.miEnPassantCapture)
             return false;
-        for (int16_t square = 0; square < 64; ++square)
+        for (const Square square : AllSquares)
             if (a.board.Piece(square) != b.board.Piece(square)
-                || a.board.Colour(square) != b.board.Colour(square))
+                || a.board.ColourOn(square) != b.board.ColourOn(square))
                 return false;
         return true;
     }
 
-    int16_t PromotionFromLetter(char letter)
+    PieceType PromotionFromLetter(char letter)
     {
         switch (letter) {
         case 'q':
@@ -99,7 +84,7 @@ namespace {
         case 'n':
             return Knight;
         default:
-            return Empty;
+            return PieceType::None;
         }
     }
 
@@ -116,7 +101,7 @@ CastlingRights CastlingRights::FromPlacement(const BoardState &board)
     return rights;
 }
 
-bool CastlingRights::Allows(int16_t colour, int16_t side) const
+bool CastlingRights::Allows(Colour colour, CastlingSide side) const
 {
     if (colour == White)
         return side == KingSide ? whiteKingSide : whiteQueenSide;
@@ -137,19 +122,6 @@ std::string CastlingRights::Field() const
     return field.empty() ? "-" : field;
 }
 
-std::string DrawClaimName(DrawClaim claim)
-{
-    switch (claim) {
-    case DrawClaim::Threefold:
-        return "threefold repetition";
-    case DrawClaim::FiftyMoves:
-        return "50 moves without a capture or pawn move";
-    case DrawClaim::None:
-        break;
-    }
-    return {};
-}
-
 GameLine::GameLine()
     : GameLine(StandardStart())
 {
@@ -160,21 +132,20 @@ GameLine::GameLine(const BoardState &start)
 {
 }
 
-bool GameLine::Play(Move move, int16_t promotionPiece)
+bool GameLine::Play(Move move)
 {
     const LinePosition &last = mPositions.back();
     BoardState board = last.board;
-    if (!IsValidMove(board, move.from, move.to))
+    if (!IsValidMove(board, move))
         return false;
     // A king's move of two columns is castling: IsValidMove judged the placement alone.
-    if (board.Piece(move.from) == King && std::abs(move.to - move.from) == 2
+    if (board.Piece(move.from) == King
+        && std::abs(SquareNumber(move.to) - SquareNumber(move.from)) == 2
         && !last.castling.Allows(board.giToMove, move.to > move.from ? KingSide : QueenSide))
         return false;
     // Before the position list grows: `last` refers into it.
-    const int16_t promoted = IsPromotion(last.board, move.from, move.to) && promotionPiece >= Rook
-            && promotionPiece <= Queen
-        ? promotionPiece
-        : Queen;
+    move.promotion
+        = IsPromotion(last.board, move) ? PromotedPiece(move.promotion) : PieceType::None;
     LinePosition next;
     const bool irreversible = board.Piece(move.from) == Pawn || !board.IsEmpty(move.to);
     next.halfMoveClock = irreversible ? 0 : last.halfMoveClock + 1;
@@ -183,44 +154,44 @@ bool GameLine::Play(Move move, int16_t promotionPiece)
     LoseRights(next.castling, move.from);
     LoseRights(next.castling, move.to);
 
-    CarryOutMove(board, move.from, move.to, promotionPiece);
+    CarryOutMove(board, move);
     board.giToMove = Opponent(board.giToMove);
-    board.mbInCheck = IsSquareAttacked(FindKing(board), board);
     next.board = board;
     next.miEnPassantCapture = EnPassantCapture(board);
     mPositions.push_back(next);
-    mMoves.push_back({ move, promoted });
+    mMoves.push_back(move);
     return true;
 }
 
 bool GameLine::Play(std::string_view text)
 {
     if (text.size() == 4 || text.size() == 5) {
-        const Move move { SquareFromName(text.substr(0, 2)), SquareFromName(text.substr(2, 2)) };
-        const int16_t promotion = text.size() == 5 ? PromotionFromLetter(text[4]) : Queen;
+        // Four letters name no promotion piece; a pawn reaching its last row becomes a queen.
+        const PieceType promotion = text.size() == 5 ? PromotionFromLetter(text[4]) : Queen;
+        const Move move { SquareFromName(text.substr(0, 2)), SquareFromName(text.substr(2, 2)),
+            promotion };
         if (move.from != NoSquare && move.to != NoSquare)
-            return promotion != Empty && Play(move, promotion);
+            return promotion != PieceType::None && Play(move);
     }
     const std::optional<SanMove> san = MoveFromSan(mPositions.back().board, text);
-    return san && Play(san->move, san->promotionPiece);
+    return san && Play(san->move);
 }
 
 std::string GameLine::SanTo(int ply) const
 {
-    const PlayedMove &played = mMoves[static_cast<size_t>(ply - 1)];
-    return MoveToSan(At(ply - 1).board, played.move, played.promotionPiece);
+    return MoveToSan(At(ply - 1).board, MoveTo(ply));
 }
 
-LostRight GameLine::CastlingLost(int16_t colour, int16_t side) const
+LostRight GameLine::CastlingLost(Colour colour, CastlingSide side) const
 {
     if (Last().castling.Allows(colour, side))
         return {};
-    const int16_t kingHome = colour == White ? 60 : 4;
-    const auto rookHome = static_cast<int16_t>(kingHome + (side == KingSide ? 3 : -4));
+    const Square kingHome = KingHome(colour);
+    const Square rookHome = RookHome(colour, side);
     for (int ply = 1; ply <= Plies(); ++ply) {
         if (!At(ply - 1).castling.Allows(colour, side) || At(ply).castling.Allows(colour, side))
             continue;
-        const int16_t from = MoveTo(ply).from;
+        const Square from = MoveTo(ply).from;
         return { from == kingHome  ? CastlingLoss::KingMoved
                 : from == rookHome ? CastlingLoss::RookMoved
                                    : CastlingLoss::RookTaken,
@@ -256,8 +227,7 @@ DrawClaim GameLine::ClaimableDraw(int ply) const
 {
     const LinePosition &here = At(ply);
     // A mate or stalemate has ended the game: there is nothing left to claim.
-    BoardState probe = here.board;
-    if (!HasLegalMove(probe))
+    if (!HasLegalMove(here.board))
         return DrawClaim::None;
     int seen = 1;
     // A capture or pawn move cannot be undone, so no earlier position can come back.
@@ -269,10 +239,10 @@ DrawClaim GameLine::ClaimableDraw(int ply) const
     return here.halfMoveClock >= FiftyMovePlies ? DrawClaim::FiftyMoves : DrawClaim::None;
 }
 
-DrawClaim GameLine::ClaimableDrawAfter(Move move, int16_t promotionPiece) const
+DrawClaim GameLine::ClaimableDrawAfter(Move move) const
 {
     GameLine after = *this;
-    return after.Play(move, promotionPiece) ? after.ClaimableDraw() : DrawClaim::None;
+    return after.Play(move) ? after.ClaimableDraw() : DrawClaim::None;
 }
 
 } // namespace corvalen

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "rules/BoardState.h"
-#include "rules/MateTest.h"
 
 namespace corvalen {
 
@@ -18,8 +17,8 @@ struct CastlingRights {
     bool blackQueenSide = false;
 
     bool operator==(const CastlingRights &) const = default;
-    // Whether `colour` keeps the right to castle on `side` (KingSide or QueenSide).
-    bool Allows(int16_t colour, int16_t side) const;
+    // Whether `colour` keeps the right to castle on `side`.
+    bool Allows(Colour colour, CastlingSide side) const;
     // What the placement allows: king and rook on their home squares.
     static CastlingRights FromPlacement(const BoardState &board);
     // The FEN castling field: "KQkq", "Kq", "-".
@@ -46,17 +45,14 @@ enum class DrawClaim {
     FiftyMoves, // 50 moves by each side without a capture or pawn move
 };
 
-// "threefold repetition", "50 moves without a capture or pawn move"; empty for None.
-std::string DrawClaimName(DrawClaim claim);
-
 // One position of a game as its moves reached it.
 struct LinePosition {
-    // The board after the ply, with the side to move, the en-passant square the last move left
-    // (as a position code carries it) and mbInCheck set when the side to move stands in check.
+    // The board after the ply, with the side to move and the en-passant square the last move
+    // left (as a position code carries it).
     BoardState board;
     CastlingRights castling;
     // The square a legal en-passant capture goes to, or NoSquare when no such capture exists.
-    int16_t miEnPassantCapture = NoSquare;
+    Square miEnPassantCapture = NoSquare;
     // Plies since the last capture or pawn move; a set-up start counts from 0.
     int halfMoveClock = 0;
     // The move number FEN gives: 1 at the start, one more after each Black move.
@@ -74,9 +70,9 @@ public:
     explicit GameLine(const BoardState &start);
 
     // Appends a move IsValidMove accepts in the last position, a castling only while the line
-    // keeps its right; promotionPiece (Rook..Queen) counts only for a promotion. False, and
+    // keeps its right; move.promotion counts only for a promotion (as PromotedPiece). False, and
     // nothing appended, for any other move.
-    bool Play(Move move, int16_t promotionPiece = Queen);
+    bool Play(Move move);
     // Appends a move written as coordinates ("e2e4", "e7e8q") or as SAN ("Nf3", "O-O").
     bool Play(std::string_view text);
 
@@ -84,15 +80,15 @@ public:
     // The position after `ply` (0..Plies()).
     const LinePosition &At(int ply) const { return mPositions[static_cast<size_t>(ply)]; }
     const LinePosition &Last() const { return mPositions.back(); }
-    // The move that led to `ply` (1..Plies()).
-    Move MoveTo(int ply) const { return mMoves[static_cast<size_t>(ply - 1)].move; }
+    // The move that led to `ply` (1..Plies()), with the piece a promoted pawn became.
+    Move MoveTo(int ply) const { return mMoves[static_cast<size_t>(ply - 1)]; }
     // That move in SAN ("Nf3", "exd6", "O-O-O", "e8=Q#").
     std::string SanTo(int ply) const;
 
     // Why `colour` may not castle on `side` after the last ply: the move that took the right;
     // for a right the start lacked, the move that brought the king (else the rook) home. None
     // while the right stands.
-    LostRight CastlingLost(int16_t colour, int16_t side) const;
+    LostRight CastlingLost(Colour colour, CastlingSide side) const;
 
     // FEN of the position after `ply`: placement, side to move, the castling rights of the
     // line, the en-passant square as FenFromBoard writes it, the clock and the move number.
@@ -106,16 +102,11 @@ public:
     DrawClaim ClaimableDraw() const { return ClaimableDraw(Plies()); }
     // After the last ply and then `move`: what the player making it may claim with it. None when
     // the move is not legal.
-    DrawClaim ClaimableDrawAfter(Move move, int16_t promotionPiece = Queen) const;
+    DrawClaim ClaimableDrawAfter(Move move) const;
 
 private:
-    struct PlayedMove {
-        Move move;
-        int16_t promotionPiece = Queen;
-    };
-
     std::vector<LinePosition> mPositions;
-    std::vector<PlayedMove> mMoves;
+    std::vector<Move> mMoves;
 };
 
 } // namespace corvalen

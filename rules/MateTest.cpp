@@ -19,12 +19,12 @@ namespace {
     {
         const int f = board.giToMove == White ? -8 : 8;
         for (int i = 0; i < 64; ++i) {
-            const auto from = static_cast<int16_t>(i);
-            if (board.Colour(from) != board.giToMove)
+            const Square from = SquareFromNumber(i);
+            if (board.ColourOn(from) != board.giToMove)
                 continue;
             const int ic = i % 8;
             auto offer
-                = [&](int t) { return IsOnBoard(t) && visit(from, static_cast<int16_t>(t)); };
+                = [&](int t) { return IsOnBoard(t) && visit(Move { from, SquareFromNumber(t) }); };
             auto run = [&](int step, int first, int last, auto keep) {
                 for (int k = first; k <= last; ++k) {
                     const int t = i + k * step;
@@ -85,52 +85,57 @@ namespace {
         return false;
     }
 
-    bool HasAcceptedCandidate(BoardState &board, bool withCastling)
+    bool HasAcceptedCandidate(const BoardState &board, bool withCastling)
     {
-        return WalkCandidates(board, withCastling,
-            [&board](int16_t from, int16_t to) { return IsValidMove(board, from, to); });
+        return WalkCandidates(
+            board, withCastling, [&board](Move move) { return IsValidMove(board, move); });
     }
 
 } // namespace
 
-bool IsCheckmate(BoardState &board)
+bool IsCheckmate(const BoardState &board)
 {
-    return board.mbInCheck && !HasAcceptedCandidate(board, false);
+    return InCheck(board) && !HasLegalMoveBesidesCastling(board);
 }
 
-bool IsStalemate(BoardState &board)
+bool IsStalemate(const BoardState &board)
 {
-    return !IsSquareAttacked(FindKing(board), board) && !HasAcceptedCandidate(board, true);
+    return !InCheck(board) && !HasLegalMove(board);
 }
 
-bool HasLegalMove(BoardState &board)
+bool HasLegalMove(const BoardState &board)
 {
     return HasAcceptedCandidate(board, true);
+}
+
+bool HasLegalMoveBesidesCastling(const BoardState &board)
+{
+    return HasAcceptedCandidate(board, false);
 }
 
 bool IsDeadPosition(const BoardState &board)
 {
     int knights = 0;
     int bishops[2] = { 0, 0 }; // on light and on dark squares
-    for (int16_t square = 0; square < 64; ++square) {
-        const int16_t piece = board.Piece(square);
+    for (const Square square : AllSquares) {
+        const PieceType piece = board.Piece(square);
         if (piece == Knight)
             ++knights;
         else if (piece == Bishop)
             ++bishops[(RowOf(square) + ColumnOf(square)) % 2];
-        else if (piece != Empty && piece != King)
+        else if (piece != PieceType::None && piece != King)
             return false;
     }
     return knights + bishops[0] + bishops[1] <= 1
         || (knights == 0 && (bishops[0] == 0 || bishops[1] == 0));
 }
 
-std::vector<Move> LegalMoves(BoardState &board)
+std::vector<Move> LegalMoves(const BoardState &board)
 {
     std::vector<Move> moves;
-    WalkCandidates(board, true, [&](int16_t from, int16_t to) {
-        if (IsValidMove(board, from, to))
-            moves.push_back({ from, to });
+    WalkCandidates(board, true, [&](Move move) {
+        if (IsValidMove(board, move))
+            moves.push_back(move);
         return false;
     });
     std::sort(moves.begin(), moves.end(), [](const Move &a, const Move &b) {

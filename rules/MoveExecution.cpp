@@ -8,56 +8,59 @@ namespace corvalen {
 
 namespace {
 
-    void NoteChanged(MoveOutcome &outcome, int16_t square)
+    void NoteChanged(MoveOutcome &outcome, Square square)
     {
         outcome.changedSquares[static_cast<size_t>(outcome.changedCount++)] = square;
     }
 
     // Moves the piece on `from` to `to`, overwriting whatever stood there.
-    void MovePiece(BoardState &board, MoveOutcome &outcome, int16_t to, int16_t from)
+    void MovePiece(BoardState &board, MoveOutcome &outcome, Square from, Square to)
     {
-        board.PutPiece(to, board.Piece(from), board.Colour(from));
+        board.PutPiece(to, board.Piece(from), board.ColourOn(from));
         board.EmptySquare(from);
         outcome.miLastTarget = to;
     }
 
 } // namespace
 
-bool IsPromotion(const BoardState &board, int16_t from, int16_t to)
+bool IsPromotion(const BoardState &board, Move move)
 {
-    if (!IsOnBoard(from) || !IsOnBoard(to) || board.Piece(from) != Pawn)
+    if (!IsOnBoard(move.from) || !IsOnBoard(move.to) || board.Piece(move.from) != Pawn)
         return false;
-    return RowOf(to) == (board.giToMove == White ? 0 : 7);
+    return RowOf(move.to) == LastRow(board.giToMove);
 }
 
-int16_t PromotedPiece(int16_t promotionPiece)
+PieceType PromotedPiece(PieceType promotion)
 {
-    return promotionPiece >= Rook && promotionPiece <= Queen ? promotionPiece : Queen;
+    return promotion >= Rook && promotion <= Queen ? promotion : Queen;
 }
 
-MoveOutcome CarryOutMove(BoardState &board, int16_t from, int16_t to, int16_t promotionPiece)
+MoveOutcome CarryOutMove(BoardState &board, Move move)
 {
     MoveOutcome outcome;
+    const Square from = move.from;
+    const Square to = move.to;
     if (!IsOnBoard(from) || !IsOnBoard(to) || from == to || board.IsEmpty(from))
         return outcome;
 
     // Both questions look at the board before anything moves: castling needs the king on its
     // home square, and an en-passant capture needs the passed square still empty.
-    int16_t side = KingSide;
-    const bool castling
-        = board.Piece(from) == King && std::abs(to - from) == 2 && CanCastle(board, to, from, side);
+    const std::optional<CastlingSide> castling = board.Piece(from) == King
+            && std::abs(SquareNumber(to) - SquareNumber(from)) == 2
+        ? CastlingOf(board, move)
+        : std::nullopt;
     const bool enPassant = board.Piece(from) == Pawn && to == board.miEnPassant
         && ColumnOf(from) != ColumnOf(to) && IsUsableEnPassantSquare(board);
-    const bool promotion = IsPromotion(board, from, to);
+    const bool promotion = IsPromotion(board, move);
 
     NoteChanged(outcome, from);
     NoteChanged(outcome, to);
-    MovePiece(board, outcome, to, from);
+    MovePiece(board, outcome, from, to);
 
     if (castling) {
-        const auto rookFrom = static_cast<int16_t>(side == QueenSide ? to - 2 : to + 1);
-        const auto rookTo = static_cast<int16_t>(side == QueenSide ? to + 1 : to - 1);
-        MovePiece(board, outcome, rookTo, rookFrom);
+        const Square rookFrom = RookHome(board.giToMove, *castling);
+        const Square rookTo = Shifted(to, *castling == QueenSide ? 1 : -1);
+        MovePiece(board, outcome, rookFrom, rookTo);
         NoteChanged(outcome, rookFrom);
         NoteChanged(outcome, rookTo);
         outcome.miCastleTarget = to;
@@ -65,24 +68,20 @@ MoveOutcome CarryOutMove(BoardState &board, int16_t from, int16_t to, int16_t pr
     }
 
     if (promotion) {
-        board.PutPiece(to, PromotedPiece(promotionPiece), board.Colour(to));
+        board.PutPiece(to, PromotedPiece(move.promotion), board.ColourOn(to));
         outcome.promoted = true;
     }
 
     if (enPassant) {
-        const auto victim = static_cast<int16_t>(to + (board.giToMove == White ? 8 : -8));
+        const Square victim = Shifted(to, -Forward(board.giToMove));
         board.EmptySquare(victim);
         NoteChanged(outcome, victim);
         outcome.capturedEnPassant = victim;
     }
 
     board.miEnPassant = NoSquare;
-    if (board.Piece(to) == Pawn) {
-        if (board.Colour(to) == White && to == from - 16)
-            board.miEnPassant = static_cast<int16_t>(from - 8);
-        else if (board.Colour(to) == Black && to == from + 16)
-            board.miEnPassant = static_cast<int16_t>(from + 8);
-    }
+    if (board.Piece(to) == Pawn && to == Shifted(from, 2 * Forward(board.ColourOn(to))))
+        board.miEnPassant = Shifted(from, Forward(board.ColourOn(to)));
     return outcome;
 }
 

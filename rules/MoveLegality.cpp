@@ -8,55 +8,40 @@ namespace corvalen {
 
 namespace {
 
-    constexpr int16_t HomeSquare(int16_t colour)
+    bool HoldsOwnPiece(const BoardState &board, Square square)
     {
-        return colour == White ? 60 : 4;
-    }
-    constexpr int16_t StartRow(int16_t colour)
-    {
-        return colour == White ? 6 : 1;
-    }
-    constexpr int16_t Forward(int16_t colour)
-    {
-        return colour == White ? -8 : 8;
-    }
-
-    bool HoldsOwnPiece(const BoardState &board, int16_t square)
-    {
-        return board.Colour(square) == board.giToMove;
+        return board.ColourOn(square) == board.giToMove;
     }
 
     // Every square strictly between from and to along `step` is empty.
-    bool IsPathClear(const BoardState &board, int16_t from, int16_t to, int16_t step)
+    bool IsPathClear(const BoardState &board, Move move, int step)
     {
-        for (int16_t t = static_cast<int16_t>(from + step); t != to;
-             t = static_cast<int16_t>(t + step))
+        for (Square t = Shifted(move.from, step); t != move.to; t = Shifted(t, step))
             if (!board.IsEmpty(t))
                 return false;
         return true;
     }
 
-    bool IsRookMove(const BoardState &board, int16_t from, int16_t to)
+    bool IsRookMove(const BoardState &board, Move move)
     {
-        const bool sameRow = RowOf(from) == RowOf(to);
-        const bool sameColumn = ColumnOf(from) == ColumnOf(to);
+        const bool sameRow = RowOf(move.from) == RowOf(move.to);
+        const bool sameColumn = ColumnOf(move.from) == ColumnOf(move.to);
         if (!sameRow && !sameColumn)
             return false;
-        const int16_t direction = from < to ? 1 : -1;
-        const auto step = static_cast<int16_t>(sameColumn ? 8 * direction : direction);
-        return IsPathClear(board, from, to, step);
+        const int direction = move.from < move.to ? 1 : -1;
+        return IsPathClear(board, move, sameColumn ? 8 * direction : direction);
     }
 
     // The diagonal step from `from` towards `to`, or 0 when no diagonal joins them. The column test
     // rejects every difference that is a multiple of 7 or 9 only by wrapping past the edge.
-    int16_t DiagonalStep(int16_t from, int16_t to)
+    int DiagonalStep(Move move)
     {
-        const int16_t fromColumn = ColumnOf(from);
-        const int16_t toColumn = ColumnOf(to);
-        const int difference = std::abs(to - from);
-        if (std::abs(RowOf(to) - RowOf(from)) != std::abs(toColumn - fromColumn))
+        const int fromColumn = ColumnOf(move.from);
+        const int toColumn = ColumnOf(move.to);
+        const int difference = std::abs(SquareNumber(move.to) - SquareNumber(move.from));
+        if (std::abs(RowOf(move.to) - RowOf(move.from)) != std::abs(toColumn - fromColumn))
             return 0;
-        if (from > to) {
+        if (move.from > move.to) {
             if (difference % 9 == 0 && toColumn < fromColumn)
                 return -9;
             if (difference % 7 == 0 && toColumn > fromColumn)
@@ -70,208 +55,176 @@ namespace {
         return 0;
     }
 
-    bool IsBishopMove(const BoardState &board, int16_t from, int16_t to)
+    bool IsBishopMove(const BoardState &board, Move move)
     {
-        const int16_t step = DiagonalStep(from, to);
-        return step != 0 && IsPathClear(board, from, to, step);
+        const int step = DiagonalStep(move);
+        return step != 0 && IsPathClear(board, move, step);
     }
 
-    bool IsKnightMove(int16_t from, int16_t to)
+    bool IsKnightMove(Move move)
     {
-        const int rows = std::abs(RowOf(to) - RowOf(from));
-        const int columns = std::abs(ColumnOf(to) - ColumnOf(from));
+        const int rows = std::abs(RowOf(move.to) - RowOf(move.from));
+        const int columns = std::abs(ColumnOf(move.to) - ColumnOf(move.from));
         return (rows == 2 && columns == 1) || (rows == 1 && columns == 2);
     }
 
-    bool IsKingStep(int16_t from, int16_t to)
+    bool IsKingStep(Move move)
     {
-        return std::abs(RowOf(to) - RowOf(from)) <= 1
-            && std::abs(ColumnOf(to) - ColumnOf(from)) <= 1;
+        return std::abs(RowOf(move.to) - RowOf(move.from)) <= 1
+            && std::abs(ColumnOf(move.to) - ColumnOf(move.from)) <= 1;
     }
 
-    bool IsPawnMove(const BoardState &board, int16_t from, int16_t to)
+    bool IsPawnMove(const BoardState &board, Move move)
     {
-        const int16_t forward = Forward(board.giToMove);
-        if (to == from + forward)
+        const int forward = Forward(board.giToMove);
+        const Square from = move.from;
+        const Square to = move.to;
+        if (to == Shifted(from, forward))
             return board.IsEmpty(to);
-        if (to == from + 2 * forward)
-            return RowOf(from) == StartRow(board.giToMove) && board.IsEmpty(to)
-                && board.IsEmpty(static_cast<int16_t>(from + forward));
-        if ((to == from + forward - 1 || to == from + forward + 1)
+        if (to == Shifted(from, 2 * forward))
+            return RowOf(from) == PawnRow(board.giToMove) && board.IsEmpty(to)
+                && board.IsEmpty(Shifted(from, forward));
+        if ((to == Shifted(from, forward - 1) || to == Shifted(from, forward + 1))
             && std::abs(ColumnOf(to) - ColumnOf(from)) == 1) {
-            if (!board.IsEmpty(to) && board.Colour(to) == Opponent(board.giToMove))
+            if (!board.IsEmpty(to) && board.ColourOn(to) == Opponent(board.giToMove))
                 return true;
             return to == board.miEnPassant && IsUsableEnPassantSquare(board);
         }
         return false;
     }
 
-    // The square of the pawn an en-passant capture from `from` to `to` takes, or NoSquare when the
-    // move is no such capture.
-    int16_t EnPassantVictim(const BoardState &board, int16_t from, int16_t to)
+    // The square of the pawn an en-passant capture takes, or NoSquare when the move is no such
+    // capture.
+    Square EnPassantVictim(const BoardState &board, Move move)
     {
-        if (board.Piece(from) != Pawn || to != board.miEnPassant || ColumnOf(from) == ColumnOf(to)
-            || !IsUsableEnPassantSquare(board))
+        if (board.Piece(move.from) != Pawn || move.to != board.miEnPassant
+            || ColumnOf(move.from) == ColumnOf(move.to) || !IsUsableEnPassantSquare(board))
             return NoSquare;
-        return static_cast<int16_t>(to - Forward(board.giToMove));
+        return Shifted(move.to, -Forward(board.giToMove));
     }
-
-    // Puts back what a trial move changed, on every way out of LeavesKingInCheck.
-    class TrialMove {
-    public:
-        TrialMove(BoardState &board, int16_t from, int16_t to, int16_t victim)
-            : mBoard(board)
-            , mFrom(from)
-            , mTo(to)
-            , mVictim(victim)
-            , mToPiece(board.Piece(to))
-            , mToColour(board.Colour(to))
-            , mVictimColour(victim == NoSquare ? Empty : board.Colour(victim))
-        {
-            mBoard.PutPiece(to, board.Piece(from), board.Colour(from));
-            mBoard.EmptySquare(from);
-            if (mVictim != NoSquare)
-                mBoard.EmptySquare(mVictim);
-        }
-        ~TrialMove()
-        {
-            if (mVictim != NoSquare)
-                mBoard.PutPiece(mVictim, Pawn, mVictimColour);
-            mBoard.PutPiece(mFrom, mBoard.Piece(mTo), mBoard.Colour(mTo));
-            if (mToPiece == Empty)
-                mBoard.EmptySquare(mTo);
-            else
-                mBoard.PutPiece(mTo, mToPiece, mToColour);
-        }
-        TrialMove(const TrialMove &) = delete;
-        TrialMove &operator=(const TrialMove &) = delete;
-
-    private:
-        BoardState &mBoard;
-        int16_t mFrom;
-        int16_t mTo;
-        int16_t mVictim;
-        int16_t mToPiece;
-        int16_t mToColour;
-        int16_t mVictimColour;
-    };
 
 } // namespace
 
 bool IsUsableEnPassantSquare(const BoardState &board)
 {
-    const int16_t square = board.miEnPassant;
+    const Square square = board.miEnPassant;
     if (!IsOnBoard(square) || !board.IsEmpty(square))
         return false;
     const bool whiteToMove = board.giToMove == White;
     if (RowOf(square) != (whiteToMove ? 2 : 5))
         return false;
-    const auto behind = static_cast<int16_t>(square + (whiteToMove ? 8 : -8));
-    return board.Piece(behind) == Pawn && board.Colour(behind) == Opponent(board.giToMove);
+    const Square behind = Shifted(square, whiteToMove ? 8 : -8);
+    return board.Piece(behind) == Pawn && board.ColourOn(behind) == Opponent(board.giToMove);
 }
 
-bool IsValidMove(BoardState &board, int16_t from, int16_t to)
+bool IsValidMove(const BoardState &board, Move move)
 {
+    const Square from = move.from;
+    const Square to = move.to;
     if (!IsOnBoard(from) || !IsOnBoard(to) || from == to)
         return false;
     bool candidate = false;
     switch (board.Piece(from)) {
     case Pawn:
-        candidate = IsPawnMove(board, from, to);
+        candidate = IsPawnMove(board, move);
         break;
     case Rook:
-        candidate = !HoldsOwnPiece(board, to) && IsRookMove(board, from, to);
+        candidate = !HoldsOwnPiece(board, to) && IsRookMove(board, move);
         break;
     case Knight:
-        candidate = !HoldsOwnPiece(board, to) && IsKnightMove(from, to);
+        candidate = !HoldsOwnPiece(board, to) && IsKnightMove(move);
         break;
     case Bishop:
-        candidate = !HoldsOwnPiece(board, to) && IsBishopMove(board, from, to);
+        candidate = !HoldsOwnPiece(board, to) && IsBishopMove(board, move);
         break;
     case Queen:
         if (HoldsOwnPiece(board, to))
             break;
         if (RowOf(from) == RowOf(to) || ColumnOf(from) == ColumnOf(to))
-            candidate = IsRookMove(board, from, to);
+            candidate = IsRookMove(board, move);
         else
-            candidate = IsBishopMove(board, from, to);
+            candidate = IsBishopMove(board, move);
         break;
-    case King: {
+    case King:
         if (HoldsOwnPiece(board, to))
             break;
-        candidate = IsKingStep(from, to);
-        int16_t side = KingSide;
-        if (!candidate && board.IsEmpty(to))
-            candidate = CanCastle(board, to, from, side);
+        candidate = IsKingStep(move) || (board.IsEmpty(to) && CastlingOf(board, move));
         break;
-    }
     default:
         break;
     }
-    return candidate && !LeavesKingInCheck(board, to, from);
+    return candidate && !LeavesKingInCheck(board, move);
 }
 
-bool CanCastle(const BoardState &board, int16_t to, int16_t from, int16_t &side)
+std::optional<CastlingSide> CastlingOf(const BoardState &board, Move move)
 {
+    const Square from = move.from;
+    const Square to = move.to;
     if (!IsOnBoard(from) || !IsOnBoard(to) || !board.IsEmpty(to) || board.Piece(from) != King)
-        return false;
-    if (from != HomeSquare(board.giToMove))
-        return false;
-    if (to == from - 2) {
-        for (int16_t square = from; square >= to; --square)
+        return std::nullopt;
+    if (from != KingHome(board.giToMove))
+        return std::nullopt;
+    if (to == Shifted(from, -2)) {
+        for (Square square = from; square >= to; square = Shifted(square, -1))
             if (IsSquareAttacked(square, board))
-                return false;
-        if (!board.IsEmpty(static_cast<int16_t>(from - 1))
-            || !board.IsEmpty(static_cast<int16_t>(to - 1))
-            || board.Piece(static_cast<int16_t>(to - 2)) != Rook)
-            return false;
-        side = QueenSide;
-        return true;
+                return std::nullopt;
+        if (!board.IsEmpty(Shifted(from, -1)) || !board.IsEmpty(Shifted(to, -1))
+            || board.Piece(Shifted(to, -2)) != Rook)
+            return std::nullopt;
+        return QueenSide;
     }
-    if (to == from + 2) {
-        for (int16_t square = from; square <= to; ++square)
+    if (to == Shifted(from, 2)) {
+        for (Square square = from; square <= to; square = Shifted(square, 1))
             if (IsSquareAttacked(square, board))
-                return false;
-        if (!board.IsEmpty(static_cast<int16_t>(from + 1))
-            || board.Piece(static_cast<int16_t>(to + 1)) != Rook)
-            return false;
-        side = KingSide;
-        return true;
+                return std::nullopt;
+        if (!board.IsEmpty(Shifted(from, 1)) || board.Piece(Shifted(to, 1)) != Rook)
+            return std::nullopt;
+        return KingSide;
     }
-    return false;
+    return std::nullopt;
 }
 
-bool LeavesKingInCheck(BoardState &board, int16_t to, int16_t from)
+bool LeavesKingInCheck(const BoardState &board, Move move)
 {
-    if (from == to)
-        return IsSquareAttacked(FindKing(board), board);
-    const TrialMove trial(board, from, to, EnPassantVictim(board, from, to));
+    if (move.from == move.to)
+        return InCheck(board);
+    BoardState trial = board;
+    const Square victim = EnPassantVictim(board, move);
+    trial.PutPiece(move.to, board.Piece(move.from), board.ColourOn(move.from));
+    trial.EmptySquare(move.from);
+    if (victim != NoSquare)
+        trial.EmptySquare(victim);
+    return InCheck(trial);
+}
+
+bool InCheck(const BoardState &board)
+{
     return IsSquareAttacked(FindKing(board), board);
 }
 
-int16_t FindKing(const BoardState &board)
+Square FindKing(const BoardState &board)
 {
-    for (int16_t square = 0; square < 64; ++square)
-        if (board.Piece(square) == King && board.Colour(square) == board.giToMove)
+    for (const Square square : AllSquares)
+        if (board.Piece(square) == King && board.ColourOn(square) == board.giToMove)
             return square;
     return NoSquare;
 }
 
-char PieceLetter(const BoardState &board, int16_t square)
+char PieceLetter(const BoardState &board, Square square)
 {
     static constexpr char Letters[] = "prhbqk";
-    const int16_t piece = board.Piece(square);
-    if (piece < Pawn || piece > King)
+    const PieceType piece = board.Piece(square);
+    if (piece == PieceType::None)
         return '.';
-    const char letter = Letters[piece];
-    return board.Colour(square) == White ? static_cast<char>(letter - 'a' + 'A') : letter;
+    const char letter = Letters[PieceNumber(piece)];
+    return board.ColourOn(square) == White ? static_cast<char>(letter - 'a' + 'A') : letter;
 }
 
 std::array<std::string, 8> DumpBoard(const BoardState &board)
 {
     std::array<std::string, 8> rows;
-    for (int16_t square = 0; square < 64; ++square)
-        rows[RowOf(square)] += PieceLetter(board, square);
+    for (const Square square : AllSquares)
+        rows[static_cast<size_t>(RowOf(square))] += PieceLetter(board, square);
     return rows;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "rules/Attack.h"
+#include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 
@@ -15,7 +15,7 @@ namespace {
     bool IsCastling(const BoardState &board, Move move)
     {
         return board.Piece(move.from) == King && RowOf(move.from) == RowOf(move.to)
-            && std::abs(move.to - move.from) == 2;
+            && std::abs(ColumnOf(move.to) - ColumnOf(move.from)) == 2;
     }
 
     // The file, rank or square that tells the move apart from the other legal moves of a piece
@@ -44,21 +44,19 @@ namespace {
     }
 
     // "+" or "#" when the move leaves the opponent in check or mated, else empty.
-    std::string CheckSuffix(const BoardState &board, Move move, int16_t promotionPiece)
+    std::string CheckSuffix(const BoardState &board, Move move)
     {
         BoardState after = board;
-        CarryOutMove(after, move.from, move.to, promotionPiece);
+        CarryOutMove(after, move);
         after.giToMove = Opponent(board.giToMove);
-        after.mbInCheck = IsSquareAttacked(FindKing(after), after);
-        if (!after.mbInCheck)
+        if (!InCheck(after))
             return {};
-        return IsCheckmate(after) ? "#" : "+";
+        return HasLegalMoveBesidesCastling(after) ? "+" : "#";
     }
 
-    std::string SanOf(
-        const BoardState &board, const std::vector<Move> &legal, Move move, int16_t promotionPiece)
+    std::string SanOf(const BoardState &board, const std::vector<Move> &legal, Move move)
     {
-        const int16_t piece = board.Piece(move.from);
+        const PieceType piece = board.Piece(move.from);
         std::string san;
         if (IsCastling(board, move)) {
             san = move.to > move.from ? "O-O" : "O-O-O";
@@ -67,18 +65,18 @@ namespace {
             if (capture)
                 san = SquareName(move.from).substr(0, 1) + "x";
             san += SquareName(move.to);
-            if (IsPromotion(board, move.from, move.to)) {
+            if (IsPromotion(board, move)) {
                 san += '=';
-                san += PieceLetters[PromotedPiece(promotionPiece)];
+                san += PieceLetters[PieceNumber(PromotedPiece(move.promotion))];
             }
         } else {
-            san = PieceLetters[piece];
+            san = PieceLetters[PieceNumber(piece)];
             san += Disambiguation(board, legal, move);
             if (!board.IsEmpty(move.to))
                 san += 'x';
             san += SquareName(move.to);
         }
-        return san + CheckSuffix(board, move, promotionPiece);
+        return san + CheckSuffix(board, move);
     }
 
     // The SAN without what MoveFromSan neither needs nor checks.
@@ -93,46 +91,46 @@ namespace {
 
 } // namespace
 
-std::string SquareName(int16_t square)
+std::string SquareName(Square square)
 {
     if (!IsOnBoard(square))
         return "-";
     return { static_cast<char>('a' + ColumnOf(square)), static_cast<char>('8' - RowOf(square)) };
 }
 
-int16_t SquareFromName(std::string_view name)
+Square SquareFromName(std::string_view name)
 {
     if (name.size() != 2 || name[0] < 'a' || name[0] > 'h' || name[1] < '1' || name[1] > '8')
         return NoSquare;
     return SquareAt('8' - name[1], name[0] - 'a');
 }
 
-std::string MoveCoordinates(Move move, int16_t promotionPiece)
+std::string MoveCoordinates(Move move)
 {
     std::string text = SquareName(move.from) + SquareName(move.to);
-    if (promotionPiece != Empty)
-        text += static_cast<char>(PieceLetters[promotionPiece] - 'A' + 'a');
+    if (move.promotion != PieceType::None)
+        text += static_cast<char>(PieceLetters[PieceNumber(move.promotion)] - 'A' + 'a');
     return text;
 }
 
-std::string MoveToSan(const BoardState &board, Move move, int16_t promotionPiece)
+std::string MoveToSan(const BoardState &board, Move move)
 {
-    BoardState work = board;
-    return SanOf(board, LegalMoves(work), move, promotionPiece);
+    return SanOf(board, LegalMoves(board), move);
 }
 
 std::vector<SanMove> LegalSanMoves(const BoardState &board)
 {
-    BoardState work = board;
-    const std::vector<Move> legal = LegalMoves(work);
+    const std::vector<Move> legal = LegalMoves(board);
     std::vector<SanMove> moves;
     for (const Move &move : legal) {
-        if (!IsPromotion(board, move.from, move.to)) {
-            moves.push_back({ move, Queen, SanOf(board, legal, move, Queen) });
+        if (!IsPromotion(board, move)) {
+            moves.push_back({ move, SanOf(board, legal, move) });
             continue;
         }
-        for (const int16_t piece : { Queen, Rook, Bishop, Knight })
-            moves.push_back({ move, piece, SanOf(board, legal, move, piece) });
+        for (const PieceType piece : { Queen, Rook, Bishop, Knight }) {
+            const Move promotion { move.from, move.to, piece };
+            moves.push_back({ promotion, SanOf(board, legal, promotion) });
+        }
     }
     return moves;
 }
@@ -149,7 +147,7 @@ std::optional<SanMove> MoveFromSan(const BoardState &board, std::string_view san
     return std::nullopt;
 }
 
-std::string NumberedMove(int moveNumber, int16_t mover, std::string_view san)
+std::string NumberedMove(int moveNumber, Colour mover, std::string_view san)
 {
     return std::to_string(moveNumber) + (mover == White ? ". " : "... ") + std::string(san);
 }

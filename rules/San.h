@@ -6,31 +6,29 @@
 #include <vector>
 
 #include "rules/BoardState.h"
-#include "rules/MateTest.h"
 
 namespace corvalen {
 
 // "a8" for 0, "h1" for 63; "-" for anything that is no square.
-std::string SquareName(int16_t square);
+std::string SquareName(Square square);
 
 // The square a two-letter name such as "e4" stands for, or NoSquare.
-int16_t SquareFromName(std::string_view name);
+Square SquareFromName(std::string_view name);
 
-// Coordinates of a move as UCI writes them: "e2e4"; a promotion adds the letter of the piece the
-// pawn becomes ("e7e8q"), any other move passes Empty.
-std::string MoveCoordinates(Move move, int16_t promotionPiece = Empty);
+// Coordinates of a move as UCI writes them: "e2e4"; a move with a promotion piece adds its
+// letter ("e7e8q").
+std::string MoveCoordinates(Move move);
 
 // Standard algebraic notation of a legal move of board.giToMove on `board` (the position before
 // the move): piece letter KQRBN, the origin's file, rank or square when another piece of the
 // same kind could go there too, "x" for a capture (en passant included), "=Q" and so on for a
 // promotion, O-O and O-O-O for castling, "+" when the opponent stands in check afterwards and
-// "#" when it is mated. promotionPiece (Rook..Queen) counts only for a promotion.
-std::string MoveToSan(const BoardState &board, Move move, int16_t promotionPiece = Queen);
+// "#" when it is mated. move.promotion counts only for a promotion (as PromotedPiece).
+std::string MoveToSan(const BoardState &board, Move move);
 
-// A move with its promotion piece (Queen when it is no promotion) and its SAN.
+// A legal move (with its promotion piece when it promotes) and its SAN.
 struct SanMove {
     Move move;
-    int16_t promotionPiece = Queen;
     std::string san;
 };
 
@@ -43,6 +41,6 @@ std::vector<SanMove> LegalSanMoves(const BoardState &board);
 std::optional<SanMove> MoveFromSan(const BoardState &board, std::string_view san);
 
 // "14. Bc4" for a White move, "14... Nf6" for a Black one.
-std::string NumberedMove(int moveNumber, int16_t mover, std::string_view san);
+std::string NumberedMove(int moveNumber, Colour mover, std::string_view san);
 
 } // namespace corvalen

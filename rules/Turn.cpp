@@ -4,7 +4,7 @@
 
 namespace corvalen {
 
-void Turn::Load(const BoardState &board, int16_t kingSquare)
+void Turn::Load(const BoardState &board, Square kingSquare)
 {
     mLoaded = board;
     miKingSquare = kingSquare;
@@ -12,27 +12,33 @@ void Turn::Load(const BoardState &board, int16_t kingSquare)
     Undo();
 }
 
-Turn::Verdict Turn::JudgeMove(int16_t from, int16_t to)
+bool Turn::ShowsCheck() const
 {
-    if (mMove || !IsOnBoard(from) || !IsOnBoard(to) || from == to)
+    return !mMove && (mStatus == GameStatus::Check || mStatus == GameStatus::Mate);
+}
+
+Turn::Verdict Turn::JudgeMove(Move move) const
+{
+    if (mMove || !IsOnBoard(move.from) || !IsOnBoard(move.to) || move.from == move.to)
         return Verdict::NoMove;
-    if (mBoard.Colour(from) != mBoard.giToMove)
+    if (mBoard.ColourOn(move.from) != mBoard.giToMove)
         return Verdict::OpponentsPiece;
-    return IsValidMove(mBoard, from, to) ? Verdict::Legal : Verdict::Illegal;
+    return IsValidMove(mBoard, move) ? Verdict::Legal : Verdict::Illegal;
 }
 
-bool Turn::NeedsPromotionChoice(int16_t from, int16_t to) const
+bool Turn::NeedsPromotionChoice(Move move) const
 {
-    return IsPromotion(mBoard, from, to);
+    return IsPromotion(mBoard, move);
 }
 
-const MoveOutcome &Turn::Play(int16_t from, int16_t to, int16_t promotionPiece)
+const MoveOutcome &Turn::Play(Move move)
 {
-    const bool promotion = IsPromotion(mBoard, from, to);
-    mOutcome = CarryOutMove(mBoard, from, to, promotionPiece);
-    mBoard.mbInCheck = false;
-    mMove = Move { from, to };
-    miPromotion = promotion ? PromotedPiece(promotionPiece) : Empty;
+    if (IsPromotion(mBoard, move))
+        move.promotion = PromotedPiece(move.promotion);
+    else
+        move.promotion = PieceType::None;
+    mOutcome = CarryOutMove(mBoard, move);
+    mMove = move;
     return mOutcome;
 }
 
@@ -40,11 +46,10 @@ void Turn::Undo()
 {
     mBoard = mLoaded;
     mMove.reset();
-    miPromotion = Empty;
     mOutcome = MoveOutcome();
 }
 
-int16_t Turn::KingSquareNow() const
+Square Turn::KingSquareNow() const
 {
     return mMove && mMove->from == miKingSquare ? mMove->to : miKingSquare;
 }

@@ -4,7 +4,6 @@
 
 #include "rules/BoardState.h"
 #include "rules/GameStatus.h"
-#include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
 
 namespace corvalen {
@@ -21,32 +20,33 @@ public:
 
     // Loads a position whose side to move has its king on kingSquare (NoSquare: none) and
     // forgets any move.
-    void Load(const BoardState &board, int16_t kingSquare);
+    void Load(const BoardState &board, Square kingSquare);
 
     // The position as it stands: the loaded one, or the one after the move.
     const BoardState &Board() const { return mBoard; }
-    // The position as loaded, with mbInCheck set when its side to move is in check.
+    // The position as loaded.
     const BoardState &Loaded() const { return mLoaded; }
     GameStatus Status() const { return mStatus; }
+    // Whether the king on KingSquare() stands in check as the board stands: at load, until a
+    // move is made.
+    bool ShowsCheck() const;
     // The king square given at load for the side to move, or NoSquare.
-    int16_t KingSquare() const { return miKingSquare; }
+    Square KingSquare() const { return miKingSquare; }
     // That king's square as the board stands: where the move took it, if it moved.
-    int16_t KingSquareNow() const;
+    Square KingSquareNow() const;
 
-    // Whether dragging the piece on `from` to `to` is a move the turn accepts now.
-    Verdict JudgeMove(int16_t from, int16_t to);
+    // Whether dragging the piece on move.from to move.to is a move the turn accepts now.
+    Verdict JudgeMove(Move move) const;
     // True when the move takes a pawn to its last row, so the player chooses a piece first.
-    bool NeedsPromotionChoice(int16_t from, int16_t to) const;
-    // Carries out a move JudgeMove called Legal; the check flag is cleared, the side to move
-    // stays. A promotion becomes PromotedPiece(promotionPiece). Returns the squares changed,
-    // kept for Undo as Outcome().
-    const MoveOutcome &Play(int16_t from, int16_t to, int16_t promotionPiece = Queen);
+    bool NeedsPromotionChoice(Move move) const;
+    // Carries out a move JudgeMove called Legal; the side to move stays. A promotion becomes
+    // PromotedPiece(move.promotion). Returns the squares changed, kept for Undo as Outcome().
+    const MoveOutcome &Play(Move move);
     // Back to the loaded position, no move made.
     void Undo();
 
+    // The move made, its promotion the piece a promoted pawn became (None for any other move).
     const std::optional<Move> &PlayedMove() const { return mMove; }
-    // The piece a promoted pawn became; Empty when the move was no promotion or none was made.
-    int16_t PlayedPromotion() const { return miPromotion; }
     const MoveOutcome &Outcome() const { return mOutcome; }
     // What the opponent faces after the move: none, check, mate or stalemate; None without a
     // move.
@@ -56,9 +56,8 @@ private:
     BoardState mLoaded;
     BoardState mBoard;
     GameStatus mStatus = GameStatus::None;
-    int16_t miKingSquare = NoSquare;
+    Square miKingSquare = NoSquare;
     std::optional<Move> mMove;
-    int16_t miPromotion = Empty;
     MoveOutcome mOutcome;
 };
 

@@ -6,7 +6,6 @@
 
 #include "rules/MoveExecution.h"
 #include "rules/San.h"
-#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -17,11 +16,12 @@ namespace {
     // What the text names: the destination, whatever it says of the origin, the piece and the
     // promotion piece.
     struct Pattern {
-        int16_t to = NoSquare;
-        int16_t piece = Empty; // Empty: a pawn, or any piece when the whole origin is given
+        Square to = NoSquare;
+        // None: a pawn, or any piece when the whole origin is given.
+        PieceType piece = PieceType::None;
         int fromColumn = -1;
         int fromRow = -1;
-        int16_t promotion = Empty;
+        PieceType promotion = PieceType::None;
         int castling = 0; // +1 king side, -1 queen side
     };
 
@@ -38,7 +38,7 @@ namespace {
             if (digits[4] > '4')
                 return false;
             pattern.promotion
-                = std::array<int16_t, 4> { Queen, Rook, Bishop, Knight }[size_t(digits[4] - '1')];
+                = std::array<PieceType, 4> { Queen, Rook, Bishop, Knight }[size_t(digits[4] - '1')];
         }
         return true;
     }
@@ -50,7 +50,7 @@ namespace {
                                                : std::string_view::npos;
         if (promotion != std::string_view::npos && promotion > 0 && promotion < 5
             && std::isdigit(text[text.size() - 2])) {
-            pattern.promotion = int16_t(promotion);
+            pattern.promotion = PieceFromNumber(int(promotion));
             text.pop_back();
         }
         if (text.size() < 2
@@ -59,7 +59,7 @@ namespace {
         std::string_view origin = std::string_view(text).substr(0, text.size() - 2);
         if (!origin.empty() && Pieces.find(origin.front()) != std::string_view::npos
             && origin.front() != 'P') {
-            pattern.piece = int16_t(Pieces.find(origin.front()));
+            pattern.piece = PieceFromNumber(int(Pieces.find(origin.front())));
             origin.remove_prefix(1);
         }
         if (!origin.empty() && origin.front() >= 'a' && origin.front() <= 'h') {
@@ -76,16 +76,17 @@ namespace {
     bool Fits(const BoardState &board, const Pattern &pattern, const SanMove &candidate)
     {
         const Move move = candidate.move;
-        const int16_t piece = board.Piece(move.from);
+        const PieceType piece = board.Piece(move.from);
         if (pattern.castling != 0)
-            return piece == King && move.to - move.from == 2 * pattern.castling;
+            return piece == King && move.to == Shifted(move.from, 2 * pattern.castling);
         const bool wholeOrigin = pattern.fromColumn >= 0 && pattern.fromRow >= 0;
         return move.to == pattern.to
             && (pattern.fromColumn < 0 || ColumnOf(move.from) == pattern.fromColumn)
             && (pattern.fromRow < 0 || RowOf(move.from) == pattern.fromRow)
-            && (pattern.piece == Empty ? wholeOrigin || piece == Pawn : piece == pattern.piece)
-            && (pattern.promotion == Empty || candidate.promotionPiece == pattern.promotion)
-            && (pattern.promotion == Empty || IsPromotion(board, move.from, move.to));
+            && (pattern.piece == PieceType::None ? wholeOrigin || piece == Pawn
+                                                 : piece == pattern.piece)
+            && (pattern.promotion == PieceType::None || move.promotion == pattern.promotion)
+            && (pattern.promotion == PieceType::None || IsPromotion(board, move));
     }
 
     // Castling, ICCF digits or algebraic notation; false when the text is none of them.
@@ -107,7 +108,7 @@ namespace {
         for (const SanMove &candidate : LegalSanMoves(board))
             if (Fits(board, pattern, candidate)
                 && std::none_of(fitting.begin(), fitting.end(),
-                    [&](const SanMove &m) { return m.move == candidate.move; }))
+                    [&](const SanMove &m) { return m.move.SameSquares(candidate.move); }))
                 fitting.push_back(candidate);
         return fitting;
     }
@@ -128,6 +129,7 @@ TypedMove ReadTypedMove(const BoardState &board, std::string_view text)
     TypedMove typed;
     if (bare.empty())
         return typed;
+    typed.text = std::string(text);
 
     Pattern pattern;
     bool notation = ReadPattern(bare, pattern);
@@ -144,30 +146,19 @@ TypedMove ReadTypedMove(const BoardState &board, std::string_view text)
             fitting = FittingMoves(board, piece);
         }
     }
-    if (!notation) {
-        typed.message
-            = Format(CORVALEN_TEXT("Rules", "Not a move: %1 (piece letters: K Q R B N)"), { text });
+    if (!notation)
         return typed;
-    }
 
     if (fitting.empty()) {
         typed.kind = TypedMove::Kind::NoMatch;
-        typed.message = Format(CORVALEN_TEXT("Rules", "No legal move matches \"%1\"."), { text });
     } else if (fitting.size() > 1) {
         typed.kind = TypedMove::Kind::Ambiguous;
-        std::vector<std::string> names;
         for (const SanMove &candidate : fitting)
-            names.push_back(candidate.san.substr(0, candidate.san.find_first_of("+#")));
-        std::sort(names.begin(), names.end());
-        // The moves but the last, joined with ", ", then the last: "Nbd2 or Nfd2?".
-        std::string others;
-        for (size_t i = 0; i + 1 < names.size(); ++i)
-            others += (i == 0 ? "" : ", ") + names[i];
-        typed.message = Format(CORVALEN_TEXT("Rules", "%1 or %2?"), { others, names.back() });
+            typed.candidates.push_back(candidate.san.substr(0, candidate.san.find_first_of("+#")));
+        std::sort(typed.candidates.begin(), typed.candidates.end());
     } else {
         typed.kind = TypedMove::Kind::Move;
-        typed.move = fitting.front().move;
-        typed.promotionPiece = pattern.promotion;
+        typed.move = { fitting.front().move.from, fitting.front().move.to, pattern.promotion };
     }
     return typed;
 }

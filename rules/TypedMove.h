@@ -2,9 +2,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/BoardState.h"
-#include "rules/MateTest.h"
+#include "rules/Types.h"
 
 namespace corvalen {
 
@@ -17,13 +18,13 @@ struct TypedMove {
         NotAMove, // not notation at all (or nothing typed)
     };
     Kind kind = Kind::NotAMove;
+    // The move, its promotion the piece the text names (None when it names none).
     Move move;
-    // The piece a promoting pawn becomes when the text names it, else Empty.
-    int16_t promotionPiece = Empty;
-    // What to tell the player when there is no move: "No legal move matches "Nf3".",
-    // "Nbd2 or Nfd2?", "Not a move: ... (piece letters: K Q R B N)", in the player's language
-    // (Text); empty when nothing was typed.
-    std::string message;
+    // The text as typed, without the blanks around it; empty when nothing but blanks and
+    // annotations (+ # ! ?) was typed.
+    std::string text;
+    // For Ambiguous: the SAN of every move that fits, without "+" or "#", sorted.
+    std::vector<std::string> candidates;
 };
 
 // Reads SAN (Nf3, exd6, Qh4xe1, O-O, 0-0-0, e8=Q, e8Q), coordinates (e2e4, e2-e4, e7e8q) and

@@ -19,14 +19,18 @@ inline BoardState Position(const QString &fen)
     return *board;
 }
 
-// "e4" -> 36; "#64" -> 64 for squares off the board; anything else -> NoSquare.
-inline int16_t Sq(const QString &name)
+// "e4" -> E4; anything else -> NoSquare.
+inline Square Sq(const QString &name)
 {
-    if (name.startsWith('#'))
-        return static_cast<int16_t>(name.mid(1).toInt());
     if (name.size() != 2 || name[0] < 'a' || name[0] > 'h' || name[1] < '1' || name[1] > '8')
         return NoSquare;
     return SquareAt('8' - name[1].toLatin1(), name[0].toLatin1() - 'a');
+}
+
+// The index of a named square in an array of the 64 squares: "a8" 0, "h1" 63.
+inline size_t Cell(const QString &name)
+{
+    return static_cast<size_t>(SquareNumber(Sq(name)));
 }
 
 // One named row of the current data table.
@@ -51,7 +55,7 @@ inline std::string RawCode(int side, const QString &records, int flag = 1, int v
     bits.AddBits(side, 1);
     bits.AddBits(int32_t(words.size()) - 1, 5);
     for (const QString &word : words) {
-        bits.AddBits(Sq(word.mid(1)), 6);
+        bits.AddBits(SquareNumber(Sq(word.mid(1))), 6);
         bits.AddBits(word[0].isLower(), 1);
         bits.AddBits(int32_t(QStringLiteral("prnbqkxy").indexOf(word[0].toLower())), 3);
     }

@@ -9,11 +9,11 @@
 
 namespace corvalen {
 
-BoardCell::BoardCell(int16_t index, QWidget *parent)
+BoardCell::BoardCell(Square index, QWidget *parent)
     : PictureBox(parent)
     , miIndex(index)
 {
-    setObjectName(QStringLiteral("imgCell_%1").arg(index));
+    setObjectName(QStringLiteral("imgCell_%1").arg(SquareNumber(index)));
 }
 
 void BoardCell::SetDragIcon(const QPixmap &icon, const QString &file)
@@ -46,7 +46,7 @@ void BoardCell::paintEvent(QPaintEvent *event)
     painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
-QString CellName(const BoardState &board, const BoardCell &cell)
+QString CellName(const BoardState &board, const BoardCell &cell, bool check)
 {
     // Whole phrases, since the colour agrees with the piece in many languages.
     static const char *const pieces[2][6] = {
@@ -67,13 +67,14 @@ QString CellName(const BoardState &board, const BoardCell &cell)
             QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black king"),
         },
     };
-    const int16_t square = cell.Index();
+    const Square square = cell.Index();
     const QString squareName = QString::fromStdString(SquareName(square));
-    const int16_t piece = board.Piece(square);
-    QString name = board.IsEmpty(square) || piece < Pawn || piece > King
+    const PieceType piece = board.Piece(square);
+    QString name = board.IsEmpty(square)
         ? BoardCell::tr("%1, empty").arg(squareName)
-        : BoardCell::tr(pieces[board.Colour(square) == White ? 0 : 1][piece]).arg(squareName);
-    if (piece == King && board.Colour(square) == board.giToMove && board.mbInCheck)
+        : BoardCell::tr(pieces[board.ColourOn(square) == White ? 0 : 1][PieceNumber(piece)])
+              .arg(squareName);
+    if (check && piece == King && board.ColourOn(square) == board.giToMove)
         name = BoardCell::tr("%1, in check").arg(name);
     if (cell.IsMarked())
         name = BoardCell::tr("%1, last move").arg(name);

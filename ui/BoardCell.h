@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "rules/BoardState.h"
 #include "ui/PictureBox.h"
 
@@ -12,9 +10,9 @@ namespace corvalen {
 class BoardCell : public PictureBox {
     Q_OBJECT
 public:
-    explicit BoardCell(int16_t index, QWidget *parent = nullptr);
+    explicit BoardCell(Square index, QWidget *parent = nullptr);
 
-    int16_t Index() const { return miIndex; }
+    Square Index() const { return miIndex; }
 
     bool DragMode() const { return mbDragMode; }
     void SetDragMode(bool on) { mbDragMode = on; }
@@ -36,7 +34,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int16_t miIndex;
+    Square miIndex;
     bool mbDragMode = false;
     bool mbMarked = false;
     QPixmap mDragIcon;
@@ -44,7 +42,8 @@ private:
 };
 
 // How a screen reader names a cell: "e4, white pawn", "d5, empty", "e8, black king, in check",
-// and "e4, white pawn, last move" on a marked cell.
-QString CellName(const BoardState &board, const BoardCell &cell);
+// and "e4, white pawn, last move" on a marked cell; a king of the side to move is in check
+// while `check` is shown.
+QString CellName(const BoardState &board, const BoardCell &cell, bool check);
 
 } // namespace corvalen

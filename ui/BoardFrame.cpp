@@ -41,7 +41,7 @@ void BoardFrame::mouseReleaseEvent(QMouseEvent *event)
     mDragSource = nullptr;
     releaseMouse();
     if (BoardCell *target = CellAt(event->position().toPoint()))
-        emit CellDropped(target->Index(), source->Index());
+        emit CellDropped(Move { source->Index(), target->Index() });
 }
 
 } // namespace corvalen

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QPointer>
-#include <cstdint>
 
 #include "ui/BoardCell.h"
 
@@ -23,8 +22,8 @@ public:
     BoardCell *DragSource() const { return mDragSource; }
 
 signals:
-    // A drag that began on `source` ended over `target` (which may be the source itself).
-    void CellDropped(int16_t target, int16_t source);
+    // A drag that began on move.from ended over move.to (which may be the same square).
+    void CellDropped(corvalen::Move move);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

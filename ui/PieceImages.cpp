@@ -26,15 +26,15 @@ void SetImagesFolder(const QString &folder)
     ImagesFolderOverride() = folder;
 }
 
-QString PieceName(int16_t piece)
+QString PieceName(PieceType piece)
 {
     static const char *const names[] = { "pawn", "rook", "knight", "bishop", "queen", "king" };
-    if (piece < Pawn || piece > King)
+    if (piece == PieceType::None)
         return {};
-    return QString::fromLatin1(names[piece]);
+    return QString::fromLatin1(names[PieceNumber(piece)]);
 }
 
-QString PieceDisplayName(int16_t piece)
+QString PieceDisplayName(PieceType piece)
 {
     static const char *const names[] = {
         QT_TRANSLATE_NOOP("corvalen::PieceImages", "pawn"),
@@ -44,23 +44,23 @@ QString PieceDisplayName(int16_t piece)
         QT_TRANSLATE_NOOP("corvalen::PieceImages", "queen"),
         QT_TRANSLATE_NOOP("corvalen::PieceImages", "king"),
     };
-    if (piece < Pawn || piece > King)
+    if (piece == PieceType::None)
         return {};
-    return QCoreApplication::translate("corvalen::PieceImages", names[piece]);
+    return QCoreApplication::translate("corvalen::PieceImages", names[PieceNumber(piece)]);
 }
 
-bool IsDarkSquare(int16_t square)
+bool IsDarkSquare(Square square)
 {
-    return (square + RowOf(square)) % 2 == 1;
+    return (RowOf(square) + ColumnOf(square)) % 2 == 1;
 }
 
-QString EmptySquareFile(int16_t square)
+QString EmptySquareFile(Square square)
 {
     return ImagesFolder() + QLatin1String(IsDarkSquare(square) ? "/blue.bmp" : "/white.bmp");
 }
 
-void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour, int16_t piece,
-    QString &pictureFile, QString &iconFile)
+void GetPieceImageFiles(const BoardState &board, bool check, Square square, Colour colour,
+    PieceType piece, QString &pictureFile, QString &iconFile)
 {
     pictureFile = ImagesFolder() + QLatin1String(IsDarkSquare(square) ? "/b" : "/w");
     iconFile = ImagesFolder() + u'/';
@@ -72,7 +72,7 @@ void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour,
     }
     pictureFile += PieceName(piece);
     iconFile += PieceName(piece);
-    if (colour == board.giToMove && piece == King && board.mbInCheck)
+    if (check && colour == board.giToMove && piece == King)
         pictureFile += u'x';
     pictureFile += QLatin1String(".bmp");
     iconFile += QLatin1String(".ico");

@@ -16,19 +16,19 @@ void SetImagesFolder(const QString &folder);
 
 // "pawn", "rook", "knight", "bishop", "queen", "king"; empty for any other code. Part of the
 // picture file names, so never translated.
-QString PieceName(int16_t piece);
+QString PieceName(PieceType piece);
 // The piece's name as the player reads it, in the player's language.
-QString PieceDisplayName(int16_t piece);
+QString PieceDisplayName(PieceType piece);
 
-bool IsDarkSquare(int16_t square);
+bool IsDarkSquare(Square square);
 
 // The empty-square picture of a square: blue.bmp (dark) or white.bmp (light), full path.
-QString EmptySquareFile(int16_t square);
+QString EmptySquareFile(Square square);
 
 // Full paths of the picture and the drag icon of a piece of `colour` and `piece` on `square`.
-// The picture carries the check mark "x" for the king of the side to move while it is in check.
-void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour, int16_t piece,
-    QString &pictureFile, QString &iconFile);
+// The picture carries the check mark "x" for the king of the side to move while `check` is shown.
+void GetPieceImageFiles(const BoardState &board, bool check, Square square, Colour colour,
+    PieceType piece, QString &pictureFile, QString &iconFile);
 
 // The twice-sized twin of a picture file: ".../wbrook.bmp" gives ".../wbrook@2x.bmp".
 QString SharpPictureFile(const QString &file);

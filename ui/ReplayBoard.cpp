@@ -1,5 +1,6 @@
 #include "ui/ReplayBoard.h"
 
+#include "rules/MoveLegality.h"
 #include "ui/PieceImages.h"
 
 namespace corvalen {
@@ -14,8 +15,8 @@ ReplayBoard::ReplayBoard(QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    for (int16_t square = 0; square < 64; ++square)
-        mCells[static_cast<size_t>(square)] = new BoardCell(square, this);
+    for (const Square square : AllSquares)
+        mCells[static_cast<size_t>(SquareNumber(square))] = new BoardCell(square, this);
     ShowPosition(BoardState(), false);
 }
 
@@ -23,18 +24,19 @@ void ReplayBoard::ShowPosition(const BoardState &board, bool flipped)
 {
     mbFlipped = flipped;
     PlaceCells();
+    const bool check = InCheck(board);
     for (BoardCell *cell : mCells) {
-        const int16_t square = cell->Index();
+        const Square square = cell->Index();
         if (board.IsEmpty(square)) {
             cell->ShowPictureFile(EmptySquareFile(square));
         } else {
             QString picture;
             QString icon;
-            GetPieceImageFiles(
-                board, square, board.Colour(square), board.Piece(square), picture, icon);
+            GetPieceImageFiles(board, check, square, board.ColourOn(square),
+                board.Piece(square), picture, icon);
             cell->ShowPictureFile(picture);
         }
-        cell->setAccessibleName(CellName(board, *cell));
+        cell->setAccessibleName(CellName(board, *cell, check));
     }
 }
 
@@ -54,7 +56,7 @@ void ReplayBoard::PlaceCells()
 {
     const int inset = frameWidth();
     for (BoardCell *cell : mCells) {
-        const int16_t square = cell->Index();
+        const Square square = cell->Index();
         const int column = mbFlipped ? 7 - ColumnOf(square) : ColumnOf(square);
         const int row = mbFlipped ? 7 - RowOf(square) : RowOf(square);
         cell->setGeometry(inset + column * CellSize, inset + row * CellSize, CellSize, CellSize);

@@ -164,14 +164,14 @@ frmChess::frmChess(QWidget *parent)
         QStringLiteral(":/empty-dark.png") };
     const QPixmap empties[2] = { QPixmap::fromImage(QImage(emptyFiles[0])),
         QPixmap::fromImage(QImage(emptyFiles[1])) };
-    for (int16_t square = 0; square < 64; ++square) {
+    for (const Square square : AllSquares) {
         auto *cell = new BoardCell(square, picBoard);
         cell->setGeometry(inset + ColumnOf(square) * CellSize, inset + RowOf(square) * CellSize,
             CellSize, CellSize);
-        cell->setAccessibleName(CellName(BoardState(), *cell));
+        cell->setAccessibleName(CellName(BoardState(), *cell, false));
         const int dark = IsDarkSquare(square) ? 1 : 0;
         cell->ShowPicture(empties[dark], emptyFiles[dark]);
-        imgCell[square] = cell;
+        imgCell[SquareNumber(square)] = cell;
     }
 
     txtMove->setObjectName(QStringLiteral("txtMove"));
@@ -263,11 +263,10 @@ void frmChess::ShowLoadedPosition()
 {
     // The pieces are drawn first without the check mark; the check display then redraws the
     // one king the code named.
-    BoardState plain = mGame.Board();
-    plain.mbInCheck = false;
-    for (int16_t square = 0; square < 64; ++square) {
-        if (!plain.IsEmpty(square)) {
-            DrawPieceOf(plain, square);
+    const BoardState &board = mGame.Board();
+    for (const Square square : AllSquares) {
+        if (!board.IsEmpty(square)) {
+            DrawPieceOf(board, square, false);
             MakeDraggable(square);
         }
     }
@@ -330,7 +329,7 @@ void frmChess::SetCheckCaption(const QString &caption)
 void frmChess::ClearCheck()
 {
     HideCheck();
-    if (const int16_t king = mGame.CurrentTurn().KingSquareNow(); king != NoSquare)
+    if (const Square king = mGame.CurrentTurn().KingSquareNow(); king != NoSquare)
         DrawPiece(king);
 }
 
@@ -349,7 +348,7 @@ void frmChess::LockBoard()
     txtMove->setEnabled(false);
 }
 
-void frmChess::SetTurnLabel(int16_t toMove)
+void frmChess::SetTurnLabel(Colour toMove)
 {
     lblTitle->setText(toMove != White
             ? tr("BLACK to move.\nUse the mouse to drag and drop your move.")
@@ -503,12 +502,12 @@ void frmChess::cmdAbout_Click()
     frmAbout::ShowModal(this);
 }
 
-void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
+void frmChess::imgCell_DragDrop(Move move)
 {
-    const bool taken = mGame.TakesMove(source, target);
+    const bool taken = mGame.TakesMove(move);
     ShowNotices();
     if (taken)
-        MakeMove(source, target, Empty);
+        MakeMove(move);
 }
 
 void frmChess::txtMove_Enter()
@@ -517,43 +516,44 @@ void frmChess::txtMove_Enter()
     ShowStatus();
     if (typed.kind != TypedMove::Kind::Move)
         return;
-    const bool taken = mGame.TakesMove(typed.move.from, typed.move.to);
+    const bool taken = mGame.TakesMove(typed.move);
     ShowNotices();
     if (!taken)
         return;
-    MakeMove(typed.move.from, typed.move.to, typed.promotionPiece);
+    MakeMove(typed.move);
     if (!cmdUndo->isEnabled())
         return;
     txtMove->clear();
     cmdSend->setFocus();
 }
 
-void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
+void frmChess::MakeMove(Move move)
 {
-    const int16_t mover = mGame.Board().giToMove;
-    if (mGame.NeedsPromotionChoice(source, target) && promotionPiece == Empty) {
+    const Colour mover = mGame.Board().giToMove;
+    const Square source = move.from;
+    const Square target = move.to;
+    if (mGame.NeedsPromotionChoice(move) && move.promotion == PieceType::None) {
         // The pawn stands on its last row while the player chooses what it becomes.
         DrawSquare(source);
         QString pictureFile;
         QString iconFile;
-        GetPieceImageFiles(mGame.Board(), target, mover, Pawn, pictureFile, iconFile);
-        ShowPicture(imgCell[target], pictureFile);
+        GetPieceImageFiles(mGame.Board(), false, target, mover, Pawn, pictureFile, iconFile);
+        ShowPicture(imgCell[SquareNumber(target)], pictureFile);
         frmPawnChange dialog(mover, this);
         dialog.exec();
-        promotionPiece = dialog.miCurrSel;
+        move.promotion = PieceFromNumber(dialog.miCurrSel);
     }
 
     // The changed squares are drawn as the board stood before the check indicator goes.
-    const bool wasInCheck = mGame.Board().mbInCheck;
-    const MoveOutcome &outcome = mGame.Play(source, target, promotionPiece);
-    BoardState shown = mGame.Board();
-    shown.mbInCheck = wasInCheck;
+    const bool wasInCheck = mGame.CurrentTurn().ShowsCheck();
+    const MoveOutcome &outcome = mGame.Play(move);
+    const BoardState &shown = mGame.Board();
     for (int i = 0; i < outcome.changedCount; ++i) {
-        const int16_t square = outcome.changedSquares[static_cast<size_t>(i)];
+        const Square square = outcome.changedSquares[static_cast<size_t>(i)];
         if (shown.IsEmpty(square))
             DrawSquare(square);
         else
-            DrawPieceOf(shown, square);
+            DrawPieceOf(shown, square, wasInCheck);
     }
 
     if (wasInCheck)
@@ -594,11 +594,12 @@ void frmChess::ShowNotices()
     }
 }
 
-void frmChess::MarkSquares(const std::vector<int16_t> &squares)
+void frmChess::MarkSquares(const std::vector<Square> &squares)
 {
     for (BoardCell *cell : imgCell) {
         cell->SetMarked(std::find(squares.begin(), squares.end(), cell->Index()) != squares.end());
-        cell->setAccessibleName(CellName(mGame.Board(), *cell));
+        cell->setAccessibleName(
+            CellName(mGame.Board(), *cell, mGame.CurrentTurn().ShowsCheck()));
     }
 }
 
@@ -623,7 +624,7 @@ void frmChess::PlaceCells()
 {
     const int inset = picBoard->frameWidth();
     for (BoardCell *cell : imgCell) {
-        const int16_t square = cell->Index();
+        const Square square = cell->Index();
         const int column = mbFlipped ? 7 - ColumnOf(square) : ColumnOf(square);
         const int row = mbFlipped ? 7 - RowOf(square) : RowOf(square);
         cell->move(inset + column * CellSize, inset + row * CellSize);
@@ -676,42 +677,44 @@ void frmChess::keyPressEvent(QKeyEvent *event)
 
 void frmChess::DrawBoard()
 {
-    for (int16_t square = 0; square < 64; ++square)
+    for (const Square square : AllSquares)
         DrawSquare(square);
 }
 
-void frmChess::DrawSquare(int16_t square)
+void frmChess::DrawSquare(Square square)
 {
     if (!IsOnBoard(square))
         return;
-    ShowPicture(imgCell[square], EmptySquareFile(square));
-    imgCell[square]->setAccessibleName(CellName(BoardState(), *imgCell[square]));
+    BoardCell *cell = imgCell[SquareNumber(square)];
+    ShowPicture(cell, EmptySquareFile(square));
+    cell->setAccessibleName(CellName(BoardState(), *cell, false));
 }
 
-void frmChess::DrawPiece(int16_t square)
+void frmChess::DrawPiece(Square square)
 {
-    DrawPieceOf(mGame.Board(), square);
+    DrawPieceOf(mGame.Board(), square, mGame.CurrentTurn().ShowsCheck());
 }
 
-void frmChess::DrawPieceOf(const BoardState &board, int16_t square)
+void frmChess::DrawPieceOf(const BoardState &board, Square square, bool check)
 {
     QString pictureFile;
     QString iconFile;
-    GetPieceImageFiles(
-        board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
-    ShowPicture(imgCell[square], pictureFile);
-    imgCell[square]->setAccessibleName(CellName(board, *imgCell[square]));
+    GetPieceImageFiles(board, check, square, board.ColourOn(square), board.Piece(square),
+        pictureFile, iconFile);
+    BoardCell *cell = imgCell[SquareNumber(square)];
+    ShowPicture(cell, pictureFile);
+    cell->setAccessibleName(CellName(board, *cell, check));
 }
 
-void frmChess::MakeDraggable(int16_t square)
+void frmChess::MakeDraggable(Square square)
 {
     QString pictureFile;
     QString iconFile;
     const BoardState &board = mGame.Board();
-    GetPieceImageFiles(
-        board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
+    GetPieceImageFiles(board, false, square, board.ColourOn(square), board.Piece(square),
+        pictureFile, iconFile);
     bool ok = false;
-    BoardCell *cell = imgCell[square];
+    BoardCell *cell = imgCell[SquareNumber(square)];
     cell->SetDragIcon(LoadPicture(iconFile, ok), iconFile);
     if (!ok && msMissingPicture.isEmpty())
         msMissingPicture = iconFile;

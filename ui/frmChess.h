@@ -72,7 +72,7 @@ public slots:
     void cmdExit_Click();
     void cmdAbout_Click();
     // A piece dragged from cell `source` was released over cell `target`.
-    void imgCell_DragDrop(int16_t target, int16_t source);
+    void imgCell_DragDrop(Move move);
     // Enter in the move box: the typed move takes the path of a drop.
     void txtMove_Enter();
     // Ctrl+F: the board seen from the other side, for this run.
@@ -99,10 +99,10 @@ private:
     // Hides the check indicator, and its name with it.
     void HideCheck();
     void LockBoard();
-    void SetTurnLabel(int16_t toMove);
+    void SetTurnLabel(Colour toMove);
     // The one move of the turn, from a drop or the move box; promotionPiece Empty asks the
     // player.
-    void MakeMove(int16_t source, int16_t target, int16_t promotionPiece);
+    void MakeMove(Move move);
     // Takes the move back and redraws the squares it changed; asks nothing.
     void UndoMove();
     // Moves the name an earlier version kept in the options into the record, once.
@@ -113,20 +113,20 @@ private:
     void ShowStatus();
     // What the Game has to tell, one message box each, then the status line.
     void ShowNotices();
-    void MarkSquares(const std::vector<int16_t> &squares);
+    void MarkSquares(const std::vector<Square> &squares);
 
     // Where each cell stands: White's side at the bottom, or Black's when flipped.
     void PlaceCells();
     void SetViewForLoadedPosition();
 
     void DrawBoard();
-    void DrawSquare(int16_t square);
+    void DrawSquare(Square square);
     // Paints the piece standing on the square (with the check mark when due).
-    void DrawPiece(int16_t square);
+    void DrawPiece(Square square);
     // The same for the piece `board` holds there, its check mark as `board` says.
-    void DrawPieceOf(const BoardState &board, int16_t square);
+    void DrawPieceOf(const BoardState &board, Square square, bool check);
     // Gives the cell of an occupied square its drag icon and lets it be dragged.
-    void MakeDraggable(int16_t square);
+    void MakeDraggable(Square square);
     void ShowPicture(PictureBox *box, const QString &file);
     // Tells the player, once per run, about the first picture file that failed to load.
     void ReportMissingPicture();

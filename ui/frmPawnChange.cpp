@@ -19,14 +19,14 @@ namespace {
 
     // Stands in for a missing picture: the piece's letter on a light or dark square, so that the
     // four choices and the chosen one can still be told apart.
-    QPixmap FallbackChoice(int16_t piece, bool selected, QSize size)
+    QPixmap FallbackChoice(PieceType piece, bool selected, QSize size)
     {
         static const char letters[] = "PRNBQK";
         QPixmap picture(size);
         picture.fill(selected ? QColor(70, 100, 170) : QColor(235, 235, 235));
         QPainter painter(&picture);
         painter.setPen(selected ? Qt::white : Qt::black);
-        painter.drawText(picture.rect(), Qt::AlignCenter, QString(QLatin1Char(letters[piece])));
+        painter.drawText(picture.rect(), Qt::AlignCenter, QString(QLatin1Char(letters[PieceNumber(piece)])));
         return picture;
     }
 
@@ -43,7 +43,7 @@ namespace {
 
 } // namespace
 
-frmPawnChange::frmPawnChange(int16_t toMove, QWidget *parent)
+frmPawnChange::frmPawnChange(Colour toMove, QWidget *parent)
     : QDialog(parent)
     , Label1(new QLabel(tr("Select the piece you would like:"), this))
     , Picture1(new QFrame(this))
@@ -78,7 +78,7 @@ frmPawnChange::frmPawnChange(int16_t toMove, QWidget *parent)
         cell->setFrameStyle(QFrame::Box | QFrame::Plain);
         cell->setLineWidth(1);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        cell->setToolTip(PieceDisplayName(static_cast<int16_t>(i + 1)));
+        cell->setToolTip(PieceDisplayName(PieceFromNumber(i + 1)));
         cell->installEventFilter(this);
         imgCell[i] = cell;
     }
@@ -107,7 +107,7 @@ void frmPawnChange::DrawChoice(int16_t index, bool selected)
 {
     if (index < 0 || index > 3)
         return;
-    const auto piece = static_cast<int16_t>(index + 1);
+    const PieceType piece = PieceFromNumber(index + 1);
     const QString file = ImagesFolder() + QLatin1String(selected ? "/b" : "/w")
         + QLatin1Char(miToMove != White ? 'b' : 'g') + PieceName(piece) + QLatin1String(".bmp");
     const QSize size = imgCell[index]->contentsRect().size();

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "rules/Types.h"
+
 class QCloseEvent;
 class QFrame;
 class QKeyEvent;
@@ -19,7 +21,7 @@ class frmPawnChange : public QDialog {
 
 public:
     // toMove is the promoting side (the side to move): its pieces are offered.
-    explicit frmPawnChange(int16_t toMove, QWidget *parent = nullptr);
+    explicit frmPawnChange(Colour toMove, QWidget *parent = nullptr);
 
     // 0 while nothing is chosen, else the chosen piece code: 1 rook, 2 knight, 3 bishop, 4 queen.
     int16_t miCurrSel = 0;
@@ -48,7 +50,7 @@ private:
     void cmdOK_Click();
     int16_t CellIndex(const QObject *watched) const;
 
-    int16_t miToMove;
+    Colour miToMove;
 };
 
 } // namespace corvalen

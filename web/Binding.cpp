@@ -17,6 +17,7 @@
 #include "game/PageWords.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
+#include "rules/MoveLegality.h"
 #include "rules/Text.h"
 
 using emscripten::val;
@@ -33,14 +34,15 @@ namespace {
         return array;
     }
 
-    val Cells(const BoardState &board, const std::vector<int16_t> &marks)
+    // Every square's picture and name; `check` marks a king of the side to move as in check.
+    val Cells(const BoardState &board, const std::vector<Square> &marks, bool check)
     {
         val cells = val::array();
-        for (int16_t square = 0; square < 64; ++square) {
+        for (const Square square : AllSquares) {
             const bool marked = std::find(marks.begin(), marks.end(), square) != marks.end();
             val cell = val::object();
-            cell.set("picture", CellPicture(board, square));
-            cell.set("name", CellName(board, square, marked));
+            cell.set("picture", CellPicture(board, square, check));
+            cell.set("name", CellName(board, square, marked, check));
             cell.set("marked", marked);
             cells.call<void>("push", cell);
         }
@@ -127,8 +129,8 @@ public:
         const Turn &turn = mGame.CurrentTurn();
         const BoardState &board = mGame.Board();
         val view = val::object();
-        view.set("cells", Cells(board, mGame.Marks()));
-        view.set("loadedToMove", turn.Loaded().giToMove);
+        view.set("cells", Cells(board, mGame.Marks(), turn.ShowsCheck()));
+        view.set("loadedToMove", ColourNumber(turn.Loaded().giToMove));
         view.set("turnLabel", TurnLabel(turn.Loaded().giToMove));
         const bool moved = turn.PlayedMove().has_value();
         view.set("moved", moved);
@@ -141,24 +143,26 @@ public:
 
     val Targets(int from) const
     {
-        return Array(LegalTargets(mGame, static_cast<int16_t>(from)));
+        std::vector<int> targets;
+        for (const Square square : LegalTargets(mGame, SquareFromNumber(from)))
+            targets.push_back(SquareNumber(square));
+        return Array(targets);
     }
 
     // Whether the move is taken; {taken, promotion: whether the player chooses a piece}.
     val Drop(int from, int to)
     {
-        const auto f = static_cast<int16_t>(from), t = static_cast<int16_t>(to);
+        const Move move { SquareFromNumber(from), SquareFromNumber(to) };
         val answer = val::object();
-        const bool taken = mGame.TakesMove(f, t);
+        const bool taken = mGame.TakesMove(move);
         answer.set("taken", taken);
-        answer.set("promotion", taken && mGame.NeedsPromotionChoice(f, t));
+        answer.set("promotion", taken && mGame.NeedsPromotionChoice(move));
         return answer;
     }
 
     void Play(int from, int to, int piece)
     {
-        mGame.Play(static_cast<int16_t>(from), static_cast<int16_t>(to),
-            static_cast<int16_t>(piece));
+        mGame.Play({ SquareFromNumber(from), SquareFromNumber(to), PieceFromNumber(piece) });
     }
 
     // A typed move: {kind: "move" | "none", from, to, promotion (the piece named, or -1)}; the
@@ -168,9 +172,9 @@ public:
         const TypedMove typed = mGame.ReadTyped(text);
         val answer = val::object();
         answer.set("kind", typed.kind == TypedMove::Kind::Move ? "move" : "none");
-        answer.set("from", typed.move.from);
-        answer.set("to", typed.move.to);
-        answer.set("promotion", typed.promotionPiece);
+        answer.set("from", SquareNumber(typed.move.from));
+        answer.set("to", SquareNumber(typed.move.to));
+        answer.set("promotion", PieceNumber(typed.move.promotion));
         return answer;
     }
 
@@ -257,7 +261,8 @@ public:
         val replay = val::object();
         if (!mView || ply < 0 || ply > mView->line.Plies())
             return replay;
-        replay.set("cells", Cells(mView->line.At(ply).board, {}));
+        const BoardState &board = mView->line.At(ply).board;
+        replay.set("cells", Cells(board, {}, InCheck(board)));
         replay.set("fen", mView->line.Fen(ply));
         replay.set("copied",
             FenCopiedMessage(ply ? mView->plies[static_cast<size_t>(ply - 1)] : std::string(),
@@ -315,11 +320,11 @@ val Words()
     words.set("promotionCaption", PromotionCaption());
     words.set("promotionHint", PromotionHint());
     val sides = val::array();
-    for (const int16_t side : { White, Black }) {
+    for (const Colour side : { White, Black }) {
         val choices = val::array();
         for (const PromotionChoice &choice : PromotionChoices(side)) {
             val item = val::object();
-            item.set("piece", choice.piece);
+            item.set("piece", PieceNumber(choice.piece));
             item.set("key", std::string(1, choice.key));
             item.set("name", choice.name);
             item.set("picture", choice.picture);

@@ -62,7 +62,7 @@ private slots:
         QFETCH(QString, decoded);
         QFETCH(bool, golden);
         const DecodedCode result = DecodePositionCode(code.toStdString());
-        const int16_t king = result.kingSquare;
+        const Square king = result.kingSquare;
         QCOMPARE(result.IsDamaged() ? "damaged: " + QString::fromStdString(result.reason)
                                     : QString::fromStdString(FenFromBoard(result.board)) + "; "
                     + (king == NoSquare ? QString("-")
@@ -79,14 +79,15 @@ private slots:
     {
         std::mt19937 random(20261206);
         const auto pick = [&random](int low, int high) {
-            return int16_t(std::uniform_int_distribution<int>(low, high)(random));
+            return std::uniform_int_distribution<int>(low, high)(random);
         };
         for (int i = 0; i < 3000 && !QTest::currentTestFailed(); ++i) {
             BoardState board;
             for (int pieces = pick(1, MaxCodePieces); pieces > 0; --pieces)
-                board.PutPiece(pick(0, 63), pick(Pawn, King), pick(White, Black));
-            board.giToMove = pick(White, Black);
-            board.miEnPassant = pick(-1, 63);
+                board.PutPiece(SquareFromNumber(pick(0, 63)), PieceFromNumber(pick(0, 5)),
+                    ColourFromNumber(pick(0, 1)));
+            board.giToMove = ColourFromNumber(pick(0, 1));
+            board.miEnPassant = SquareFromNumber(pick(-1, 63));
             const std::string code
                 = EncodePositionCode(board, board.giToMove).substr(CodePrefix.size());
             QVERIFY(DecodePositionCode(code).board == board);

@@ -121,9 +121,9 @@ QString Play(const QString &script)
             const bool wait = step.endsWith('!');
             const TypedMove typed = moving->ReadTyped(step.chopped(wait).toStdString());
             if (typed.kind != TypedMove::Kind::Move
-                || !moving->TakesMove(typed.move.from, typed.move.to))
+                || !moving->TakesMove(typed.move))
                 qFatal("test script: no move %s", qPrintable(step));
-            moving->Play(typed.move.from, typed.move.to, typed.promotionPiece);
+            moving->Play(typed.move);
             if (!wait)
                 send();
         }

@@ -31,7 +31,7 @@ std::optional<SanMove> Play(BoardState &board, const QString &san)
 {
     const std::optional<SanMove> move = MoveFromSan(board, san.toStdString());
     if (move)
-        CarryOutMove(board, move->move.from, move->move.to, move->promotionPiece);
+        CarryOutMove(board, move->move);
     board.giToMove = Opponent(board.giToMove);
     return move;
 }
@@ -89,7 +89,7 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
             current = loaded;
             const SanMove move = Play(current, san).value();
             played.push_back(current);
-            if (!record.RecordSend(report, loaded, move.move, move.promotionPiece,
+            if (!record.RecordSend(report, loaded, move.move,
                     EncodePositionCode(current, current.giToMove), error))
                 report.message = "error: " + error;
         } else if (step[0] == '?') {
@@ -174,7 +174,7 @@ PRAGMA user_version = 1;)",
         const QStringList game = games[id - 1].split('|'); // start FEN, local side, SAN
         BoardState board = Position(game[0]);
         const std::string start = FenFromBoard(board);
-        const int16_t local = game[1] == "w" ? White : Black;
+        const Colour local = game[1] == "w" ? White : Black;
         auto day = [&](int days) {
             return QString("2026-03-%1T12:00:00Z").arg(id + days, 2, 10, QChar('0')).toStdString();
         };
@@ -184,14 +184,14 @@ PRAGMA user_version = 1;)",
             const SanMove move = Play(board, sans[ply]).value();
             sqlite::Statement insert
                 = db->Prepare("INSERT INTO move VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-            insert.Bind(id, ply, move.san, MoveCoordinates(move.move, move.promotionPiece),
+            insert.Bind(id, ply, move.san, MoveCoordinates(move.move),
                 EncodePositionCode(board, board.giToMove), int(own), day(ply));
             QVERIFY(insert.Run());
         }
         sqlite::Statement insert = db->Prepare(
             "INSERT INTO game (id, started, start_fen, local_side, plies, last_fen, last_sent, "
             "last_san, played_order) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?1)");
-        insert.Bind(id, day(0), start, local, int(sans.size()), FenFromBoard(board),
+        insert.Bind(id, day(0), start, ColourNumber(local), int(sans.size()), FenFromBoard(board),
             int(board.giToMove != local), sans.last().toStdString());
         QVERIFY(insert.Run());
     }
@@ -312,7 +312,7 @@ private slots:
             = GameRecord::Open(folder.filePath("r").toStdString(), RecordAccess::Create, error);
         const LoadReport seen = RunScript(*record, script);
         QStringList marks;
-        for (const int16_t square : seen.marks)
+        for (const Square square : seen.marks)
             marks << QString::fromStdString(SquareName(square));
         QCOMPARE(QString::fromStdString(seen.status) + '|' + marks.join(' ') + '|' + Games(*record)
                 + QString::fromStdString(seen.message.empty() ? "" : '|' + seen.message),

@@ -57,12 +57,12 @@ struct Loaded {
 // A real drag from cell to cell, or released over the frame's "gap" or "off" the window.
 void Drag(frmChess &window, const QString &from, const QString &to)
 {
-    QTest::mousePress(window.imgCell[Sq(from)], Qt::LeftButton, {}, Middle);
+    QTest::mousePress(window.imgCell[Cell(from)], Qt::LeftButton, {}, Middle);
     if (Sq(to) == NoSquare)
         return QTest::mouseRelease(window.picBoard, Qt::LeftButton, {},
             to == "gap" ? QPoint(258, 259) : QPoint(-400, 500));
-    QTest::mouseMove(window.imgCell[Sq(to)], Middle);
-    QTest::mouseRelease(window.imgCell[Sq(to)], Qt::LeftButton, {}, Middle);
+    QTest::mouseMove(window.imgCell[Cell(to)], Middle);
+    QTest::mouseRelease(window.imgCell[Cell(to)], Qt::LeftButton, {}, Middle);
 }
 
 // Answers the promotion dialog once it has checked that the pawn waits on its last row, that a
@@ -74,7 +74,7 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
 {
     return [&window, to, choice](QWidget *modal) {
         auto *dialog = qobject_cast<frmPawnChange *>(modal);
-        QVERIFY(dialog && Shown(window.imgCell[Sq(to)]).endsWith("pawn.bmp"));
+        QVERIFY(dialog && Shown(window.imgCell[Cell(to)]).endsWith("pawn.bmp"));
         const auto click = [dialog](int index) {
             QTest::mouseClick(dialog->imgCell[size_t(index)], Qt::LeftButton, {}, Middle);
         };
@@ -97,7 +97,7 @@ ModalAnswers::Answer Promote(const frmChess &window, const QString &to, const QS
             click(index);
         for (int i = 0; i < 4; ++i) {
             const QString file = QString(i == index ? "b" : "w")
-                + (window.Board().giToMove ? "b" : "g") + PieceName(int16_t(i + 1));
+                + (window.Board().giToMove == Black ? "b" : "g") + PieceName(PieceFromNumber(i + 1));
             QCOMPARE(dialog->imgCell[size_t(i)]->pixmap().toImage().convertToFormat(
                          QImage::Format_RGB32),
                 QImage(ImagesFolder() + '/' + file + ".bmp").convertToFormat(QImage::Format_RGB32));
@@ -187,8 +187,8 @@ QString Probe(frmGame *dialog, const QString &probe)
             if (button->isEnabled())
                 shown << Name(button);
     if (probe == "board") {
-        for (int16_t square = 0; square < 64; ++square) {
-            const QString name = Name(dialog->picReplay->Cells()[size_t(square)]);
+        for (size_t square = 0; square < 64; ++square) {
+            const QString name = Name(dialog->picReplay->Cells()[square]);
             const QString piece = name.section(", ", 1).section(' ', 1);
             const QChar letter = piece == "knight" ? 'n' : piece.isEmpty() ? '1' : piece[0];
             shown << (name.contains("white") ? letter.toUpper() : letter);
@@ -199,7 +199,7 @@ QString Probe(frmGame *dialog, const QString &probe)
         return board;
     }
     if (probe == "flipped")
-        return dialog->picReplay->Cells()[size_t(Sq("a1"))]->y() == 1 ? "yes" : "no";
+        return dialog->picReplay->Cells()[Cell("a1")]->y() == 1 ? "yes" : "no";
     if (probe == "pgn") {
         dialog->cmdCopyPgn->click();
         const QString pgn = QGuiApplication::clipboard()->text();
@@ -422,21 +422,20 @@ private slots:
         QCOMPARE(loaded.window.isVisible(), !fen.isEmpty());
         if (fen.isEmpty())
             return;
-        BoardState expected = Position(fen);
-        expected.mbInCheck = indicator == "In Check" || indicator == "Mate";
+        const BoardState expected = Position(fen);
         QCOMPARE(loaded.window.Board(), expected);
         QCOMPARE(loaded.window.lblTitle->text(),
-            (expected.giToMove ? "BLACK" : "WHITE")
+            (expected.giToMove == Black ? "BLACK" : "WHITE")
                 + QStringLiteral(" to move.\nUse the mouse to drag and drop your move."));
         QStringList view = loaded.View();
         QCOMPARE(view.last(), indicator);
         QCOMPARE(Shown(loaded.window.picCheck), indicator == "Mate" ? "mate.bmp" : "check.png");
         for (const QString &cell : cells.split(' ', Qt::SkipEmptyParts))
             QCOMPARE(cell.section('=', 0, 0) + '='
-                    + view[Sq(cell.section('=', 0, 0))].section('+', 0, 0),
+                    + view[qsizetype(Cell(cell.section('=', 0, 0)))].section('+', 0, 0),
                 cell);
-        for (int16_t square = 0; square < 64; ++square)
-            QCOMPARE(view[square].endsWith('+'), !expected.IsEmpty(square));
+        for (const Square square : AllSquares)
+            QCOMPARE(view[SquareNumber(square)].endsWith('+'), !expected.IsEmpty(square));
         QVERIFY(!loaded.window.cmdUndo->isEnabled() && !loaded.window.cmdSend->isEnabled());
     }
 
@@ -551,9 +550,9 @@ private slots:
                 QCOMPARE(window.Board(), Position(after));
                 QCOMPARE(loaded.View(), shownAfter);
                 QVERIFY(window.cmdUndo->isEnabled() && window.cmdSend->isEnabled());
-                QTest::mousePress(window.imgCell[Sq(to)], Qt::LeftButton, {}, Middle);
+                QTest::mousePress(window.imgCell[Cell(to)], Qt::LeftButton, {}, Middle);
                 QCOMPARE(window.picBoard->DragSource(), nullptr);
-                QTest::mouseRelease(window.imgCell[Sq(from)], Qt::LeftButton, {}, Middle);
+                QTest::mouseRelease(window.imgCell[Cell(from)], Qt::LeftButton, {}, Middle);
             }
             if (round == 1 || after.isEmpty())
                 break;
@@ -654,7 +653,7 @@ private slots:
         QVERIFY(loaded.Load(Code(StartFen)));
         frmPawnChange dialog(White, &loaded.window);
         const QLabel *label
-            = box == "promotion" ? dialog.imgCell[0] : loaded.window.imgCell[Sq(box)];
+            = box == "promotion" ? dialog.imgCell[0] : loaded.window.imgCell[Cell(box)];
         QCOMPARE(label->devicePixelRatioF(), ratio);
         QCOMPARE(label->pixmap().deviceIndependentSize(), QSizeF(32, 32));
         QCOMPARE(label->pixmap().toImage(),
@@ -707,7 +706,7 @@ private slots:
         frmChess &window = loaded.window;
         QVERIFY(window.IsFlipped());
         const auto at = [&window](const QString &square) {
-            return window.imgCell[Sq(square)]->geometry().center();
+            return window.imgCell[Cell(square)]->geometry().center();
         };
         QCOMPARE(at("a8"), at("h1") + QPoint(7 * 32, 7 * 32));
         // e7 to e5, where the flipped board draws them: fourth column, second and fourth row from
@@ -755,10 +754,10 @@ private slots:
             Drag(window, move.left(2), move.right(2));
         QStringList read;
         for (const QString &cell : names.split("; ").mid(0, names.count("; ")))
-            read << Name(window.imgCell[Sq(cell.left(2))]);
+            read << Name(window.imgCell[Cell(cell.left(2))]);
         QCOMPARE((read << Name(window.picCheck)).join("; "), names);
         QCOMPARE(window.lblStatus->text(), status);
-        const bool inCheck = window.Board().mbInCheck;
+        const bool inCheck = window.picCheck->isVisible() && Name(window.picCheck) != "Stalemate";
         for (QWidget *widget : window.findChildren<QWidget *>())
             if (widget->isVisible())
                 QVERIFY2(!Name(widget).contains('&')
@@ -795,7 +794,7 @@ private slots:
         QVERIFY(reply.Load(Code("rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - e6")));
         QCOMPARE(reply.window.lblStatus->text(), "Your opponent played 1... e5");
         QCOMPARE(marked(reply.window), "e7 e5");
-        QCOMPARE(Name(reply.window.imgCell[Sq("e5")]), "e5, black pawn, last move");
+        QCOMPARE(Name(reply.window.imgCell[Cell("e5")]), "e5, black pawn, last move");
         Drag(reply.window, "g1", "f3");
         QTest::mouseClick(reply.window.cmdUndo, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "e7 e5");
@@ -813,7 +812,7 @@ private slots:
                      .contains("player/name"));
         QTest::mouseClick(reply.window.cmdNew, Qt::LeftButton);
         QCOMPARE(marked(reply.window), "");
-        QCOMPARE(Name(reply.window.imgCell[Sq("e5")]), "e5, empty");
+        QCOMPARE(Name(reply.window.imgCell[Cell("e5")]), "e5, empty");
         QCOMPARE(reply.window.lblStatus->text(), "New game");
         Options::SetRecordEnabled(false);
     }
@@ -1155,15 +1154,15 @@ private slots:
     {
         QSet<QString> names { "mate.bmp" };
         BoardState board;
-        for (int16_t square = 0; square < 64; ++square) {
+        for (const Square square : AllSquares) {
             names << QFileInfo(EmptySquareFile(square)).fileName();
             for (const bool inCheck : { false, true })
-                for (int16_t colour = White; colour <= Black; ++colour)
-                    for (int16_t piece = Pawn; piece <= King; ++piece) {
+                for (const Colour colour : { White, Black })
+                    for (int piece = 0; piece <= 5; ++piece) {
                         board.giToMove = colour;
-                        board.mbInCheck = inCheck;
                         QString picture, icon;
-                        GetPieceImageFiles(board, square, colour, piece, picture, icon);
+                        GetPieceImageFiles(board, inCheck, square, colour, PieceFromNumber(piece),
+                            picture, icon);
                         names << QFileInfo(picture).fileName() << QFileInfo(icon).fileName();
                     }
         }

@@ -107,11 +107,11 @@ Answer AnswerMoves(std::string_view text)
     const std::optional<Turn> turn = ReadPosition(text, failure);
     if (!turn)
         return failure;
-    BoardState board = turn->Loaded();
+    const BoardState &board = turn->Loaded();
     std::vector<std::string> moves;
     for (const Move &move : LegalMoves(board)) {
         const std::string uci = SquareName(move.from) + SquareName(move.to);
-        if (IsPromotion(board, move.from, move.to)) {
+        if (IsPromotion(board, move)) {
             for (const char piece : { 'q', 'r', 'b', 'n' })
                 moves.push_back(uci + piece);
         } else {
