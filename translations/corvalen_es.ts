@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>las blancas abandonaron</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
-        <location filename="../game/PageView.cpp" line="+197"/>
+        <location filename="../game/PageView.cpp" line="+190"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -265,7 +265,7 @@ Este turno continúa sin el registro.</translation>
         <translation>no se puede borrar %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location filename="../record/History.cpp" line="+77"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>No puede enrocar por este lado: su rey se movió en esta partida (%1).</translation>
     </message>
@@ -285,7 +285,7 @@ Este turno continúa sin el registro.</translation>
         <translation>no existe la partida %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location filename="../record/Recognition.cpp" line="+148"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Es la posición que envió en la partida %1 el %2 (%3).</translation>
     </message>
@@ -373,37 +373,37 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>Rules</name>
     <message>
-        <location filename="../rules/GameStatus.cpp" line="+52"/>
+        <location filename="../game/RulesWords.cpp" line="+11"/>
         <source>a pawn on the last row</source>
         <translation>un peón en la última fila</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>a pawn on the first row</source>
         <translation>un peón en la primera fila</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>a side without exactly one king</source>
         <translation>un bando sin exactamente un rey</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>the side that just moved left in check</source>
         <translation>el bando que acaba de jugar queda en jaque</translation>
     </message>
     <message>
-        <location filename="../rules/TypedMove.cpp" line="+149"/>
+        <location line="+14"/>
         <source>Not a move: %1 (piece letters: K Q R B N)</source>
         <translation>No es una jugada: %1 (letras inglesas de las piezas: K Q R B N)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>No legal move matches &quot;%1&quot;.</source>
         <translation>Ninguna jugada legal coincide con «%1».</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>%1 or %2?</source>
         <translation>¿%1 o %2?</translation>
     </message>
@@ -412,7 +412,7 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
-        <location filename="../game/PageView.cpp" line="-144"/>
+        <location filename="../game/PageView.cpp" line="-142"/>
         <source>%1, white pawn</source>
         <translation>%1, peón blanco</translation>
     </message>
@@ -484,12 +484,12 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageView.cpp" line="+27"/>
+        <location filename="../game/PageView.cpp" line="+25"/>
         <source>%1, empty</source>
         <translation>%1, vacía</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, en jaque</translation>
@@ -600,8 +600,8 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
-        <location filename="../game/PageView.cpp" line="-67"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
+        <location filename="../game/PageView.cpp" line="-65"/>
         <source>pawn</source>
         <translation>peón</translation>
     </message>
@@ -697,7 +697,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+125"/>
+        <location filename="../game/PageView.cpp" line="+123"/>
         <source>Clipboard</source>
         <translation>portapapeles</translation>
     </message>
@@ -736,7 +736,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +745,13 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+166"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Jaque</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-209"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
@@ -784,13 +784,13 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Su jugada</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
@@ -800,15 +800,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Copie de nuevo el CHESS-CODE completo del correo electrónico.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-156"/>
+        <location line="+171"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mate</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-171"/>
+        <location line="+176"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Ahogado</translation>
@@ -860,7 +860,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Su CHESS-CODE sigue en el %1: péguelo en un correo electrónico.</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+136"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Empezar una partida nueva</translation>
     </message>
@@ -871,7 +871,7 @@ Su CHESS-CODE sigue en el %1: péguelo en un correo electrónico.</translation>
         <translation>Empezar una partida nueva</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+154"/>
         <source>The picture file &quot;%1&quot; is missing or cannot be read.
 
 It was looked for in the folder:

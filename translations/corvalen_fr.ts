@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>les Blancs ont abandonné</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
-        <location filename="../game/PageView.cpp" line="+197"/>
+        <location filename="../game/PageView.cpp" line="+190"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -265,7 +265,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location filename="../record/History.cpp" line="+77"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre roi a bougé dans cette partie (%1).</translation>
     </message>
@@ -285,7 +285,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>pas de partie %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location filename="../record/Recognition.cpp" line="+148"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>C&apos;est la position envoyée dans la partie %1 le %2 (%3).</translation>
     </message>
@@ -373,37 +373,37 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>Rules</name>
     <message>
-        <location filename="../rules/GameStatus.cpp" line="+52"/>
+        <location filename="../game/RulesWords.cpp" line="+11"/>
         <source>a pawn on the last row</source>
         <translation>un pion sur la dernière rangée</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>a pawn on the first row</source>
         <translation>un pion sur la première rangée</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>a side without exactly one king</source>
         <translation>un camp sans exactement un roi</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>the side that just moved left in check</source>
         <translation>le camp qui vient de jouer reste en échec</translation>
     </message>
     <message>
-        <location filename="../rules/TypedMove.cpp" line="+149"/>
+        <location line="+14"/>
         <source>Not a move: %1 (piece letters: K Q R B N)</source>
         <translation>Pas un coup&#xa0;: %1 (lettres anglaises des pièces&#xa0;: K Q R B N)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>No legal move matches &quot;%1&quot;.</source>
         <translation>Aucun coup légal ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>%1 or %2?</source>
         <translation>%1 ou %2&#xa0;?</translation>
     </message>
@@ -412,7 +412,7 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
-        <location filename="../game/PageView.cpp" line="-144"/>
+        <location filename="../game/PageView.cpp" line="-142"/>
         <source>%1, white pawn</source>
         <translation>%1, pion blanc</translation>
     </message>
@@ -484,12 +484,12 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageView.cpp" line="+27"/>
+        <location filename="../game/PageView.cpp" line="+25"/>
         <source>%1, empty</source>
         <translation>%1, vide</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, en échec</translation>
@@ -600,8 +600,8 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
-        <location filename="../game/PageView.cpp" line="-67"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
+        <location filename="../game/PageView.cpp" line="-65"/>
         <source>pawn</source>
         <translation>pion</translation>
     </message>
@@ -697,7 +697,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+125"/>
+        <location filename="../game/PageView.cpp" line="+123"/>
         <source>Clipboard</source>
         <translation>presse-papiers</translation>
     </message>
@@ -736,7 +736,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +745,13 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+166"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-209"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
@@ -784,13 +784,13 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Votre coup</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
@@ -800,15 +800,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-156"/>
+        <location line="+171"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-171"/>
+        <location line="+176"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
@@ -860,7 +860,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+136"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Commencer une nouvelle partie</translation>
     </message>
@@ -871,7 +871,7 @@ Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</trans
         <translation>Commencer une nouvelle partie</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+154"/>
         <source>The picture file &quot;%1&quot; is missing or cannot be read.
 
 It was looked for in the folder:

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>wit gaf op</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
-        <location filename="../game/PageView.cpp" line="+197"/>
+        <location filename="../game/PageView.cpp" line="+190"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -265,7 +265,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>kan %1 niet verwijderen: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location filename="../record/History.cpp" line="+77"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>U kunt aan deze kant niet rokeren: uw koning heeft in deze partij al bewogen (%1).</translation>
     </message>
@@ -285,7 +285,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>geen partij %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location filename="../record/Recognition.cpp" line="+148"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Dit is de stelling die u in partij %1 op %2 verstuurde (%3).</translation>
     </message>
@@ -373,37 +373,37 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>Rules</name>
     <message>
-        <location filename="../rules/GameStatus.cpp" line="+52"/>
+        <location filename="../game/RulesWords.cpp" line="+11"/>
         <source>a pawn on the last row</source>
         <translation>een pion op de laatste rij</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>a pawn on the first row</source>
         <translation>een pion op de eerste rij</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>a side without exactly one king</source>
         <translation>een kant zonder precies één koning</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>the side that just moved left in check</source>
         <translation>de kant die net zette staat schaak</translation>
     </message>
     <message>
-        <location filename="../rules/TypedMove.cpp" line="+149"/>
+        <location line="+14"/>
         <source>Not a move: %1 (piece letters: K Q R B N)</source>
         <translation>Geen zet: %1 (Engelse stukletters: K Q R B N)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>No legal move matches &quot;%1&quot;.</source>
         <translation>Geen reglementaire zet past bij ‘%1’.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>%1 or %2?</source>
         <translation>%1 of %2?</translation>
     </message>
@@ -412,7 +412,7 @@ Deze beurt gaat verder zonder archief.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
-        <location filename="../game/PageView.cpp" line="-144"/>
+        <location filename="../game/PageView.cpp" line="-142"/>
         <source>%1, white pawn</source>
         <translation>%1, witte pion</translation>
     </message>
@@ -484,12 +484,12 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageView.cpp" line="+27"/>
+        <location filename="../game/PageView.cpp" line="+25"/>
         <source>%1, empty</source>
         <translation>%1, leeg</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, staat schaak</translation>
@@ -600,8 +600,8 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
-        <location filename="../game/PageView.cpp" line="-67"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
+        <location filename="../game/PageView.cpp" line="-65"/>
         <source>pawn</source>
         <translation>pion</translation>
     </message>
@@ -697,7 +697,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+125"/>
+        <location filename="../game/PageView.cpp" line="+123"/>
         <source>Clipboard</source>
         <translation>klembord</translation>
     </message>
@@ -736,7 +736,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +745,13 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+166"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schaak</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-209"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Terugnemen</translation>
@@ -784,13 +784,13 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
         <translation>&amp;Afsluiten</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Typ een zet</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
@@ -800,15 +800,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Kopieer de hele CHESS-CODE opnieuw uit de e-mail.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-156"/>
+        <location line="+171"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-171"/>
+        <location line="+176"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
@@ -860,7 +860,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Uw CHESS-CODE staat nog op het %1: plak hem in een e-mail.</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+136"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Nieuwe partij beginnen</translation>
     </message>
@@ -871,7 +871,7 @@ Uw CHESS-CODE staat nog op het %1: plak hem in een e-mail.</translation>
         <translation>Nieuwe partij beginnen</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+154"/>
         <source>The picture file &quot;%1&quot; is missing or cannot be read.
 
 It was looked for in the folder:

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>белые сдались</translation>
     </message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <location line="+134"/>
-        <location filename="../game/PageView.cpp" line="+197"/>
+        <location filename="../game/PageView.cpp" line="+190"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -265,7 +265,7 @@ This turn goes on without the record.</source>
         <translation>не удаётся удалить %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location filename="../record/History.cpp" line="+77"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Рокировка в эту сторону невозможна: ваш король уже ходил в этой партии (%1).</translation>
     </message>
@@ -285,7 +285,7 @@ This turn goes on without the record.</source>
         <translation>нет партии %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location filename="../record/Recognition.cpp" line="+148"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Это позиция, которую вы отправили %2 в партии %1 (%3).</translation>
     </message>
@@ -373,37 +373,37 @@ This turn goes on without the record.</source>
 <context>
     <name>Rules</name>
     <message>
-        <location filename="../rules/GameStatus.cpp" line="+52"/>
+        <location filename="../game/RulesWords.cpp" line="+11"/>
         <source>a pawn on the last row</source>
         <translation>пешка на последней горизонтали</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>a pawn on the first row</source>
         <translation>пешка на первой горизонтали</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>a side without exactly one king</source>
         <translation>у одной из сторон не ровно один король</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>the side that just moved left in check</source>
         <translation>сторона, сделавшая ход, осталась под шахом</translation>
     </message>
     <message>
-        <location filename="../rules/TypedMove.cpp" line="+149"/>
+        <location line="+14"/>
         <source>Not a move: %1 (piece letters: K Q R B N)</source>
         <translation>Это не ход: %1 (английские буквы фигур: K Q R B N)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>No legal move matches &quot;%1&quot;.</source>
         <translation>Нет допустимого хода, соответствующего «%1».</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>%1 or %2?</source>
         <translation>%1 или %2?</translation>
     </message>
@@ -412,7 +412,7 @@ This turn goes on without the record.</source>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+54"/>
-        <location filename="../game/PageView.cpp" line="-144"/>
+        <location filename="../game/PageView.cpp" line="-142"/>
         <source>%1, white pawn</source>
         <translation>%1, белая пешка</translation>
     </message>
@@ -484,12 +484,12 @@ This turn goes on without the record.</source>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageView.cpp" line="+27"/>
+        <location filename="../game/PageView.cpp" line="+25"/>
         <source>%1, empty</source>
         <translation>%1, пусто</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <location filename="../game/PageView.cpp" line="+3"/>
         <source>%1, in check</source>
         <translation>%1, под шахом</translation>
@@ -602,8 +602,8 @@ This turn goes on without the record.</source>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
-        <location filename="../game/PageView.cpp" line="-67"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
+        <location filename="../game/PageView.cpp" line="-65"/>
         <source>pawn</source>
         <translation>пешка</translation>
     </message>
@@ -699,7 +699,7 @@ This turn goes on without the record.</source>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+125"/>
+        <location filename="../game/PageView.cpp" line="+123"/>
         <source>Clipboard</source>
         <translation>буфер обмена</translation>
     </message>
@@ -738,7 +738,7 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -747,13 +747,13 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+166"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Шах</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-209"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>О&amp;тменить</translation>
@@ -786,13 +786,13 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
         <translation>&amp;Выход</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Ввод хода</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
@@ -802,15 +802,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Скопируйте весь CHESS-CODE из письма ещё раз.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-156"/>
+        <location line="+171"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Мат</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-171"/>
+        <location line="+176"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Пат</translation>
@@ -862,7 +862,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Ваш CHESS-CODE по-прежнему скопирован в %1: вставьте его в письмо.</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+136"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Начать новую партию</translation>
     </message>
@@ -873,7 +873,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
         <translation>Начать новую партию</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+154"/>
         <source>The picture file &quot;%1&quot; is missing or cannot be read.
 
 It was looked for in the folder:
