@@ -38,7 +38,7 @@ private slots:
         Row("ep value 65 is none", raw(0, "ke8 Ke1 pd5 Pe5", 1, 65), pawns + "- 0 1; e1", false);
         Row("descending records", raw(1, "Ke1 nb1 Pe4 ke8"),
             "4k3/8/8/8/4P3/8/8/1n2K3 b - - 0 1; e8", false);
-        Row("later record for a square wins", raw(0, "ke8 Pe4 Qe4 Ke1"),
+        Row("later record for a square wins", raw(0, "Ke1 ke8 Pe4 Qe4"),
             "4k3/8/8/8/4Q3/8/8/4K3 w - - 0 1; e1", false);
         Row("king replaced by its own rook", raw(1, "ke8 Ke1 re8"),
             "4r3/8/8/8/8/8/8/4K3 b - - 0 1; -", false);

@@ -9,6 +9,7 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
+#include "rules/Turn.h"
 #include "rules/Text.h"
 #include "rules/TypedMove.h"
 
@@ -120,6 +121,7 @@ private slots:
         Row("knight b1 does not go straight", "4k3/8/8/8/8/8/8/1N2K3 w", "b1b3", false);
         Row("knight b1 does not step straight", "4k3/8/8/8/8/8/8/1N2K3 w", "b1b2", false);
         Row("king next to a rook in the corner", "r7/2K5/8/8/8/8/8/7k w", "c7b8", false);
+        Row("king below a rook in the corner", "r7/8/K7/8/8/8/8/7k w", "a6a7", false);
         Row("king next to a bishop in the corner", "8/8/8/8/8/6K1/8/k6b w", "g3g2", false);
         Row("bishop h1 to a8", "4k3/8/8/8/8/8/8/K6B w", "h1a8", true);
         Row("destination off the board", "4k3/8/8/8/8/8/8/R3K2R w", "h1i1", false);
@@ -132,6 +134,40 @@ private slots:
         QFETCH(QString, move);
         QFETCH(bool, legal);
         QCOMPARE(IsValidMove(Position(fen), { Sq(move.left(2)), Sq(move.mid(2)) }), legal);
+    }
+
+    // A drag on the board of one turn: the moves before it are played first.
+    void judgeMove_data()
+    {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<int>("verdict");
+        QTest::addColumn<bool>("check"); // whether the turn shows check then
+        using V = Turn::Verdict;
+        const QString checked = "4k3/8/8/8/8/8/8/r3K3 w; ";
+        Row("legal", "e2e4", int(V::Legal), false);
+        Row("illegal", "e2e5", int(V::Illegal), false);
+        Row("opponent's piece", "e7e5", int(V::OpponentsPiece), false);
+        Row("opponent's piece onto its own square", "e7e7", int(V::NoMove), false);
+        Row("a second move", "e2e4 d2d4", int(V::NoMove), false);
+        Row("loaded in check", checked + "e1e2", int(V::Legal), true);
+        Row("check gone with the move", checked + "e1e2 e2e3", int(V::NoMove), false);
+    }
+
+    void judgeMove()
+    {
+        QFETCH(QString, moves);
+        QFETCH(int, verdict);
+        QFETCH(bool, check);
+        const BoardState board = moves.contains(';') ? Position(moves.section(';', 0, 0))
+                                                     : StandardStart();
+        Turn turn;
+        turn.Load(board, FindKing(board));
+        const QStringList played = moves.section(';', -1).split(' ', Qt::SkipEmptyParts);
+        for (const QString &move : played.mid(0, played.size() - 1))
+            turn.Play({ Sq(move.left(2)), Sq(move.mid(2)) });
+        QCOMPARE(int(turn.JudgeMove({ Sq(played.last().left(2)), Sq(played.last().mid(2)) })),
+            verdict);
+        QCOMPARE(turn.ShowsCheck(), check);
     }
 
     void endOfGame_data()
@@ -173,6 +209,8 @@ private slots:
         Row("usable en-passant square", "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1",
             "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
         Row("en-passant square no capture can use", kings + "w - h3", kings + "w - - 0 1");
+        Row("a black rook in White's corner", "4k3/8/8/8/8/8/8/4K2r w",
+            "4k3/8/8/8/8/8/8/4K2r w - - 0 1");
         Row("seven ranks", "4k3/8/8/8/8/8/4K3 w", "error: placement has 7 ranks, not 8");
         Row("side to move", kings + "W", "error: side to move must be w or b, not 'W'");
         Row("en-passant file i", kings + "w - i3", "error: bad en-passant square 'i3'");
@@ -216,6 +254,9 @@ private slots:
         Row("told apart by the first rank", "4k3/8/8/R7/8/8/8/R3K3 w", "R1a3", "a1a3");
         Row("a king is no promotion", middle, "a7b8K",
             "Not a move: a7b8K (piece letters: K Q R B N)");
+        Row("a pawn is no promotion", middle, "a7b8P",
+            "Not a move: a7b8P (piece letters: K Q R B N)");
+        Row("coordinates of a rook on the a-file", middle, "a1a4", "a1a4");
         Row("en passant", middle, "exd6 e.p.", "Not a move: exd6 e.p. (piece letters: K Q R B N)");
         Row("en passant, SAN", middle, "exd6", "e5d6");
         Row("king side castling", middle, "O-O+", "e1g1");
