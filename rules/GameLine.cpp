@@ -5,9 +5,9 @@
 
 #include "rules/Attack.h"
 #include "rules/Fen.h"
+#include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
-#include "rules/MateTest.h"
 #include "rules/San.h"
 
 namespace corvalen {

@@ -23,8 +23,9 @@ namespace {
             if (board.ColourOn(from) != board.giToMove)
                 continue;
             const int ic = i % 8;
-            auto offer
-                = [&](int t) { return IsOnBoard(t) && visit(Move { from, SquareFromNumber(t) }); };
+            auto offer = [&](int t) {
+                return IsOnBoard(t) && visit(Move { from, SquareFromNumber(t) });
+            };
             auto run = [&](int step, int first, int last, auto keep) {
                 for (int k = first; k <= last; ++k) {
                     const int t = i + k * step;

@@ -45,8 +45,8 @@ MoveOutcome CarryOutMove(BoardState &board, Move move)
 
     // Both questions look at the board before anything moves: castling needs the king on its
     // home square, and an en-passant capture needs the passed square still empty.
-    const std::optional<CastlingSide> castling = board.Piece(from) == King
-            && std::abs(SquareNumber(to) - SquareNumber(from)) == 2
+    const std::optional<CastlingSide> castling
+        = board.Piece(from) == King && std::abs(SquareNumber(to) - SquareNumber(from)) == 2
         ? CastlingOf(board, move)
         : std::nullopt;
     const bool enPassant = board.Piece(from) == Pawn && to == board.miEnPassant

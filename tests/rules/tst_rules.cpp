@@ -9,8 +9,8 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
-#include "rules/Turn.h"
 #include "rules/Text.h"
+#include "rules/Turn.h"
 #include "rules/TypedMove.h"
 
 using namespace corvalen;
@@ -158,15 +158,15 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(int, verdict);
         QFETCH(bool, check);
-        const BoardState board = moves.contains(';') ? Position(moves.section(';', 0, 0))
-                                                     : StandardStart();
+        const BoardState board
+            = moves.contains(';') ? Position(moves.section(';', 0, 0)) : StandardStart();
         Turn turn;
         turn.Load(board, FindKing(board));
         const QStringList played = moves.section(';', -1).split(' ', Qt::SkipEmptyParts);
         for (const QString &move : played.mid(0, played.size() - 1))
             turn.Play({ Sq(move.left(2)), Sq(move.mid(2)) });
-        QCOMPARE(int(turn.JudgeMove({ Sq(played.last().left(2)), Sq(played.last().mid(2)) })),
-            verdict);
+        QCOMPARE(
+            int(turn.JudgeMove({ Sq(played.last().left(2)), Sq(played.last().mid(2)) })), verdict);
         QCOMPARE(turn.ShowsCheck(), check);
     }
 
@@ -281,9 +281,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, read);
         const TypedMove typed = ReadTypedMove(Position(fen), text.toStdString());
-        QCOMPARE(QString::fromStdString(typed.kind == TypedMove::Kind::Move
-                         ? MoveCoordinates(typed.move)
-                         : WordTypedMove(typed)),
+        QCOMPARE(
+            QString::fromStdString(typed.kind == TypedMove::Kind::Move ? MoveCoordinates(typed.move)
+                                                                       : WordTypedMove(typed)),
             read);
     }
 
