@@ -70,13 +70,11 @@ namespace {
     }
 
     // The squares a ray may visit: the square's own row for a sideways ray, the board otherwise.
-    bool InRayRange(int t, int row, const Ray &ray)
+    bool InRayRange(Square target, int row, const Ray &ray)
     {
-        if (ray.step == -1)
-            return t >= 8 * row;
-        if (ray.step == 1)
-            return t <= 8 * row + 7;
-        return IsOnBoard(t);
+        if (!IsOnBoard(target))
+            return false;
+        return ray.columnStep == 0 || ray.diagonal || RowOf(target) == row;
     }
 
     bool RayHasAttacker(Square square, const Ray &ray, const BoardState &board)
@@ -84,17 +82,16 @@ namespace {
         const int row = RowOf(square);
         const int column = ColumnOf(square);
         const int lastColumn = ray.columnStep < 0 ? 0 : 7;
-        const int start = SquareNumber(square);
-        for (int t = start + ray.step;; t += ray.step) {
-            if (!InRayRange(t, row, ray))
+        const Square first = Shifted(square, ray.step);
+        for (Square target = first;; target = Shifted(target, ray.step)) {
+            if (!InRayRange(target, row, ray))
                 return false;
             if (ray.diagonal) {
-                const int tc = t % 8;
+                const int tc = ColumnOf(target);
                 // A diagonal whose column moved the wrong way has wrapped past the board edge.
                 if ((ray.columnStep < 0 && tc > column) || (ray.columnStep > 0 && tc < column))
                     return false;
             }
-            const Square target = SquareFromNumber(t);
             if (board.IsEmpty(target)) {
                 if (ray.diagonal && ColumnOf(target) == lastColumn)
                     return false;
@@ -107,7 +104,7 @@ namespace {
             const bool diagonalRunner = ray.diagonal && (piece == Bishop || piece == Queen);
             if (straightRunner || diagonalRunner)
                 return true;
-            if (t == start + ray.step) {
+            if (target == first) {
                 if (piece == King)
                     return true;
                 if (ray.diagonal && piece == Pawn && PawnAttacksAlong(ray, board.giToMove))

@@ -45,10 +45,9 @@ MoveOutcome CarryOutMove(BoardState &board, Move move)
 
     // Both questions look at the board before anything moves: castling needs the king on its
     // home square, and an en-passant capture needs the passed square still empty.
-    const std::optional<CastlingSide> castling
-        = board.Piece(from) == King && std::abs(SquareNumber(to) - SquareNumber(from)) == 2
-        ? CastlingOf(board, move)
-        : std::nullopt;
+    std::optional<CastlingSide> castling;
+    if (board.Piece(from) == King && std::abs(SquareNumber(to) - SquareNumber(from)) == 2)
+        castling = CastlingOf(board, move);
     const bool enPassant = board.Piece(from) == Pawn && to == board.miEnPassant
         && ColumnOf(from) != ColumnOf(to) && IsUsableEnPassantSquare(board);
     const bool promotion = IsPromotion(board, move);
@@ -58,8 +57,9 @@ MoveOutcome CarryOutMove(BoardState &board, Move move)
     MovePiece(board, outcome, from, to);
 
     if (castling) {
-        const Square rookFrom = RookHome(board.giToMove, *castling);
-        const Square rookTo = Shifted(to, *castling == QueenSide ? 1 : -1);
+        const CastlingSide side = castling.value_or(KingSide);
+        const Square rookFrom = RookHome(board.giToMove, side);
+        const Square rookTo = Shifted(to, side == QueenSide ? 1 : -1);
         MovePiece(board, outcome, rookFrom, rookTo);
         NoteChanged(outcome, rookFrom);
         NoteChanged(outcome, rookTo);
