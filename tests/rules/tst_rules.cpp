@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include <set>
+#include <type_traits>
 
 #include "Support.h"
 #include "game/RulesWords.h"
@@ -17,6 +18,10 @@ using namespace corvalen;
 using namespace corvalen::testing;
 
 namespace {
+
+// The chess values do not pass for one another, nor integers for them.
+static_assert(!std::is_convertible_v<int, Square> && !std::is_convertible_v<Colour, PieceType>
+    && !std::is_convertible_v<Square, int> && !std::is_convertible_v<PieceType, Colour>);
 
 // Leaf count of the move tree, each promotion counted once per piece. The board is copied per
 // ply, so a move operation that disturbed the parent position shows as a wrong count.
