@@ -522,7 +522,7 @@ void Game::ReadCurrentGame()
     mLine.reset();
     mEnding = GameEnding::None;
     msEndedOn.clear();
-    msResult = "*";
+    mResult = Result::Unfinished;
     msOpponentEmail.clear();
     if (!mbRecordOn || !mRecord || !mLoad || !mLoad->gameId)
         return;
@@ -532,7 +532,7 @@ void Game::ReadCurrentGame()
         return DropRecord(error, false);
     mEnding = game->ending;
     msEndedOn = game->endedOn;
-    msResult = game->result;
+    mResult = game->result;
     msOpponentEmail = game->opponentEmail;
     if (!mLoad->recordsNothing)
         mLine = LineOf(*game, static_cast<size_t>(mLoad->plies));
@@ -565,7 +565,7 @@ std::vector<GameListRow> Game::GameList()
             row.fullMoves = half / 2 + 1;
             row.lastMove = record::NumberedPly(game.firstMover, game.plies - 1, game.lastSan);
         }
-        row.turn = game.result != "*"       ? GameTurn::Finished
+        row.turn = IsFinished(game.result)  ? GameTurn::Finished
             : game.toMove == game.localSide ? GameTurn::Yours
                                             : GameTurn::Theirs;
         row.daysSince = game.daysSince;
@@ -738,7 +738,7 @@ bool Game::DeleteGame(int64_t id)
 
 DrawClaim Game::ClaimableDraw() const
 {
-    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || msResult != "*"
+    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || IsFinished(mResult)
         || mClaimed != DrawClaim::None)
         return DrawClaim::None;
     if (const std::optional<Move> &move = mTurn.PlayedMove())

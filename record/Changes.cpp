@@ -55,13 +55,14 @@ bool GameRecord::SetEnding(int64_t gameId, GameEnding ending, std::string &error
 {
     sqlite::Statement write;
     if (ending == GameEnding::None) {
-        write = mConnection->Prepare("UPDATE game SET ending = 0, result = '*', ended_at = NULL, "
+        write = mConnection->Prepare("UPDATE game SET ending = 0, result = ?3, ended_at = NULL, "
                                      "changed_at = ?2 WHERE id = ?1 AND ending != 0");
-        write.Bind(gameId, Now());
+        write.Bind(gameId, Now(), ResultText(Result::Unfinished));
     } else {
         write = mConnection->Prepare("UPDATE game SET ending = ?2, result = ?3, ended_at = ?4, "
-                                     "changed_at = ?4 WHERE id = ?1 AND result = '*'");
-        write.Bind(gameId, int64_t(ending), EndingResult(ending), Now());
+                                     "changed_at = ?4 WHERE id = ?1 AND result = ?5");
+        write.Bind(gameId, int64_t(ending), ResultText(EndingResult(ending)), Now(),
+            ResultText(Result::Unfinished));
     }
     return Change(write, error);
 }

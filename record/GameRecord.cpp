@@ -198,13 +198,13 @@ bool GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move mov
     const std::string now = Now();
     int64_t id = load.gameId.value_or(0);
     if (!load.gameId)
-        id = WriteNewGame(db, transaction, load, loaded, "*", now);
+        id = WriteNewGame(db, transaction, load, loaded, Result::Unfinished, now);
     if (transaction.Ok())
         WriteLocalMove(db, transaction, id, load.plies, loaded, move, promotionPiece, code, now);
     if (claim != GameEnding::None) {
         sqlite::Statement end = db.Prepare("UPDATE game SET ending = ?2, result = ?3, ended_at = "
                                            "?4 WHERE id = ?1");
-        end.Bind(id, int64_t(claim), EndingResult(claim), now);
+        end.Bind(id, int64_t(claim), ResultText(EndingResult(claim)), now);
         transaction.Run(end);
     }
     std::string failure;

@@ -93,7 +93,7 @@ struct GameSummary {
     int16_t localSide = White; // the colour the local player plays
     int plies = 0;
     std::string lastSan; // empty when no move is recorded
-    std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
+    Result result = Result::Unfinished;
     std::string opponent; // empty when unknown
     int16_t firstMover = White; // the side to move in the position the game started from
     int16_t toMove = White; // the side to move in its last recorded position
@@ -107,7 +107,7 @@ struct GameDetails {
     std::string startFen;
     int16_t localSide = White;
     std::vector<RecordedMove> moves; // in order
-    std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
+    Result result = Result::Unfinished;
     GameEnding ending = GameEnding::None;
     std::string endedOn; // YYYY-MM-DD, UTC; empty without an ending
     std::string opponent;

@@ -41,11 +41,11 @@ std::string NumberedPly(int16_t firstMover, int64_t ply, const std::string &san)
     return NumberedMove(static_cast<int>(half / 2 + 1), half % 2 == 0 ? White : Black, san);
 }
 
-const char *ResultOf(GameStatus status, int16_t sideToMove)
+Result ResultOf(GameStatus status, int16_t sideToMove)
 {
     if (status == GameStatus::Mate)
-        return sideToMove == White ? "0-1" : "1-0";
-    return status == GameStatus::Stalemate ? "1/2-1/2" : "*";
+        return sideToMove == White ? Result::BlackWins : Result::WhiteWins;
+    return status == GameStatus::Stalemate ? Result::Draw : Result::Unfinished;
 }
 
 std::string MarksText(const std::vector<int16_t> &marks)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/BoardState.h"
+#include "rules/Result.h"
 #include "rules/Turn.h"
 
 namespace corvalen::record {
@@ -15,7 +16,7 @@ struct GameRow {
     std::string started; // ISO time, UTC
     std::string startFen;
     int16_t localSide = White;
-    std::string result = "*";
+    Result result = Result::Unfinished;
     int64_t plies = 0;
     std::string lastFen;
     bool lastSent = false; // the last position is one the local player sent
@@ -44,7 +45,7 @@ std::string DateOf(const std::string &isoTime);
 // `firstMover`.
 std::string NumberedPly(int16_t firstMover, int64_t ply, const std::string &san);
 // The result a position ends the game with when its side to move faces `status`.
-const char *ResultOf(GameStatus status, int16_t sideToMove);
+Result ResultOf(GameStatus status, int16_t sideToMove);
 // Squares as stored in a game row: "12 28", and back.
 std::string MarksText(const std::vector<int16_t> &marks);
 std::vector<int16_t> MarksOf(const std::string &text);

@@ -30,7 +30,8 @@ namespace {
             return std::nullopt;
         }
         GameDetails details { gameId, DateOf(game.Text(0)), game.Text(1),
-            static_cast<int16_t>(game.Int(2)), {}, game.Text(3), GameEnding(game.Int(5)),
+            static_cast<int16_t>(game.Int(2)), {},
+            ResultFromText(game.Text(3)).value_or(Result::Unfinished), GameEnding(game.Int(5)),
             DateOf(game.Text(6)), game.Text(7), game.Text(8), game.Text(9), {} };
         const std::string player = game.Text(10);
         sqlite::Statement moves = db.Prepare(
@@ -79,7 +80,8 @@ std::optional<std::vector<GameSummary>> GameRecord::ListGames(std::string &error
     std::vector<GameSummary> list;
     while (games.Step())
         list.push_back({ games.Int(0), DateOf(games.Text(1)), static_cast<int16_t>(games.Int(2)),
-            static_cast<int>(games.Int(3)), games.Text(4), games.Text(5), games.Text(6),
+            static_cast<int>(games.Int(3)), games.Text(4),
+            ResultFromText(games.Text(5)).value_or(Result::Unfinished), games.Text(6),
             SideOfFen(games.Text(7)), SideOfFen(games.Text(8)), static_cast<int>(games.Int(9)) });
     if (games.Failed()) {
         error = Failure(games.Error());

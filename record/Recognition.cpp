@@ -138,7 +138,7 @@ namespace {
                 return false; // "again" finds that game
         for (const GameRow &game : c.games) {
             // A position every new game can have is no longer waited for once a game ended.
-            if (!game.lastSent || game.lastFen != c.fen || (c.opening && game.result != "*"))
+            if (!game.lastSent || game.lastFen != c.fen || (c.opening && IsFinished(game.result)))
                 continue;
             LoadReport &report = c.found.report;
             report.gameId = game.id;
@@ -184,7 +184,7 @@ namespace {
         report.marks = step->changed;
         SetRecordedStatus(report,
             "Your opponent played " + NumberedPly(SideOfFen(game.startFen), game.plies, step->san));
-        report.recordsNothing = game.result != "*";
+        report.recordsNothing = IsFinished(game.result);
         if (!report.recordsNothing)
             c.found.continued = ContinuedGame { game.id, game.plies,
                 { step->san, MoveCoordinates(step->move, step->promotionPiece) }, c.fen,
@@ -200,7 +200,7 @@ namespace {
         for (const bool ended : { false, true })
             if (!ended || !c.opening)
                 for (const GameRow &game : c.games)
-                    if ((game.result != "*") == ended && ContinuesGame(c, game))
+                    if (IsFinished(game.result) == ended && ContinuesGame(c, game))
                         return true;
         return false;
     }
@@ -212,7 +212,7 @@ namespace {
                 continue;
             // An opening position recurs in every game: it belongs to the game that received it
             // only while that game goes on and nothing was sent since.
-            if (c.opening && (game.plies != game.receivedPlies || game.result != "*"))
+            if (c.opening && (game.plies != game.receivedPlies || IsFinished(game.result)))
                 continue;
             LoadReport &report = c.found.report;
             report.gameId = game.id;

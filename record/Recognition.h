@@ -23,7 +23,7 @@ struct ContinuedGame {
     int64_t ply = 0; // the move's ply; the game then has ply + 1 moves
     RecordedMove move;
     std::string fen; // the loaded position
-    std::string result; // "*", or how the loaded position ends the game
+    Result result = Result::Unfinished; // how the loaded position ends the game
 };
 
 struct Recognition {

@@ -199,7 +199,7 @@ namespace {
     GameRow RowOf(const sqlite::Statement &read)
     {
         return GameRow { read.Int(0), read.Text(1), read.Text(2), static_cast<int16_t>(read.Int(3)),
-            read.Text(4), read.Int(5), read.Text(6), read.Int(7) != 0, read.Text(8), read.Text(9),
+            ResultFromText(read.Text(4)).value_or(Result::Unfinished), read.Int(5), read.Text(6), read.Int(7) != 0, read.Text(8), read.Text(9),
             read.Text(10), read.Text(11), read.Int(12), read.Text(13), read.Text(14), false };
     }
 
@@ -287,12 +287,12 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
                     "received_marks = ?7, changed_at = ?8, played_order = ")
         + NextOrder + " WHERE id = ?1");
     update.Bind(continued.gameId, continued.ply + 1, continued.fen, continued.move.san,
-        continued.result, report.recordedStatus, MarksText(report.marks), now);
+        ResultText(continued.result), report.recordedStatus, MarksText(report.marks), now);
     transaction.Run(update);
 }
 
 int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
-    const LoadReport &load, const BoardState &loaded, const std::string &result,
+    const LoadReport &load, const BoardState &loaded, Result result,
     const std::string &now)
 {
     const std::string fen = FenFromBoard(loaded);
@@ -304,10 +304,12 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
         + NextOrder + ", ?6, ?5, ?8, ?9, ?1, ?10, ?11)");
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
-        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
+        insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
+            load.firstMove->san,
             load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     else
-        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, std::nullopt,
+        insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
+            std::nullopt,
             load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
     if (!transaction.Run(insert))
         return 0;
@@ -350,7 +352,7 @@ void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, in
                     "result = CASE ending WHEN 0 THEN ?5 ELSE result END, sent_fen = ?3, "
                     "sent_at = ?6, changed_at = ?6, played_order = ")
         + NextOrder + " WHERE id = ?1");
-    update.Bind(gameId, plies + 1, fen, san, ResultOf(status, after.giToMove), now);
+    update.Bind(gameId, plies + 1, fen, san, ResultText(ResultOf(status, after.giToMove)), now);
     transaction.Run(drop) && transaction.Run(insert) && transaction.Run(update);
 }
 

@@ -48,7 +48,7 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
 // A game `load` starts, standing at the loaded position: the position it begins from, the
 // opponent's first move when there is one. Its id; 0 when the write failed.
 int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
-    const LoadReport &load, const BoardState &loaded, const std::string &result,
+    const LoadReport &load, const BoardState &loaded, Result result,
     const std::string &now);
 // The local move after `plies` moves of a game, replacing what stood there.
 void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, int64_t gameId,

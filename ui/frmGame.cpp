@@ -397,7 +397,7 @@ void frmGame::ShowPly(int ply)
 
 void frmGame::EnableResults()
 {
-    const bool open = mView && mView->result == "*";
+    const bool open = mView && !IsFinished(mView->result);
     cmdResign->setEnabled(open);
     cmdOpponentResigned->setEnabled(open);
     cmdDrawAgreed->setEnabled(open);

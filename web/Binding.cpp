@@ -218,7 +218,7 @@ public:
             item.set("lastMove", row.lastMove);
             item.set("turn", TurnText(row.turn));
             item.set("daysSince", row.daysSince);
-            item.set("result", row.result);
+            item.set("result", std::string(ResultText(row.result)));
             rows.call<void>("push", item);
         }
         val desk = val::object();
@@ -241,10 +241,10 @@ public:
         view.set("opponent", mView->opponent);
         view.set("email", mView->opponentEmail);
         view.set("notes", mView->notes);
-        view.set("open", mView->result == "*");
+        view.set("open", !IsFinished(mView->result));
         view.set("ended", mView->ending != GameEnding::None);
         view.set("claim",
-            mView->result == "*" && mView->id == mGame.CurrentGameId()
+            !IsFinished(mView->result) && mView->id == mGame.CurrentGameId()
                 && mGame.ClaimableDraw() != DrawClaim::None);
         view.set("pgn", mView->pgn);
         view.set("black", mView->localSide == Black);

@@ -114,7 +114,7 @@ QString Games(GameRecord &record)
     for (const GameSummary &game : std::vector(record.ListGames(error).value()))
         games << QString::fromStdString(std::to_string(game.id)
             + (game.localSide == White ? ":white " : ":black ") + std::to_string(game.plies) + ' '
-            + (game.lastSan.empty() ? "-" : game.lastSan) + ' ' + game.result);
+            + (game.lastSan.empty() ? "-" : game.lastSan) + ' ' + ResultText(game.result));
     return games.join("; ");
 }
 

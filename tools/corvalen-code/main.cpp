@@ -265,8 +265,8 @@ int ListGames(std::string_view argument)
         std::cout << game.id << '\t' << OneField(game.startDate) << '\t'
                   << (game.localSide == White ? "white" : "black") << '\t' << game.plies << '\t'
                   << (game.lastSan.empty() ? "-" : OneField(game.lastSan)) << '\t'
-                  << OneField(game.result) << '\t' << OneField(game.opponent) << '\t'
-                  << (game.result != "*"                     ? ""
+                  << ResultText(game.result) << '\t' << OneField(game.opponent) << '\t'
+                  << (IsFinished(game.result)                 ? ""
                              : game.toMove == game.localSide ? "yours"
                                                              : "theirs")
                   << '\n';
