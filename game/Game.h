@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "code/PositionCode.h"
+#include "record/GameRows.h"
 #include "record/Pgn.h"
+#include "rules/Error.h"
 #include "rules/GameLine.h"
 #include "rules/Turn.h"
 #include "rules/TypedMove.h"
@@ -106,8 +108,8 @@ public:
     // The player's record file, and the options file beside the player's other settings.
     static std::string RecordFile();
     static std::string OptionsFile();
-    // Deletes a record file with its companions; false and `error` when it cannot.
-    static bool DeleteRecord(const std::string &path, std::string &error);
+    // Deletes a record file with its companions; the reason when it cannot.
+    static std::optional<Error> DeleteRecord(const std::string &path);
 
     std::string RecordPath() const;
     bool RecordOn() const { return mbRecordOn; }
@@ -232,9 +234,9 @@ private:
     // ending and the opponent's address.
     void ReadCurrentGame();
     bool IsCurrentGame(int64_t id) const;
-    // A change of the desk: a failure of the record (an error) drops it; nothing to change
-    // (no error) is only false.
-    bool Changed(bool changed, const std::string &error);
+    // A change of the desk: a failure of the record drops it; nothing to change is only
+    // false.
+    bool Changed(const std::optional<Error> &failed);
     // "This game ended on 2026-03-04 (White resigned); nothing is recorded"; empty while the
     // game has no ending.
     std::string EndedLine() const;
@@ -246,6 +248,8 @@ private:
     bool mbRecordOn = false;
     bool mbRecordFailed = false; // told already; New Game does not try it again
     bool mbNewGame = false; // the position came from New Game
+    // The games this run started or sent in, kept while the record is closed and reopened.
+    std::shared_ptr<record::PlayedGames> mPlayed = std::make_shared<record::PlayedGames>();
     std::unique_ptr<GameRecord> mRecord;
     std::unique_ptr<LoadReport> mLoad;
     Turn mTurn;

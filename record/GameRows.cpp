@@ -1,22 +1,12 @@
 #include "record/GameRows.h"
 
 #include <cstdlib>
-#include <mutex>
-#include <set>
-#include <utility>
 
 #include "code/PositionCode.h"
 #include "rules/Fen.h"
 #include "rules/San.h"
 
 namespace corvalen::record {
-
-namespace {
-
-    std::mutex gPlayedLock;
-    std::set<std::pair<std::string, int64_t>> gPlayed;
-
-} // namespace
 
 const std::string &StandardFen()
 {
@@ -68,18 +58,6 @@ std::vector<int16_t> MarksOf(const std::string &text)
         position = end;
     }
     return marks;
-}
-
-void NotePlayedThisRun(const std::string &path, int64_t id)
-{
-    const std::lock_guard lock(gPlayedLock);
-    gPlayed.emplace(path, id);
-}
-
-bool PlayedThisRun(const std::string &path, int64_t id)
-{
-    const std::lock_guard lock(gPlayedLock);
-    return gPlayed.count({ path, id }) > 0;
 }
 
 } // namespace corvalen::record

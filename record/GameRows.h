@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -50,10 +51,15 @@ Result ResultOf(GameStatus status, int16_t sideToMove);
 std::string MarksText(const std::vector<int16_t> &marks);
 std::vector<int16_t> MarksOf(const std::string &text);
 
-// Remembers, for this run of the program, that game `id` of the record at `path` was started
-// or had a move sent; PlayedThisRun answers it. A record closed and opened again in the same
-// run still knows.
-void NotePlayedThisRun(const std::string &path, int64_t id);
-bool PlayedThisRun(const std::string &path, int64_t id);
+// The games of a record that this run of the program started or sent a move in. Its owner
+// keeps it across the record closed and opened again, so the record still knows them.
+class PlayedGames {
+public:
+    void Note(const std::string &path, int64_t id) { mGames.emplace(path, id); }
+    bool Has(const std::string &path, int64_t id) const { return mGames.count({ path, id }) > 0; }
+
+private:
+    std::set<std::pair<std::string, int64_t>> mGames;
+};
 
 } // namespace corvalen::record

@@ -83,7 +83,7 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
     constexpr const char *NextOrder = "(SELECT COALESCE(MAX(played_order), 0) + 1 FROM game)";
 
     // Every table's columns with their types and constraints, one line each.
-    std::optional<std::string> Tables(sqlite::Connection &db, std::string &error)
+    Outcome<std::string> Tables(sqlite::Connection &db)
     {
         sqlite::Statement read = db.Prepare(
             "SELECT t.name, c.name, c.type, c.\"notnull\", c.pk, c.dflt_value FROM sqlite_schema "
@@ -93,21 +93,23 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
         while (read.Step())
             for (int column = 0; column < 6; ++column)
                 tables += read.Text(column) + (column == 5 ? "\n" : " ");
-        if (read.Failed()) {
-            error = read.Error();
-            return std::nullopt;
-        }
+        if (read.Failed())
+            return Error::Failure(read.Error());
         return tables;
     }
 
     std::string MadeTables(bool upgraded)
     {
-        std::string error;
-        const auto memory = sqlite::Connection::Open(":memory:", false, 0, error);
-        const bool made = memory && memory->Execute(SchemaOne, error)
-            && (!upgraded || memory->Execute(UpgradeToTwo, error));
-        const std::optional<std::string> read = made ? Tables(*memory, error) : std::nullopt;
-        return read.value_or(error);
+        auto memory = sqlite::Connection::Open(":memory:", false, 0);
+        if (!memory)
+            return memory.Why().message;
+        std::optional<Error> failed = (*memory)->Execute(SchemaOne);
+        if (!failed && upgraded)
+            failed = (*memory)->Execute(UpgradeToTwo);
+        if (failed)
+            return failed->message;
+        const Outcome<std::string> read = Tables(**memory);
+        return read ? *read : read.Why().message;
     }
 
     // The tables of a version (1 or 2), as a file the program made holds them.
@@ -123,70 +125,66 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
 
 } // namespace
 
-bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error)
+Outcome<int64_t> ReadSchema(sqlite::Connection &db)
 {
     sqlite::Statement read = db.Prepare("SELECT (SELECT user_version FROM pragma_user_version),"
                                         " (SELECT count(*) FROM sqlite_schema)");
-    if (!read.Step()) {
-        error = read.Failed() ? read.Error() : CORVALEN_TEXT("Record", "cannot be read");
-        return false;
-    }
-    version = read.Int(0);
+    if (!read.Step())
+        return Error::Failure(
+            read.Failed() ? read.Error() : CORVALEN_TEXT("Record", "cannot be read"));
+    const int64_t version = read.Int(0);
     const int64_t objects = read.Int(1);
-    if (version > GameRecord::SchemaVersion) {
-        error = Format(CORVALEN_TEXT("Record",
-                           "written by a newer version of Corvalen (record version %1); left as "
-                           "it is"),
-            { std::to_string(version) });
-        return false;
-    }
+    if (version > GameRecord::SchemaVersion)
+        return Error::Failure(Format(CORVALEN_TEXT("Record",
+                                         "written by a newer version of Corvalen (record "
+                                         "version %1); left as it is"),
+            { std::to_string(version) }));
     if (version == 0 && objects == 0)
-        return true;
-    std::optional<std::string> tables;
-    if (version > 0 && !(tables = Tables(db, error)))
-        return false;
-    if (version == 0 || *tables != SchemaTables(version)) {
-        error = CORVALEN_TEXT("Record", "not a Corvalen game record; left as it is");
-        return false;
+        return version;
+    if (version > 0) {
+        const Outcome<std::string> tables = Tables(db);
+        if (!tables)
+            return tables.Why();
+        if (*tables == SchemaTables(version))
+            return version;
     }
-    return true;
+    return Error::Failure(CORVALEN_TEXT("Record", "not a Corvalen game record; left as it is"));
 }
 
-bool CreateSchema(sqlite::Connection &db, std::string &error)
+std::optional<Error> CreateSchema(sqlite::Connection &db)
 {
     sqlite::Transaction transaction(db, true);
-    if (!transaction.Ok()) {
-        error = transaction.Error();
-        return false;
-    }
+    if (!transaction.Ok())
+        return Error::Failure(transaction.Error());
     // Asked again under the write lock: another window may have made the schema since.
-    int64_t version = 0;
-    if (!ReadSchema(db, version, error))
-        return false;
-    if (version > 0
-        || (transaction.Execute(SchemaOne) && transaction.Execute(UpgradeToTwo)
-            && transaction.Commit(error)))
-        return true;
-    error = transaction.Error();
-    return false;
+    const Outcome<int64_t> version = ReadSchema(db);
+    if (!version)
+        return version.Why();
+    if (*version > 0)
+        return std::nullopt;
+    transaction.Execute(SchemaOne) && transaction.Execute(UpgradeToTwo);
+    return transaction.Commit();
 }
 
-bool UpgradeSchema(sqlite::Connection &db, std::string &error)
+std::optional<Error> UpgradeSchema(sqlite::Connection &db)
 {
     sqlite::Transaction transaction(db, true);
-    int64_t version = 0;
-    if (transaction.Ok() && !ReadSchema(db, version, error))
-        return false;
-    if (version == GameRecord::SchemaVersion
-        || (transaction.Execute(UpgradeToTwo) && transaction.Commit(error)))
-        return true;
-    error = transaction.Error();
-    return false;
+    if (!transaction.Ok())
+        return Error::Failure(transaction.Error());
+    const Outcome<int64_t> version = ReadSchema(db);
+    if (!version)
+        return version.Why();
+    if (*version == GameRecord::SchemaVersion)
+        return std::nullopt;
+    transaction.Execute(UpgradeToTwo);
+    return transaction.Commit();
 }
 
-bool ReadOlderSchema(sqlite::Connection &db, int64_t version, std::string &error)
+std::optional<Error> ReadOlderSchema(sqlite::Connection &db, int64_t version)
 {
-    return version == GameRecord::SchemaVersion || db.Execute(ReadVersionOneAsTwo, error);
+    if (version == GameRecord::SchemaVersion)
+        return std::nullopt;
+    return db.Execute(ReadVersionOneAsTwo);
 }
 
 namespace {
@@ -199,14 +197,15 @@ namespace {
     GameRow RowOf(const sqlite::Statement &read)
     {
         return GameRow { read.Int(0), read.Text(1), read.Text(2), static_cast<int16_t>(read.Int(3)),
-            ResultFromText(read.Text(4)).value_or(Result::Unfinished), read.Int(5), read.Text(6), read.Int(7) != 0, read.Text(8), read.Text(9),
-            read.Text(10), read.Text(11), read.Int(12), read.Text(13), read.Text(14), false };
+            ResultFromText(read.Text(4)).value_or(Result::Unfinished), read.Int(5), read.Text(6),
+            read.Int(7) != 0, read.Text(8), read.Text(9), read.Text(10), read.Text(11),
+            read.Int(12), read.Text(13), read.Text(14), false };
     }
 
 } // namespace
 
-std::vector<GameRow> ReadGames(
-    sqlite::Connection &db, sqlite::Transaction &transaction, const std::string &path)
+std::vector<GameRow> ReadGames(sqlite::Connection &db, sqlite::Transaction &transaction,
+    const std::string &path, const PlayedGames &played)
 {
     std::vector<GameRow> games;
     if (!transaction.Ok())
@@ -214,7 +213,7 @@ std::vector<GameRow> ReadGames(
     sqlite::Statement read = db.Prepare(std::string(GameColumns) + " ORDER BY played_order DESC");
     while (read.Step()) {
         games.push_back(RowOf(read));
-        games.back().playedThisRun = PlayedThisRun(path, games.back().id);
+        games.back().playedThisRun = played.Has(path, games.back().id);
     }
     transaction.Check(read);
     return games;
@@ -292,8 +291,7 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
 }
 
 int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
-    const LoadReport &load, const BoardState &loaded, Result result,
-    const std::string &now)
+    const LoadReport &load, const BoardState &loaded, Result result, const std::string &now)
 {
     const std::string fen = FenFromBoard(loaded);
     sqlite::Statement insert = db.Prepare(
@@ -305,12 +303,12 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
         insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
-            load.firstMove->san,
-            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
+            load.firstMove->san, load.recordedStatus, MarksText(load.marks), load.opponent,
+            load.opponentEmail);
     else
         insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
-            std::nullopt,
-            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
+            std::nullopt, load.recordedStatus, MarksText(load.marks), load.opponent,
+            load.opponentEmail);
     if (!transaction.Run(insert))
         return 0;
     const int64_t id = db.LastInsertId();

@@ -619,10 +619,9 @@ void frmGame::cmdDeleteRecord_Click()
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
-    std::string error;
-    if (!Game::DeleteRecord(mContent.recordFile.toStdString(), error))
-        QMessageBox(
-            QMessageBox::Warning, tr("Game"), QString::fromStdString(error), QMessageBox::Ok, this)
+    if (const std::optional<Error> failed = Game::DeleteRecord(mContent.recordFile.toStdString()))
+        QMessageBox(QMessageBox::Warning, tr("Game"), QString::fromStdString(failed->message),
+            QMessageBox::Ok, this)
             .exec();
     ShowRecordState();
 }

@@ -377,10 +377,9 @@ std::string ImportRecord(const std::string &path)
             std::fwrite("\1\1", 1, 2, file);
         std::fclose(file);
     }
-    std::string error;
-    const std::unique_ptr<GameRecord> record
-        = GameRecord::Open(path, RecordAccess::ReadOnly, error);
-    return record ? std::string() : error;
+    const Outcome<std::unique_ptr<GameRecord>> record
+        = GameRecord::Open(path, RecordAccess::ReadOnly);
+    return record ? std::string() : record.Why().message;
 }
 
 } // namespace corvalen

@@ -45,19 +45,47 @@ std::optional<SanMove> Play(BoardState &board, const QString &san)
 //   day:N  the clock at 2026-03-N      ?SAN   CastlingRefusal's answer, added to the message
 //   ply:N  the position after the script's Nth move loaded      renew  Start a New Game
 //   refuse:WHEN  a trigger (WHEN: "AFTER_UPDATE_ON_game") that fails every later write
+// The record at `path` opened as `access`; nullptr and the reason in `why` when it cannot be.
+std::unique_ptr<GameRecord> OpenRecord(
+    const QString &path, RecordAccess access = RecordAccess::Create, std::string *why = nullptr)
+{
+    Outcome<std::unique_ptr<GameRecord>> record = GameRecord::Open(path.toStdString(), access);
+    if (record)
+        return std::move(*record);
+    if (why)
+        *why = record.Why().message;
+    return nullptr;
+}
+
+// A connection of its own to the file at `path`, beside any record that holds it open.
+std::unique_ptr<sqlite::Connection> Connect(const QString &path, bool readOnly = false)
+{
+    return std::move(*sqlite::Connection::Open(path.toStdString(), readOnly, 0));
+}
+
+// `sql` run on the file at `path` beside the record: SQLite's reason when it fails, else empty.
+std::string Execute(const QString &path, const char *sql)
+{
+    const std::optional<Error> failed = Connect(path)->Execute(sql);
+    return failed ? failed->message : std::string();
+}
+
 LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last = nullptr)
 {
     LoadReport report;
     BoardState loaded = Position(StartFen), current = loaded;
     std::vector<BoardState> played;
-    std::string error;
+    auto failed = [&](const std::optional<Error> &error) {
+        if (error)
+            report.message = "error: " + error->message;
+    };
     auto load = [&](const BoardState &position) {
         loaded = current = position;
         const GameStatus status = LoadedStatus(loaded, FindKing(loaded));
-        const std::optional<LoadReport> recognised = record.RecogniseLoad(
-            loaded, status, EncodePositionCode(loaded, loaded.giToMove), error);
-        report = recognised.value_or(LoadReport {});
-        report.message = recognised ? report.message : "error: " + error;
+        const Outcome<LoadReport> recognised
+            = record.RecogniseLoad(loaded, status, EncodePositionCode(loaded, loaded.giToMove));
+        report = recognised ? *recognised : LoadReport {};
+        failed(recognised ? std::nullopt : std::optional(recognised.Why()));
     };
     for (const QString &step : ("day:1 " + script).split(' ', Qt::SkipEmptyParts)) {
         const QString san = step.mid(1);
@@ -75,26 +103,26 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
         } else if (step.startsWith("ply:")) {
             load(played.at(step.mid(4).toUInt() - 1));
         } else if (step == "renew") {
-            if (!record.StartGameFromSameAsSent(report, loaded,
-                    LoadedStatus(loaded, FindKing(loaded)),
-                    EncodePositionCode(loaded, loaded.giToMove), error))
-                report.message = "error: " + error;
+            failed(record.StartGameFromSameAsSent(report, loaded,
+                LoadedStatus(loaded, FindKing(loaded)),
+                EncodePositionCode(loaded, loaded.giToMove)));
         } else if (step.startsWith("refuse:")) {
             const QString trigger = "CREATE TRIGGER refuse " + step.mid(7).replace('_', ' ')
                 + " BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END";
-            if (!sqlite::Connection::Open(record.Path(), false, 0, error)
-                     ->Execute(qPrintable(trigger), error))
+            const std::string error
+                = Execute(QString::fromStdString(record.Path()), qPrintable(trigger));
+            if (!error.empty())
                 qFatal("test script: %s", error.c_str());
         } else if (step[0] == '>') {
             current = loaded;
             const SanMove move = Play(current, san).value();
             played.push_back(current);
-            if (!record.RecordSend(report, loaded, move.move, move.promotionPiece,
-                    EncodePositionCode(current, current.giToMove), error))
-                report.message = "error: " + error;
+            failed(record.RecordSend(report, loaded, move.move, move.promotionPiece,
+                EncodePositionCode(current, current.giToMove)));
         } else if (step[0] == '?') {
             const Move move = MoveFromSan(loaded, san.toStdString()).value().move;
-            report.message += record.CastlingRefusal(report, loaded, move, error) + error;
+            const Outcome<std::string> refusal = record.CastlingRefusal(report, loaded, move);
+            report.message += refusal ? *refusal : refusal.Why().message;
         } else if (!Play(current, san) || (played.push_back(current), false)) {
             qFatal("test script: no move %s", qPrintable(step));
         } else if (step[0] == '<') {
@@ -109,9 +137,8 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
 // "2:white 0 - *; 1:white 3 Nf3 *": every game, the most recently played first.
 QString Games(GameRecord &record)
 {
-    std::string error;
     QStringList games;
-    for (const GameSummary &game : std::vector(record.ListGames(error).value()))
+    for (const GameSummary &game : std::vector(*record.ListGames()))
         games << QString::fromStdString(std::to_string(game.id)
             + (game.localSide == White ? ":white " : ":black ") + std::to_string(game.plies) + ' '
             + (game.lastSan.empty() ? "-" : game.lastSan) + ' ' + ResultText(game.result));
@@ -152,10 +179,9 @@ QByteArray PgnWarnings(const QString &pgn, QByteArray *moves = nullptr)
 // (from 1) started on 2026-03-0N, its move at ply P played P days later.
 void WriteVersionOne(const QString &path, const QStringList &games)
 {
-    std::string error;
     QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-    auto db = sqlite::Connection::Open(path.toStdString(), false, 0, error);
-    QVERIFY2(db->Execute(R"(
+    auto db = Connect(path);
+    QVERIFY(!db->Execute(R"(
 CREATE TABLE game (id INTEGER PRIMARY KEY, started TEXT NOT NULL, start_fen TEXT NOT NULL,
     local_side INTEGER NOT NULL, result TEXT NOT NULL DEFAULT '*', plies INTEGER NOT NULL
     DEFAULT 0, last_fen TEXT NOT NULL, last_sent INTEGER NOT NULL DEFAULT 0, last_san TEXT,
@@ -167,9 +193,7 @@ CREATE INDEX game_by_received ON game(received_fen);
 CREATE TABLE move (game_id INTEGER NOT NULL REFERENCES game(id) ON DELETE CASCADE,
     ply INTEGER NOT NULL, san TEXT NOT NULL, coordinates TEXT NOT NULL, code TEXT NOT NULL,
     local INTEGER NOT NULL, played TEXT NOT NULL, PRIMARY KEY (game_id, ply)) WITHOUT ROWID;
-PRAGMA user_version = 1;)",
-                 error),
-        error.c_str());
+PRAGMA user_version = 1;)"));
     for (int id = 1; id <= games.size(); ++id) {
         const QStringList game = games[id - 1].split('|'); // start FEN, local side, SAN
         BoardState board = Position(game[0]);
@@ -307,9 +331,7 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, report);
         QTemporaryDir folder;
-        std::string error;
-        const auto record
-            = GameRecord::Open(folder.filePath("r").toStdString(), RecordAccess::Create, error);
+        const auto record = OpenRecord(folder.filePath("r"));
         const LoadReport seen = RunScript(*record, script);
         QStringList marks;
         for (const int16_t square : seen.marks)
@@ -341,17 +363,16 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, failing);
         QTemporaryDir folder;
-        std::string error;
         QStringList dumps;
         for (const QString &script : { before, before + ' ' + failing }) {
             const QString path = folder.filePath(QString::number(dumps.size()));
-            auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+            auto record = OpenRecord(path);
             const LoadReport report = RunScript(*record, script);
             QCOMPARE(
                 QString::fromStdString(report.message).contains("disk full"), script != before);
-            for (const GameSummary &game : std::vector(record->ListGames(error).value()))
-                QCOMPARE(PgnWarnings(QString::fromStdString(*record->Pgn(game.id, error))), "");
-            auto db = sqlite::Connection::Open(path.toStdString(), false, 0, error);
+            for (const GameSummary &game : std::vector(*record->ListGames()))
+                QCOMPARE(PgnWarnings(QString::fromStdString(*record->Pgn(game.id))), "");
+            auto db = Connect(path);
             sqlite::Statement read = db->Prepare(
                 "SELECT group_concat(g.id || g.plies || ifnull(g.last_san, '') || g.received_fen "
                 "|| ifnull(g.sent_fen, '') || (SELECT group_concat(ply || san, ' ') FROM move "
@@ -387,12 +408,10 @@ private slots:
         QFETCH(QString, tagsEnd);
         QFETCH(QString, firstMoves);
         QTemporaryDir folder;
-        std::string error;
-        const auto record
-            = GameRecord::Open(folder.filePath("r").toStdString(), RecordAccess::Create, error);
+        const auto record = OpenRecord(folder.filePath("r"));
         BoardState last;
         const int64_t id = RunScript(*record, script, &last).gameId.value();
-        const QString pgn = QString::fromStdString(record->Pgn(id, error).value());
+        const QString pgn = QString::fromStdString(*record->Pgn(id));
         const QString tags = "[Event \"Corvalen e-mail game\"]\n[Site \"?\"]\n[Date "
                              "\"2026.03.01\"]\n[Round \"-\"]\n[White \"?\"]\n[Black \"?\"]\n"
                              "[Result \""
@@ -402,7 +421,7 @@ private slots:
         const QStringList lines = pgn.mid(tags.size()).trimmed().split('\n');
         const QString moves = lines.join(' ');
         QVERIFY2(moves.startsWith(firstMoves), qPrintable(moves));
-        QCOMPARE(QString::fromStdString(record->Moves(id, error)->moveText + ' ') + result, moves);
+        QCOMPARE(QString::fromStdString(record->Moves(id)->moveText + ' ') + result, moves);
         BoardState board = Position(tags.contains("FEN") ? tagsEnd.section('"', 4, 4) : StartFen);
         for (const QString &token : moves.split(' ')) {
             std::optional<SanMove> move;
@@ -440,17 +459,14 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir folder;
         const QString path = folder.filePath("games.sqlite");
-        std::string error;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly)
             && file.write(QByteArray(setUp == "text" ? 4096 : 0, 'x')) >= 0);
         file.close();
         if (setUp == "read-only")
-            RunScript(
-                *GameRecord::Open(path.toStdString(), RecordAccess::Create, error), "new >e4");
+            RunScript(*OpenRecord(path), "new >e4");
         else if (setUp != "text")
-            QVERIFY(sqlite::Connection::Open(path.toStdString(), false, 0, error)
-                        ->Execute(qPrintable(setUp), error));
+            QCOMPARE(Execute(path, qPrintable(setUp)), "");
         const QByteArray before = Contents(path);
 
         // Root writes into any folder: the test then acts as the folder's owner `nobody`.
@@ -467,7 +483,8 @@ private slots:
             { RecordAccess::Create, RecordAccess::ReadWrite, RecordAccess::ReadOnly }) {
             // The tool still reads a record in a folder it cannot write.
             const bool reads = readOnly && access == RecordAccess::ReadOnly;
-            QCOMPARE(GameRecord::Open(path.toStdString(), access, error) != nullptr, reads);
+            std::string error;
+            QCOMPARE(OpenRecord(path, access, &error) != nullptr, reads);
             const QString said = QString::fromStdString(error);
             QVERIFY2(reads
                     || (said.startsWith("the game record " + path + ": ") && said.contains(reason)),
@@ -517,23 +534,22 @@ private slots:
         QFETCH(QString, answer);
         QTemporaryDir folder;
         const QString path = folder.filePath("record/corvalen/games.sqlite");
-        std::string error;
-        auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+        auto record = OpenRecord(path);
         RunScript(*record, "new >e4 <e5 >Nf3 fen:4k3/8/8/8/8/8/8/R3K3_b >Kd7");
         for (const int id : { 1, 2 })
-            answer.replace(QString("@%1").arg(id), QString::fromStdString(*record->Pgn(id, error)));
+            answer.replace(QString("@%1").arg(id), QString::fromStdString(*record->Pgn(id)));
         // Delete Record... takes the file and its companions (the record is open: both exist).
         QVERIFY(home != "deleted"
-            || (DeleteRecord(path.toStdString(), error) && !QFile::exists(path + "-wal")));
+            || (!DeleteRecord(path.toStdString()) && !QFile::exists(path + "-wal")));
         // By hand: a line break in a date, a comment in a SAN, an ending no version knows, a
         // tab and a bidirectional mark in a name, a move that is not legal.
         QVERIFY(home != "edited"
-            || sqlite::Connection::Open(path.toStdString(), false, 0, error)
-                   ->Execute("UPDATE game SET started = '2026-03' || char(10) || '01', ending = 9, "
-                             "opponent_name = 'Bo' || char(9) || 'b' || char(8207) WHERE id = 1; "
-                             "UPDATE move SET san = 'e4 {evil' WHERE game_id = 1 AND ply = 0; "
-                             "UPDATE move SET coordinates = 'e8e1' WHERE game_id = 2",
-                       error));
+            || Execute(path,
+                "UPDATE game SET started = '2026-03' || char(10) || '01', ending = 9, "
+                "opponent_name = 'Bo' || char(9) || 'b' || char(8207) WHERE id = 1; "
+                "UPDATE move SET san = 'e4 {evil' WHERE game_id = 1 AND ply = 0; "
+                "UPDATE move SET coordinates = 'e8e1' WHERE game_id = 2")
+                   .empty());
         if (home == "closed")
             record.reset(); // the record stays in WAL mode, with no -wal file beside it
         const QByteArray before = Contents(path);
@@ -573,10 +589,10 @@ private slots:
                 StartFen + "|b|d4 Nf6 c4 e6", "r3k2r/8/8/8/8/8/8/R3K2R b|b|O-O O-O-O" });
         std::string error;
         if (step == "refuse")
-            QVERIFY(sqlite::Connection::Open(path.toStdString(), false, 0, error)
-                        ->Execute("CREATE TRIGGER refuse BEFORE UPDATE ON game BEGIN SELECT "
-                                  "RAISE(ROLLBACK, 'disk full'); END",
-                            error));
+            QCOMPARE(Execute(path,
+                         "CREATE TRIGGER refuse BEFORE UPDATE ON game BEGIN SELECT "
+                         "RAISE(ROLLBACK, 'disk full'); END"),
+                "");
         const QByteArray before = Contents(path);
         const QString pgn = RunTool(folder.path(), "pgn all");
         QCOMPARE(PgnWarnings(pgn.section('|', 1, 1)), "");
@@ -585,13 +601,13 @@ private slots:
             qPrintable(pgn));
         QString days = "as it was";
         if (step != "tool") {
-            auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+            auto record = OpenRecord(path, RecordAccess::Create, &error);
             QCOMPARE(record == nullptr, step == "refuse");
             QVERIFY(record || error.find("disk full") != std::string::npos);
             if (record) {
                 record->SetClock([] { return std::chrono::system_clock::from_time_t(1774008000); });
                 days.clear();
-                for (const GameSummary &game : std::vector(record->ListGames(error).value()))
+                for (const GameSummary &game : std::vector(*record->ListGames()))
                     days += QString::number(game.daysSince) + (game.id > 1 ? " " : "");
             }
         }
@@ -599,7 +615,7 @@ private slots:
         const QString games = RunTool(folder.path(), "games");
         if (Contents(path) != before)
             days.replace("as it was", "changed");
-        auto db = sqlite::Connection::Open(path.toStdString(), true, 0, error);
+        auto db = Connect(path, true);
         sqlite::Statement version = db->Prepare("PRAGMA user_version");
         QVERIFY(version.Step());
         QCOMPARE(games + '|' + QString::number(version.Int(0)) + '|' + days, after);
