@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "record/GameRows.h"
 #include "record/Names.h"
@@ -223,10 +224,10 @@ void Game::RecogniseLoad()
         return DropRecord(report.Why().message, true);
     mLoad = std::make_unique<LoadReport>(std::move(*report));
     ReadCurrentGame();
-    if (!mLoad->message.empty())
+    if (const std::string message = WordLoadMessage(*mLoad); !message.empty())
         Tell(mLoad->kind == LoadCase::SameAsSent ? Notice::Kind::SameAsSent
                                                  : Notice::Kind::Information,
-            mLoad->message);
+            message);
 }
 
 void Game::DropRecord(const std::string &error, bool writing)
@@ -271,12 +272,12 @@ bool Game::TakesMove(int16_t from, int16_t to)
         break;
     }
     if (mbRecordOn && mRecord && mLoad) {
-        const Outcome<std::string> refusal
+        const Outcome<std::optional<record::LostCastling>> refusal
             = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), { from, to });
         if (!refusal) {
             DropRecord(refusal.Why().message, false);
-        } else if (!refusal->empty()) {
-            Tell(Notice::Kind::Information, *refusal);
+        } else if (*refusal) {
+            Tell(Notice::Kind::Information, WordLostCastling(**refusal));
             return false;
         }
     }
@@ -452,8 +453,8 @@ std::string Game::LoadLine() const
                 { msCannotArise }));
     else if (mbRecordOn && mEnding != GameEnding::None)
         parts.push_back(EndedLine());
-    else if (mbRecordOn && mLoad && !mLoad->status.empty())
-        parts.push_back(mLoad->status);
+    else if (mbRecordOn && mLoad && mLoad->line != LoadLine::None)
+        parts.push_back(WordLoadLine(*mLoad));
     if (mbRecordOn && mLoad && mLoad->answered && mEnding == GameEnding::None) {
         const EarlierAnswer &answer = *mLoad->answered;
         parts.push_back(mLoad->kind == LoadCase::Again

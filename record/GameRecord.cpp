@@ -161,8 +161,7 @@ LoadReport GameRecord::StartNewGame() const
     LoadReport report;
     report.kind = LoadCase::NewGame;
     report.startsOnSend = true;
-    report.recordedStatus = "New game";
-    report.status = record::ShownStatus(report.recordedStatus);
+    report.line = LoadLine::NewGame;
     return report;
 }
 
@@ -171,8 +170,8 @@ std::optional<Error> GameRecord::StartGameFromSameAsSent(
 {
     if (!load.offersNewGame)
         return std::nullopt;
-    LoadReport started = StartingReport(
-        { loaded, status, code }, LoadCase::Otherwise, "Game started from this position");
+    LoadReport started
+        = StartingReport({ loaded, status, code }, LoadCase::Otherwise, LoadLine::StartedHere);
     sqlite::Transaction transaction(*mConnection, true);
     const int64_t id = WriteNewGame(
         *mConnection, transaction, started, loaded, ResultOf(status, loaded.giToMove), Now());
@@ -212,19 +211,20 @@ std::optional<Error> GameRecord::RecordSend(LoadReport &load, const BoardState &
     return std::nullopt;
 }
 
-Outcome<std::string> GameRecord::CastlingRefusal(
+Outcome<std::optional<LostCastling>> GameRecord::CastlingRefusal(
     const LoadReport &load, const BoardState &board, Move move)
 {
     if (!load.gameId || !IsOnBoard(move.from) || !IsOnBoard(move.to)
         || board.Piece(move.from) != King || RowOf(move.from) != RowOf(move.to)
         || std::abs(move.to - move.from) != 2)
-        return std::string();
+        return std::optional<LostCastling>();
     sqlite::Transaction transaction(*mConnection, false);
     StoredHistory history(*mConnection, transaction);
     const std::optional<GameRow> game = ReadGameRow(*mConnection, transaction, *load.gameId);
-    std::string lost = game ? history.LostCastling(*game, load.plies, board.giToMove,
-                           move.to > move.from ? KingSide : QueenSide)
-                            : std::string();
+    std::optional<LostCastling> lost = game
+        ? history.CastlingLost(
+            *game, load.plies, board.giToMove, move.to > move.from ? KingSide : QueenSide)
+        : std::nullopt;
     if (!transaction.Ok())
         return Failure(transaction.Error());
     return lost;

@@ -12,6 +12,7 @@
 #include "record/Pgn.h"
 #include "rules/BoardState.h"
 #include "rules/Error.h"
+#include "rules/GameLine.h"
 #include "rules/MateTest.h"
 #include "rules/Turn.h"
 
@@ -32,6 +33,20 @@ enum class LoadCase {
     DoesNotFollow, // close to a sent position, yet not one legal move from it: a new game
     Otherwise, // a new game from this position
     EarlierPosition, // a position a game passed before its last: nothing is recorded
+};
+
+// What the status line says of a load; the wording (game/RecordWords) words it with the
+// report's facts. The record keeps the number of a received position's line, so the numbers
+// never change.
+enum class LoadLine {
+    None = 0,
+    NewGame = 1, // "New game"
+    OpponentPlayed = 2, // the opponent's move: move
+    StartedHere = 3, // a game from this position
+    DoesNotFollow = 4, // not one legal move from a sent position: a new game
+    SameAsSent = 5, // the position sent in game gameId on date, after move (none: empty)
+    EarlierPosition = 6, // a position game gameId passed after earlierMove (empty: its start);
+                         // it now stands at move
 };
 
 // A move as the record keeps it.
@@ -64,11 +79,13 @@ struct LoadReport {
     // Moves recorded in the game up to the loaded position: a send of this turn goes there,
     // replacing what an earlier send of the same turn recorded.
     int plies = 0;
-    std::string status; // the one-line status text, in the player's language
-    // The status as the record keeps it for a later load of the same position: English, since
-    // the record outlives the language of the run that wrote it (ShownStatus translates it).
-    std::string recordedStatus;
-    std::string message; // text for a message box; empty when there is nothing to tell
+    // What the status line says, and its facts: numbered moves ("14... Nf6") and a date
+    // (YYYY-MM-DD, UTC). A load that does not follow also has a message naming the game it
+    // was nearest to: started on `date`, its last move sent `move` (empty when unknown).
+    LoadLine line = LoadLine::None;
+    std::string move;
+    std::string earlierMove;
+    std::string date;
     // The opponent's move to mark: its from and to squares, the rook's two squares for
     // castling, the taken pawn's square for en passant. Empty when there is none.
     std::vector<int16_t> marks;
@@ -138,7 +155,7 @@ enum class RecordAccess {
 class GameRecord {
 public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
     // The record, or why it cannot be opened as `access` asks. `played` (kept by the caller
     // across the record closed and opened again) gets the games this record starts or sends
@@ -194,11 +211,11 @@ public:
     std::optional<Error> RecordSend(LoadReport &load, const BoardState &loaded, Move move,
         int16_t promotionPiece, const std::string &code, GameEnding claim = GameEnding::None);
 
-    // Asked before a castling move of board.giToMove is taken: empty when the record has no
-    // objection (or the move is no castling), else the refusal text, e.g. "You cannot castle
-    // on this side: your king moved in this game (12. Ke2)." Only the moves recorded before
-    // this turn's count; a game that started from a loaded position knows nothing before it.
-    Outcome<std::string> CastlingRefusal(
+    // Asked before a castling move of board.giToMove is taken: nullopt when the record has no
+    // objection (or the move is no castling), else why the right is lost and the move that
+    // lost it. Only the moves recorded before this turn's count; a game that started from a
+    // loaded position knows nothing before it.
+    Outcome<std::optional<record::LostCastling>> CastlingRefusal(
         const LoadReport &load, const BoardState &board, Move move);
 
     // The games, the most recently played first.

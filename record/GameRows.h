@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/BoardState.h"
+#include "rules/GameLine.h"
 #include "rules/Result.h"
 #include "rules/Turn.h"
 
@@ -26,11 +27,18 @@ struct GameRow {
     std::string sentAt;
     std::string receivedFen; // the last position received; empty when none was
     int64_t receivedPlies = 0;
-    std::string receivedStatus;
+    int64_t receivedLine = 0; // the LoadLine its status said
+    std::string receivedSan; // the opponent's move it named; empty when none
     std::string receivedMarks;
     // This run of the program started the game or sent a move in it (so that a load
     // recognised again finds the same game).
     bool playedThisRun = false;
+};
+
+// Why a side may no longer castle in a game, and the move that lost the right ("12. Ke2").
+struct LostCastling {
+    CastlingLoss cause = CastlingLoss::None;
+    std::string move;
 };
 
 // The setting that keeps the local player's name.

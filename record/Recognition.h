@@ -37,12 +37,8 @@ Recognition Recognise(
     const std::vector<GameRow> &games, const LoadedPosition &loaded, GameHistory &history);
 
 // The report of a game that `loaded` starts, kind GameStarts (the standard start or one White
-// move from it) or `otherwise` with its status.
+// move from it) or `otherwise` with its line.
 LoadReport StartingReport(
-    const LoadedPosition &loaded, LoadCase otherwise, const std::string &otherwiseStatus);
-
-// A status the record keeps (LoadReport::recordedStatus, in English: "New game", "Your opponent
-// played 14... Nf6") in the player's language; a text it does not know stays as it is.
-std::string ShownStatus(const std::string &recorded);
+    const LoadedPosition &loaded, LoadCase otherwise, LoadLine otherwiseLine);
 
 } // namespace corvalen::record

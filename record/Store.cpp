@@ -1,5 +1,7 @@
 #include "record/Store.h"
 
+#include <array>
+
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
@@ -71,14 +73,43 @@ CREATE TABLE setting (
 PRAGMA user_version = 2;
 )";
 
-    // A version-1 file read without writing: the same names as version 2, in this connection's
-    // temporary schema (which SQLite searches first, and which lives outside the file).
+    // Version 3 keeps what the status line of a received position said as facts: the line
+    // (LoadLine's numbers) and the move it named, where versions 1 and 2 kept the English
+    // sentence. Only the program's own sentences were ever written, so each maps back; the
+    // move is the status's last word ("Your opponent played 14... Nf6").
+#define CORVALEN_RECEIVED_CASE                                                                     \
+    "CASE WHEN received_status IS NULL THEN NULL WHEN received_status = 'New game' THEN 1 "        \
+    "WHEN substr(received_status, 1, 21) = 'Your opponent played ' THEN 2 "                        \
+    "WHEN received_status = 'Game started from this position' THEN 3 "                             \
+    "WHEN received_status = 'Does not follow your last move: kept as a new game' THEN 4 ELSE 0 "   \
+    "END"
+#define CORVALEN_RECEIVED_SAN                                                                      \
+    "CASE WHEN substr(received_status, 1, 21) = 'Your opponent played ' THEN "                     \
+    "replace(received_status, rtrim(received_status, replace(received_status, ' ', '')), '') END"
+    constexpr const char *UpgradeToThree = "ALTER TABLE game ADD COLUMN received_case INTEGER; "
+                                           "ALTER TABLE game ADD COLUMN received_san TEXT; "
+                                           "UPDATE game SET received_case = " CORVALEN_RECEIVED_CASE
+                                           ", received_san = " CORVALEN_RECEIVED_SAN "; "
+                                           "ALTER TABLE game DROP COLUMN received_status; "
+                                           "PRAGMA user_version = 3;";
+
+    // An older file read without writing: the names of the current version, in this
+    // connection's temporary schema (which SQLite searches first, and which lives outside the
+    // file). Version 1 is first read as version 2.
     constexpr const char *ReadVersionOneAsTwo = R"(
-CREATE TEMP VIEW game AS SELECT g.*, '' AS opponent_name, '' AS opponent_email, '' AS notes,
+CREATE TEMP VIEW game_two AS SELECT g.*, '' AS opponent_name, '' AS opponent_email, '' AS notes,
     0 AS ending, NULL AS ended_at, COALESCE((SELECT played FROM main.move WHERE game_id = g.id
     ORDER BY ply DESC LIMIT 1), g.started) AS changed_at FROM main.game AS g;
 CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
 )";
+    constexpr const char *ReadAsThree
+        = "CREATE TEMP VIEW game AS SELECT id, started, start_fen, local_side, result, plies, "
+          "last_fen, last_sent, last_san, played_order, sent_fen, sent_at, received_fen, "
+          "received_plies, received_marks, opponent_name, opponent_email, notes, ending, "
+          "ended_at, changed_at, " CORVALEN_RECEIVED_CASE
+          " AS received_case, " CORVALEN_RECEIVED_SAN " AS received_san FROM ";
+#undef CORVALEN_RECEIVED_CASE
+#undef CORVALEN_RECEIVED_SAN
 
     constexpr const char *NextOrder = "(SELECT COALESCE(MAX(played_order), 0) + 1 FROM game)";
 
@@ -98,29 +129,26 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
         return tables;
     }
 
-    std::string MadeTables(bool upgraded)
+    std::string MadeTables(int64_t version)
     {
         auto memory = sqlite::Connection::Open(":memory:", false, 0);
         if (!memory)
             return memory.Why().message;
         std::optional<Error> failed = (*memory)->Execute(SchemaOne);
-        if (!failed && upgraded)
-            failed = (*memory)->Execute(UpgradeToTwo);
+        for (int made = 1; made < version && !failed; ++made)
+            failed = (*memory)->Execute(made == 1 ? UpgradeToTwo : UpgradeToThree);
         if (failed)
             return failed->message;
         const Outcome<std::string> read = Tables(**memory);
         return read ? *read : read.Why().message;
     }
 
-    // The tables of a version (1 or 2), as a file the program made holds them.
+    // The tables of a version (1 to 3), as a file the program made holds them.
     const std::string &SchemaTables(int64_t version)
     {
-        if (version == 1) {
-            static const std::string one = MadeTables(false);
-            return one;
-        }
-        static const std::string two = MadeTables(true);
-        return two;
+        static const std::array<std::string, 3> tables { MadeTables(1), MadeTables(2),
+            MadeTables(3) };
+        return tables.at(static_cast<size_t>(version - 1));
     }
 
 } // namespace
@@ -162,7 +190,8 @@ std::optional<Error> CreateSchema(sqlite::Connection &db)
         return version.Why();
     if (*version > 0)
         return std::nullopt;
-    transaction.Execute(SchemaOne) && transaction.Execute(UpgradeToTwo);
+    transaction.Execute(SchemaOne) && transaction.Execute(UpgradeToTwo)
+        && transaction.Execute(UpgradeToThree);
     return transaction.Commit();
 }
 
@@ -176,7 +205,7 @@ std::optional<Error> UpgradeSchema(sqlite::Connection &db)
         return version.Why();
     if (*version == GameRecord::SchemaVersion)
         return std::nullopt;
-    transaction.Execute(UpgradeToTwo);
+    (*version > 1 || transaction.Execute(UpgradeToTwo)) && transaction.Execute(UpgradeToThree);
     return transaction.Commit();
 }
 
@@ -184,22 +213,26 @@ std::optional<Error> ReadOlderSchema(sqlite::Connection &db, int64_t version)
 {
     if (version == GameRecord::SchemaVersion)
         return std::nullopt;
-    return db.Execute(ReadVersionOneAsTwo);
+    if (version == 1)
+        if (std::optional<Error> failed = db.Execute(ReadVersionOneAsTwo))
+            return failed;
+    return db.Execute(
+        (ReadAsThree + std::string(version == 1 ? "temp.game_two" : "main.game")).c_str());
 }
 
 namespace {
 
     constexpr const char *GameColumns
         = "SELECT id, started, start_fen, local_side, result, plies, last_fen, last_sent, "
-          "last_san, sent_fen, sent_at, received_fen, received_plies, received_status, "
-          "received_marks FROM game";
+          "last_san, sent_fen, sent_at, received_fen, received_plies, received_case, "
+          "received_san, received_marks FROM game";
 
     GameRow RowOf(const sqlite::Statement &read)
     {
         return GameRow { read.Int(0), read.Text(1), read.Text(2), static_cast<int16_t>(read.Int(3)),
             ResultFromText(read.Text(4)).value_or(Result::Unfinished), read.Int(5), read.Text(6),
             read.Int(7) != 0, read.Text(8), read.Text(9), read.Text(10), read.Text(11),
-            read.Int(12), read.Text(13), read.Text(14), false };
+            read.Int(12), read.Int(13), read.Text(14), read.Text(15), false };
     }
 
 } // namespace
@@ -282,11 +315,11 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
         return;
     sqlite::Statement update = db.Prepare(
         std::string("UPDATE game SET plies = ?2, last_fen = ?3, last_sent = 0, last_san = ?4, "
-                    "result = ?5, received_fen = ?3, received_plies = ?2, received_status = ?6, "
-                    "received_marks = ?7, changed_at = ?8, played_order = ")
+                    "result = ?5, received_fen = ?3, received_plies = ?2, received_case = ?6, "
+                    "received_san = ?4, received_marks = ?7, changed_at = ?8, played_order = ")
         + NextOrder + " WHERE id = ?1");
     update.Bind(continued.gameId, continued.ply + 1, continued.fen, continued.move.san,
-        ResultText(continued.result), report.recordedStatus, MarksText(report.marks), now);
+        ResultText(continued.result), int64_t(report.line), MarksText(report.marks), now);
     transaction.Run(update);
 }
 
@@ -295,19 +328,20 @@ int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
 {
     const std::string fen = FenFromBoard(loaded);
     sqlite::Statement insert = db.Prepare(
-        std::string("INSERT INTO game (started, start_fen, local_side, result, plies, last_fen, "
-                    "last_san, played_order, received_fen, received_plies, received_status, "
-                    "received_marks, changed_at, opponent_name, opponent_email) VALUES (?1, ?2, "
-                    "?3, ?4, ?5, ?6, ?7, ")
-        + NextOrder + ", ?6, ?5, ?8, ?9, ?1, ?10, ?11)");
+        std::string(
+            "INSERT INTO game (started, start_fen, local_side, result, plies, last_fen, "
+            "last_san, played_order, received_fen, received_plies, received_case, received_san, "
+            "received_marks, changed_at, opponent_name, opponent_email) VALUES (?1, ?2, "
+            "?3, ?4, ?5, ?6, ?7, ")
+        + NextOrder + ", ?6, ?5, ?8, ?7, ?9, ?1, ?10, ?11)");
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
         insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
-            load.firstMove->san, load.recordedStatus, MarksText(load.marks), load.opponent,
+            load.firstMove->san, int64_t(load.line), MarksText(load.marks), load.opponent,
             load.opponentEmail);
     else
         insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
-            std::nullopt, load.recordedStatus, MarksText(load.marks), load.opponent,
+            std::nullopt, int64_t(load.line), MarksText(load.marks), load.opponent,
             load.opponentEmail);
     if (!transaction.Run(insert))
         return 0;

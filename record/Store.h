@@ -19,8 +19,9 @@ Outcome<int64_t> ReadSchema(sqlite::Connection &db);
 // Makes the tables in an empty file, whole or not at all; nothing when another window made
 // them meanwhile.
 std::optional<Error> CreateSchema(sqlite::Connection &db);
-// Brings a version-1 file to the current version in one transaction, keeping every game, move,
-// code and date; a failure leaves the file as it was. Nothing when another window did it.
+// Brings a version-1 or version-2 file to the current version in one transaction, keeping
+// every game, move, code and date; a failure leaves the file byte for byte as it was. Nothing
+// when another window did it.
 std::optional<Error> UpgradeSchema(sqlite::Connection &db);
 // Lets a read-only connection to an older file read it as the current version, writing nothing
 // to the file.

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "Support.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "record/Names.h"
 #include "record/Pgn.h"
@@ -36,15 +37,6 @@ std::optional<SanMove> Play(BoardState &board, const QString &san)
     return move;
 }
 
-// Plays both sides' turns against the local player's record as the window would, the clock at
-// noon (UTC) of 2026-03-01, and returns the report of the last load or send. Steps:
-//   new  New Game    start  the standard start loaded    fen:FEN  FEN ('_' for ' ') loaded
-//   >SAN   the local move on the position loaded last, sent (a second one: Undo, another move)
-//   ~SAN   the opponent moves          <SAN   the opponent moves and the local player loads it
-//   load   the position loaded last, once more       sent   the position sent last, loaded
-//   day:N  the clock at 2026-03-N      ?SAN   CastlingRefusal's answer, added to the message
-//   ply:N  the position after the script's Nth move loaded      renew  Start a New Game
-//   refuse:WHEN  a trigger (WHEN: "AFTER_UPDATE_ON_game") that fails every later write
 // The record at `path` opened as `access`; nullptr and the reason in `why` when it cannot be.
 std::unique_ptr<GameRecord> OpenRecord(
     const QString &path, RecordAccess access = RecordAccess::Create, std::string *why = nullptr)
@@ -70,14 +62,32 @@ std::string Execute(const QString &path, const char *sql)
     return failed ? failed->message : std::string();
 }
 
-LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last = nullptr)
+// The report of a script's last step, and what it said: the load's message, or the record's
+// error, and a castling refusal after them.
+struct Seen {
+    LoadReport report;
+    std::string said;
+};
+
+// Plays both sides' turns against the local player's record as the window would, the clock at
+// noon (UTC) of 2026-03-01, and returns the report of the last load or send with what it said.
+// Steps:
+//   new  New Game    start  the standard start loaded    fen:FEN  FEN ('_' for ' ') loaded
+//   >SAN   the local move on the position loaded last, sent (a second one: Undo, another move)
+//   ~SAN   the opponent moves          <SAN   the opponent moves and the local player loads it
+//   load   the position loaded last, once more       sent   the position sent last, loaded
+//   day:N  the clock at 2026-03-N      ?SAN   CastlingRefusal's answer, added to the message
+//   ply:N  the position after the script's Nth move loaded      renew  Start a New Game
+//   refuse:WHEN  a trigger (WHEN: "AFTER_UPDATE_ON_game") that fails every later write
+Seen RunScript(GameRecord &record, const QString &script, BoardState *last = nullptr)
 {
     LoadReport report;
+    std::string said;
     BoardState loaded = Position(StartFen), current = loaded;
     std::vector<BoardState> played;
     auto failed = [&](const std::optional<Error> &error) {
         if (error)
-            report.message = "error: " + error->message;
+            said = "error: " + error->message;
     };
     auto load = [&](const BoardState &position) {
         loaded = current = position;
@@ -85,12 +95,14 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
         const Outcome<LoadReport> recognised
             = record.RecogniseLoad(loaded, status, EncodePositionCode(loaded, loaded.giToMove));
         report = recognised ? *recognised : LoadReport {};
+        said = WordLoadMessage(report);
         failed(recognised ? std::nullopt : std::optional(recognised.Why()));
     };
     for (const QString &step : ("day:1 " + script).split(' ', Qt::SkipEmptyParts)) {
         const QString san = step.mid(1);
         if (step == "new") {
             report = record.StartNewGame();
+            said.clear();
             loaded = current = Position(StartFen);
         } else if (step == "start" || step.startsWith("fen:")) {
             load(Position(step == "start" ? StartFen : step.mid(4).replace('_', ' ')));
@@ -103,9 +115,11 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
         } else if (step.startsWith("ply:")) {
             load(played.at(step.mid(4).toUInt() - 1));
         } else if (step == "renew") {
-            failed(record.StartGameFromSameAsSent(report, loaded,
+            const std::optional<Error> error = record.StartGameFromSameAsSent(report, loaded,
                 LoadedStatus(loaded, FindKing(loaded)),
-                EncodePositionCode(loaded, loaded.giToMove)));
+                EncodePositionCode(loaded, loaded.giToMove));
+            said = WordLoadMessage(report);
+            failed(error);
         } else if (step.startsWith("refuse:")) {
             const QString trigger = "CREATE TRIGGER refuse " + step.mid(7).replace('_', ' ')
                 + " BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END";
@@ -121,8 +135,10 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
                 EncodePositionCode(current, current.giToMove)));
         } else if (step[0] == '?') {
             const Move move = MoveFromSan(loaded, san.toStdString()).value().move;
-            const Outcome<std::string> refusal = record.CastlingRefusal(report, loaded, move);
-            report.message += refusal ? *refusal : refusal.Why().message;
+            const auto refusal = record.CastlingRefusal(report, loaded, move);
+            said += !refusal ? refusal.Why().message
+                : *refusal   ? WordLostCastling(**refusal)
+                             : std::string();
         } else if (!Play(current, san) || (played.push_back(current), false)) {
             qFatal("test script: no move %s", qPrintable(step));
         } else if (step[0] == '<') {
@@ -131,7 +147,7 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
     }
     if (last)
         *last = current;
-    return report;
+    return { report, said };
 }
 
 // "2:white 0 - *; 1:white 3 Nf3 *": every game, the most recently played first.
@@ -332,12 +348,12 @@ private slots:
         QFETCH(QString, report);
         QTemporaryDir folder;
         const auto record = OpenRecord(folder.filePath("r"));
-        const LoadReport seen = RunScript(*record, script);
+        const Seen seen = RunScript(*record, script);
         QStringList marks;
-        for (const int16_t square : seen.marks)
+        for (const int16_t square : seen.report.marks)
             marks << QString::fromStdString(SquareName(square));
-        QCOMPARE(QString::fromStdString(seen.status) + '|' + marks.join(' ') + '|' + Games(*record)
-                + QString::fromStdString(seen.message.empty() ? "" : '|' + seen.message),
+        QCOMPARE(QString::fromStdString(WordLoadLine(seen.report)) + '|' + marks.join(' ') + '|'
+                + Games(*record) + QString::fromStdString(seen.said.empty() ? "" : '|' + seen.said),
             report);
     }
 
@@ -367,9 +383,8 @@ private slots:
         for (const QString &script : { before, before + ' ' + failing }) {
             const QString path = folder.filePath(QString::number(dumps.size()));
             auto record = OpenRecord(path);
-            const LoadReport report = RunScript(*record, script);
-            QCOMPARE(
-                QString::fromStdString(report.message).contains("disk full"), script != before);
+            QCOMPARE(QString::fromStdString(RunScript(*record, script).said).contains("disk full"),
+                script != before);
             for (const GameSummary &game : std::vector(*record->ListGames()))
                 QCOMPARE(PgnWarnings(QString::fromStdString(*record->Pgn(game.id))), "");
             auto db = Connect(path);
@@ -410,7 +425,7 @@ private slots:
         QTemporaryDir folder;
         const auto record = OpenRecord(folder.filePath("r"));
         BoardState last;
-        const int64_t id = RunScript(*record, script, &last).gameId.value();
+        const int64_t id = RunScript(*record, script, &last).report.gameId.value();
         const QString pgn = QString::fromStdString(*record->Pgn(id));
         const QString tags = "[Event \"Corvalen e-mail game\"]\n[Site \"?\"]\n[Date "
                              "\"2026.03.01\"]\n[Round \"-\"]\n[White \"?\"]\n[Black \"?\"]\n"
@@ -445,7 +460,7 @@ private slots:
         QTest::addColumn<QString>("setUp"); // SQL that makes the file, or "text" or "read-only"
         QTest::addColumn<QString>("reason");
         Row("not a database", "text", "file is not a database");
-        Row("written by a newer version", "PRAGMA user_version = 3", "newer version of Corvalen");
+        Row("written by a newer version", "PRAGMA user_version = 4", "newer version of Corvalen");
         Row("another program's database", "CREATE TABLE t (a)", "not a Corvalen game record");
         Row("another program's tables under the record's version",
             "CREATE TABLE game (id); CREATE TABLE move (id); PRAGMA user_version = 1",
@@ -573,7 +588,7 @@ private slots:
                               "2\t2026-03-02\tblack\t4\te6\t*\t\ttheirs\n"
                               "1\t2026-03-01\twhite\t12\tO-O-O\t*\t\tyours\n|";
         Row("read by the tool", "tool", games + "|1|as it was");
-        Row("opened by the program", "open", games + "|2|16 15 8");
+        Row("opened by the program", "open", games + "|3|16 15 8");
         Row("its upgrade failing midway", "refuse", games + "|1|as it was");
     }
 
