@@ -191,9 +191,10 @@ QByteArray PgnWarnings(const QString &pgn, QByteArray *moves = nullptr)
     return reader.readAllStandardError();
 }
 
-// A record as the first version of the program wrote it, by that version's SQL: game N
-// (from 1) started on 2026-03-0N, its move at ply P played P days later.
-void WriteVersionOne(const QString &path, const QStringList &games)
+// A record as the first (`version` 1) or second version of the program wrote it, by that
+// version's SQL: game N (from 1) started on 2026-03-0N, its move at ply P played P days later,
+// game 1's last position received. In version 2 game 2 has an opponent, notes and an ending.
+void WriteOldRecord(const QString &path, const QStringList &games, int version)
 {
     QVERIFY(QFile(path).open(QIODevice::WriteOnly));
     auto db = Connect(path);
@@ -235,6 +236,22 @@ PRAGMA user_version = 1;)"));
             int(board.giToMove != local), sans.last().toStdString());
         QVERIFY(insert.Run());
     }
+    QVERIFY(!db->Execute("UPDATE game SET received_fen = last_fen, received_plies = plies, "
+                         "received_status = 'Your opponent played 6... O-O-O' WHERE id = 1"));
+    QVERIFY(version == 1 || !db->Execute(R"(
+ALTER TABLE game ADD COLUMN opponent_name TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN opponent_email TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN notes TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN ending INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE game ADD COLUMN ended_at TEXT;
+ALTER TABLE game ADD COLUMN changed_at TEXT NOT NULL DEFAULT '';
+UPDATE game SET changed_at = COALESCE((SELECT played FROM move WHERE game_id = game.id
+    ORDER BY ply DESC LIMIT 1), started);
+CREATE TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;
+PRAGMA user_version = 2;
+UPDATE game SET opponent_name = 'Ann', notes = 'kind', ending = 2, result = '1-0',
+    ended_at = '2026-03-09T12:00:00Z' WHERE id = 2;
+INSERT INTO setting VALUES ('player_name', 'Me');)"));
 }
 
 } // namespace
@@ -577,31 +594,41 @@ private slots:
             QCOMPARE(PgnWarnings(answer.section('|', 1, 1)), "");
     }
 
-    // A record of the first version (three games: as White with en passant and castling on
+    // A record of an older version (three games: as White with en passant and castling on
     // both sides, as Black, from a set-up position with Black to move): "games|user_version|
-    // whole days since each game's last change, or 'as it was' when not a byte changed".
-    void upgradesVersionOne_data()
+    // whole days since each game's last change, or 'as it was' when not a byte changed", and
+    // once opened "|the status line of game 1's received position loaded again|game 2's notes".
+    void upgradesOlderVersions_data()
     {
+        QTest::addColumn<int>("version");
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("after");
-        const QString games = "0|3\t2026-03-03\tblack\t2\tO-O-O\t*\t\tyours\n"
-                              "2\t2026-03-02\tblack\t4\te6\t*\t\ttheirs\n"
-                              "1\t2026-03-01\twhite\t12\tO-O-O\t*\t\tyours\n|";
-        Row("read by the tool", "tool", games + "|1|as it was");
-        Row("opened by the program", "open", games + "|3|16 15 8");
-        Row("its upgrade failing midway", "refuse", games + "|1|as it was");
+        const QString one = "0|3\t2026-03-03\tblack\t2\tO-O-O\t*\t\tyours\n"
+                            "2\t2026-03-02\tblack\t4\te6\t*\t\ttheirs\n"
+                            "1\t2026-03-01\twhite\t12\tO-O-O\t*\t\tyours\n|";
+        const QString two = QString(one).replace("e6\t*\t\ttheirs", "e6\t1-0\tAnn\t");
+        const QString opened = "|3|16 15 8|Your opponent played 6... O-O-O|";
+        Row("version 1 read by the tool", 1, "tool", one + "|1|as it was");
+        Row("version 1 opened by the program", 1, "open", one + opened);
+        Row("version 1, its upgrade failing midway", 1, "refuse", one + "|1|as it was");
+        Row("version 2 read by the tool", 2, "tool", two + "|2|as it was");
+        Row("version 2 opened by the program", 2, "open", two + opened + "kind");
+        Row("version 2, its upgrade failing midway", 2, "refuse", two + "|2|as it was");
     }
 
-    void upgradesVersionOne()
+    void upgradesOlderVersions()
     {
+        QFETCH(int, version);
         QFETCH(QString, step);
         QFETCH(QString, after);
         QTemporaryDir folder;
         const QString path = folder.filePath("corvalen/games.sqlite");
         QVERIFY(QDir(folder.path()).mkdir("corvalen"));
-        WriteVersionOne(path,
-            { StartFen + "|w|e4 d5 e5 f5 exf6 Nc6 Nf3 Bg4 Be2 Qd7 O-O O-O-O",
-                StartFen + "|b|d4 Nf6 c4 e6", "r3k2r/8/8/8/8/8/8/R3K2R b|b|O-O O-O-O" });
+        const QString first = "e4 d5 e5 f5 exf6 Nc6 Nf3 Bg4 Be2 Qd7 O-O O-O-O";
+        WriteOldRecord(path,
+            { StartFen + "|w|" + first, StartFen + "|b|d4 Nf6 c4 e6",
+                "r3k2r/8/8/8/8/8/8/R3K2R b|b|O-O O-O-O" },
+            version);
         std::string error;
         if (step == "refuse")
             QCOMPARE(Execute(path,
@@ -624,6 +651,14 @@ private slots:
                 days.clear();
                 for (const GameSummary &game : std::vector(*record->ListGames()))
                     days += QString::number(game.daysSince) + (game.id > 1 ? " " : "");
+                BoardState received = Position(StartFen);
+                for (const QString &san : first.split(' '))
+                    Play(received, san);
+                const LoadReport again
+                    = *record->RecogniseLoad(received, LoadedStatus(received, FindKing(received)),
+                        EncodePositionCode(received, received.giToMove));
+                days += QString::fromStdString(
+                    '|' + WordLoadLine(again) + '|' + record->Details(2)->notes);
             }
         }
         QCOMPARE(RunTool(folder.path(), "pgn all"), pgn);
@@ -631,9 +666,9 @@ private slots:
         if (Contents(path) != before)
             days.replace("as it was", "changed");
         auto db = Connect(path, true);
-        sqlite::Statement version = db->Prepare("PRAGMA user_version");
-        QVERIFY(version.Step());
-        QCOMPARE(games + '|' + QString::number(version.Int(0)) + '|' + days, after);
+        sqlite::Statement read = db->Prepare("PRAGMA user_version");
+        QVERIFY(read.Step());
+        QCOMPARE(games + '|' + QString::number(read.Int(0)) + '|' + days, after);
     }
 
     // The players' names and a result the position cannot show, from the White tag on.
