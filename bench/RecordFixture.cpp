@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "code/PositionCode.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
@@ -57,7 +58,7 @@ const RecordFixture &BuiltRecord()
         built.work = (built.folder / "work.sqlite").string();
         auto opened = GameRecord::Open(built.pristine, RecordAccess::Create);
         if (!opened) {
-            std::fprintf(stderr, "%s\n", opened.Why().message.c_str());
+            std::fprintf(stderr, "%s\n", WordRecordError(opened.Why()).c_str());
             std::exit(1);
         }
         std::unique_ptr<GameRecord> record = std::move(*opened);

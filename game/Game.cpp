@@ -207,7 +207,7 @@ bool Game::OpenRecord()
     Outcome<std::unique_ptr<GameRecord>> opened
         = GameRecord::Open(RecordPath(), RecordAccess::Create, mPlayed);
     if (!opened)
-        DropRecord(opened.Why().message, false);
+        DropRecord(WordRecordError(opened.Why()), false);
     else
         mRecord = std::move(*opened);
     return mRecord != nullptr;
@@ -221,7 +221,7 @@ void Game::RecogniseLoad()
     Outcome<LoadReport> report
         = mRecord->RecogniseLoad(mTurn.Loaded(), mTurn.Status(), msLoadedCode);
     if (!report)
-        return DropRecord(report.Why().message, true);
+        return DropRecord(WordRecordError(report.Why()), true);
     mLoad = std::make_unique<LoadReport>(std::move(*report));
     ReadCurrentGame();
     if (const std::string message = WordLoadMessage(*mLoad); !message.empty())
@@ -275,7 +275,7 @@ bool Game::TakesMove(int16_t from, int16_t to)
         const Outcome<std::optional<record::LostCastling>> refusal
             = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), { from, to });
         if (!refusal) {
-            DropRecord(refusal.Why().message, false);
+            DropRecord(WordRecordError(refusal.Why()), false);
         } else if (*refusal) {
             Tell(Notice::Kind::Information, WordLostCastling(**refusal));
             return false;
@@ -375,13 +375,13 @@ SentMove Game::Send()
         if (const std::optional<Error> failed
             = mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
                 mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
-            DropRecord(failed->message, true);
+            DropRecord(WordRecordError(*failed), true);
         } else if (mLoad->gameId) {
             const Outcome<GameMoves> moves = mRecord->Moves(*mLoad->gameId);
             if (moves)
                 sent.numberedMove = moves->lastMove;
             else
-                DropRecord(moves.Why().message, false);
+                DropRecord(WordRecordError(moves.Why()), false);
             if (mRecord && mLoad && mLoad->answered && mLoad->kind == LoadCase::Again)
                 mLoad->answered
                     = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, Today() };
@@ -400,7 +400,7 @@ void Game::StartGameFromSameAsSent()
         return;
     if (const std::optional<Error> failed
         = mRecord->StartGameFromSameAsSent(*mLoad, mTurn.Loaded(), mTurn.Status(), msLoadedCode))
-        return DropRecord(failed->message, true);
+        return DropRecord(WordRecordError(*failed), true);
     ReadCurrentGame();
 }
 
@@ -505,7 +505,7 @@ bool Game::DeskRecord()
 bool Game::Changed(const std::optional<Error> &failed)
 {
     if (failed && failed->IsFailure())
-        DropRecord(failed->message, true);
+        DropRecord(WordRecordError(*failed), true);
     return !failed;
 }
 
@@ -525,7 +525,7 @@ void Game::ReadCurrentGame()
         return;
     const Outcome<GameDetails> game = mRecord->Details(*mLoad->gameId);
     if (!game)
-        return DropRecord(game.Why().message, false);
+        return DropRecord(WordRecordError(game.Why()), false);
     mEnding = game->ending;
     msEndedOn = game->endedOn;
     mResult = game->result;
@@ -546,7 +546,7 @@ std::vector<GameListRow> Game::GameList()
         return rows;
     const Outcome<std::vector<GameSummary>> games = mRecord->ListGames();
     if (!games) {
-        DropRecord(games.Why().message, false);
+        DropRecord(WordRecordError(games.Why()), false);
         return rows;
     }
     for (const GameSummary &game : *games) {
@@ -581,7 +581,7 @@ std::optional<GameView> Game::ViewGame(int64_t id)
         return std::nullopt;
     Outcome<GameDetails> game = mRecord->Details(id);
     if (!game) {
-        DropRecord(game.Why().message, false);
+        DropRecord(WordRecordError(game.Why()), false);
         return std::nullopt;
     }
     GameView view;
@@ -609,7 +609,7 @@ std::string Game::PlayerName()
         return {};
     const Outcome<std::string> name = mRecord->PlayerName();
     if (!name) {
-        DropRecord(name.Why().message, false);
+        DropRecord(WordRecordError(name.Why()), false);
         return {};
     }
     return *name;
@@ -676,7 +676,7 @@ bool Game::EndGame(int64_t id, PlayerEnding ending)
         return false;
     const Outcome<GameDetails> game = mRecord->Details(id);
     if (!game) {
-        DropRecord(game.Why().message, false);
+        DropRecord(WordRecordError(game.Why()), false);
         return false;
     }
     const bool white = game->localSide == White;

@@ -90,4 +90,50 @@ std::string WordLostCastling(const record::LostCastling &lost)
     return {};
 }
 
+std::string WordRecordError(const Error &error)
+{
+    std::string why;
+    switch (error.kind) {
+    case Error::Kind::Failed:
+    case Error::Kind::NothingToChange:
+        why = error.message.empty() ? CORVALEN_TEXT("Record", "failed") : error.message;
+        break;
+    case Error::Kind::NotFound:
+        why = Format(CORVALEN_TEXT("Record", "no game %1"), { error.subject });
+        break;
+    case Error::Kind::NoSuchFile:
+        why = CORVALEN_TEXT("Record", "there is no such file");
+        break;
+    case Error::Kind::CannotCreate:
+        why = Format(CORVALEN_TEXT("Record", "cannot be created: %1"), { error.message });
+        break;
+    case Error::Kind::CannotMakeFolder:
+        why = Format(CORVALEN_TEXT("Record", "cannot make the folder %1: %2"),
+            { error.subject, error.message });
+        break;
+    case Error::Kind::NoGamesYet:
+        why = CORVALEN_TEXT("Record", "no games recorded yet");
+        break;
+    case Error::Kind::Unreadable:
+        why = CORVALEN_TEXT("Record", "cannot be read");
+        break;
+    case Error::Kind::NewerVersion:
+        why = Format(CORVALEN_TEXT("Record",
+                         "written by a newer version of Corvalen (record version %1); left as "
+                         "it is"),
+            { error.subject });
+        break;
+    case Error::Kind::NotARecord:
+        why = CORVALEN_TEXT("Record", "not a Corvalen game record; left as it is");
+        break;
+    case Error::Kind::CannotDelete:
+        why = Format(
+            CORVALEN_TEXT("Record", "cannot delete %1: %2"), { error.subject, error.message });
+        break;
+    }
+    return error.file.empty()
+        ? why
+        : Format(CORVALEN_TEXT("Record", "the game record %1: %2"), { error.file, why });
+}
+
 } // namespace corvalen

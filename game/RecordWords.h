@@ -16,5 +16,7 @@ std::string WordLoadLine(const LoadReport &load);
 std::string WordLoadMessage(const LoadReport &load);
 // "You cannot castle on this side: your king moved in this game (12. Ke2)."
 std::string WordLostCastling(const record::LostCastling &lost);
+// What went wrong with the record: "the game record PATH: there is no such file".
+std::string WordRecordError(const Error &error);
 
 } // namespace corvalen

@@ -16,7 +16,7 @@ std::optional<Error> GameRecord::Change(sqlite::Statement &change)
         return Error { Error::Kind::NothingToChange, {} };
     }
     if (const std::optional<Error> failed = transaction.Commit())
-        return Failure(failed->message);
+        return Failure(*failed);
     return std::nullopt;
 }
 

@@ -15,7 +15,6 @@
 #include "record/Sqlite.h"
 #include "record/Store.h"
 #include "rules/MoveLegality.h"
-#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -65,10 +64,10 @@ GameRecord::GameRecord(std::string path, std::unique_ptr<sqlite::Connection> con
 
 GameRecord::~GameRecord() = default;
 
-Error GameRecord::Failure(const std::string &what) const
+Error GameRecord::Failure(Error error) const
 {
-    return Error::Failure(
-        Format(CORVALEN_TEXT("Record", "the game record %1: %2"), { msPath, what }));
+    error.file = msPath;
+    return error;
 }
 
 std::string GameRecord::Now() const
@@ -79,23 +78,22 @@ std::string GameRecord::Now() const
 Outcome<std::unique_ptr<GameRecord>> GameRecord::Open(
     const std::string &path, RecordAccess access, std::shared_ptr<PlayedGames> played)
 {
-    auto fail = [&](const std::string &why) {
-        return Error::Failure(
-            Format(CORVALEN_TEXT("Record", "the game record %1: %2"), { path, why }));
+    auto fail = [&](Error error) {
+        error.file = path;
+        return error;
     };
     struct stat info { };
     if (stat(path.c_str(), &info) != 0) {
         if (access != RecordAccess::Create)
-            return fail(CORVALEN_TEXT("Record", "there is no such file"));
+            return fail(Error::Of(Error::Kind::NoSuchFile));
         const size_t slash = path.find_last_of('/');
         if (slash != std::string::npos)
             if (const std::optional<Error> failed = MakePrivateFolder(path.substr(0, slash)))
-                return fail(failed->message);
+                return fail(*failed);
         // Made here, not by SQLite, so that it is private from its first moment.
         const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (file < 0 && errno != EEXIST)
-            return fail(
-                Format(CORVALEN_TEXT("Record", "cannot be created: %1"), { std::strerror(errno) }));
+            return fail(Error::Of(Error::Kind::CannotCreate, {}, std::strerror(errno)));
         if (file >= 0)
             ::close(file);
     }
@@ -105,15 +103,15 @@ Outcome<std::unique_ptr<GameRecord>> GameRecord::Open(
         ? sqlite::Connection::OpenImmutable(path)
         : sqlite::Connection::Open(path, readOnly, BusyTimeoutMs);
     if (!opened)
-        return fail(opened.Why().message);
+        return fail(opened.Why());
     sqlite::Connection &db = **opened;
     // Checked before anything is written: a file that is no database, one from a newer
     // version or another program's is refused untouched.
     const Outcome<int64_t> version = ReadSchema(db);
     if (!version)
-        return fail(version.Why().message);
+        return fail(version.Why());
     if (readOnly && *version == 0)
-        return fail(CORVALEN_TEXT("Record", "no games recorded yet"));
+        return fail(Error::Of(Error::Kind::NoGamesYet));
     std::optional<Error> failed;
     if (readOnly)
         failed = ReadOlderSchema(db, *version);
@@ -129,7 +127,7 @@ Outcome<std::unique_ptr<GameRecord>> GameRecord::Open(
     if (!readOnly && !failed && *version == 0)
         failed = CreateSchema(db);
     if (failed)
-        return fail(failed->message);
+        return fail(*failed);
     return std::unique_ptr<GameRecord>(new GameRecord(path, std::move(*opened), std::move(played)));
 }
 
@@ -152,7 +150,7 @@ Outcome<LoadReport> GameRecord::RecogniseLoad(
     if (found.continued)
         WriteContinued(db, transaction, *found.continued, found.report, code, Now());
     if (const std::optional<Error> failed = transaction.Commit())
-        return Failure(failed->message);
+        return Failure(*failed);
     return std::move(found.report);
 }
 
@@ -176,7 +174,7 @@ std::optional<Error> GameRecord::StartGameFromSameAsSent(
     const int64_t id = WriteNewGame(
         *mConnection, transaction, started, loaded, ResultOf(status, loaded.giToMove), Now());
     if (const std::optional<Error> failed = transaction.Commit())
-        return Failure(failed->message);
+        return Failure(*failed);
     started.startsOnSend = false;
     started.gameId = id;
     mPlayed->Note(msPath, id);
@@ -204,7 +202,7 @@ std::optional<Error> GameRecord::RecordSend(LoadReport &load, const BoardState &
         transaction.Run(end);
     }
     if (const std::optional<Error> failed = transaction.Commit())
-        return Failure(failed->message);
+        return Failure(*failed);
     load.gameId = id;
     load.startsOnSend = false;
     mPlayed->Note(msPath, id);
@@ -226,7 +224,7 @@ Outcome<std::optional<LostCastling>> GameRecord::CastlingRefusal(
             *game, load.plies, board.giToMove, move.to > move.from ? KingSide : QueenSide)
         : std::nullopt;
     if (!transaction.Ok())
-        return Failure(transaction.Error());
+        return Failure(Error::Failure(transaction.Error()));
     return lost;
 }
 
@@ -235,8 +233,7 @@ std::optional<Error> DeleteRecord(const std::string &path)
     for (const char *suffix : { "", "-wal", "-shm" }) {
         const std::string file = path + suffix;
         if (std::remove(file.c_str()) != 0 && errno != ENOENT)
-            return Error::Failure(Format(
-                CORVALEN_TEXT("Record", "cannot delete %1: %2"), { file, std::strerror(errno) }));
+            return Error::Of(Error::Kind::CannotDelete, file, std::strerror(errno));
     }
     return std::nullopt;
 }

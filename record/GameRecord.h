@@ -247,7 +247,8 @@ private:
     GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection,
         std::shared_ptr<record::PlayedGames> played);
     std::string Now() const;
-    Error Failure(const std::string &what) const;
+    // `error` as it happened in this record.
+    Error Failure(Error error) const;
     // Runs `change` (a prepared write) in its own transaction; see SetOpponent.
     std::optional<Error> Change(sqlite::Statement &change);
 

@@ -123,8 +123,8 @@ std::string WritePgn(const PgnGame &game)
     // is left out.
     const bool ended = !game.stopsAtIllegalMove && !EndingComment(game.ending).empty();
     const std::string result = ResultText(game.stopsAtIllegalMove ? Result::Unfinished
-            : ended                                                  ? EndingResult(game.ending)
-                                                                     : game.result);
+            : ended                                               ? EndingResult(game.ending)
+                                                                  : game.result);
     std::string pgn = Tag("Event", "Corvalen e-mail game") + Tag("Site", "?")
         + Tag("Date", IsPgnDate(game.date) ? game.date : "????.??.??") + Tag("Round", "-")
         + Tag("White", NameOrUnknown(game.white)) + Tag("Black", NameOrUnknown(game.black))

@@ -6,7 +6,6 @@
 #include "record/Sqlite.h"
 #include "rules/Fen.h"
 #include "rules/GameLine.h"
-#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -24,10 +23,8 @@ namespace {
             "FROM game WHERE id = ?1");
         game.Bind(gameId, PlayerNameSetting);
         if (!game.Step())
-            return game.Failed()
-                ? Error::Failure(game.Error())
-                : Error { Error::Kind::NotFound,
-                      Format(CORVALEN_TEXT("Record", "no game %1"), { std::to_string(gameId) }) };
+            return game.Failed() ? Error::Failure(game.Error())
+                                 : Error::Of(Error::Kind::NotFound, std::to_string(gameId));
         GameDetails details { gameId, DateOf(game.Text(0)), game.Text(1),
             static_cast<int16_t>(game.Int(2)), {},
             ResultFromText(game.Text(3)).value_or(Result::Unfinished), GameEnding(game.Int(5)),
@@ -81,7 +78,7 @@ Outcome<std::vector<GameSummary>> GameRecord::ListGames()
             ResultFromText(games.Text(5)).value_or(Result::Unfinished), games.Text(6),
             SideOfFen(games.Text(7)), SideOfFen(games.Text(8)), static_cast<int>(games.Int(9)) });
     if (games.Failed())
-        return Failure(games.Error());
+        return Failure(Error::Failure(games.Error()));
     return list;
 }
 
@@ -89,7 +86,7 @@ Outcome<GameDetails> GameRecord::Details(int64_t gameId)
 {
     Outcome<GameDetails> details = ReadDetails(*mConnection, gameId);
     if (!details)
-        return Error { details.Why().kind, Failure(details.Why().message).message };
+        return Failure(details.Why());
     return details;
 }
 
@@ -121,7 +118,7 @@ Outcome<std::string> GameRecord::PlayerName()
     read.Bind(PlayerNameSetting);
     std::string name = read.Step() ? read.Text(0) : std::string();
     if (read.Failed())
-        return Failure(read.Error());
+        return Failure(Error::Failure(read.Error()));
     return name;
 }
 

@@ -38,7 +38,6 @@ Recognition Recognise(
 
 // The report of a game that `loaded` starts, kind GameStarts (the standard start or one White
 // move from it) or `otherwise` with its line.
-LoadReport StartingReport(
-    const LoadedPosition &loaded, LoadCase otherwise, LoadLine otherwiseLine);
+LoadReport StartingReport(const LoadedPosition &loaded, LoadCase otherwise, LoadLine otherwiseLine);
 
 } // namespace corvalen::record

@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -53,8 +52,7 @@ std::optional<Error> MakePrivateFolder(const std::string &folder)
         if (std::optional<Error> failed = MakePrivateFolder(folder.substr(0, slash)))
             return failed;
     if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return Error::Failure(Format(CORVALEN_TEXT("Record", "cannot make the folder %1: %2"),
-            { folder, std::strerror(errno) }));
+        return Error::Of(Error::Kind::CannotMakeFolder, folder, std::strerror(errno));
     return std::nullopt;
 }
 

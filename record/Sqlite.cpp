@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 #include <utility>
 
-#include "rules/Text.h"
 namespace corvalen::sqlite {
 
 Statement::Statement(sqlite3 *db, std::string_view sql)
@@ -190,7 +189,7 @@ Transaction::Transaction(Connection &connection, bool write)
 {
     if (const std::optional<corvalen::Error> failed
         = mConnection.Execute(write ? "BEGIN IMMEDIATE" : "BEGIN"))
-        mError = failed->message;
+        Fail(failed->message);
     else
         mOpen = true;
 }
@@ -199,13 +198,14 @@ Transaction::~Transaction()
 {
     // Rolls back what was not committed; the reason dies with the transaction.
     if (mOpen)
-        Fail(CORVALEN_TEXT("Record", "not committed"));
+        Fail({});
 }
 
 void Transaction::Fail(const std::string &why)
 {
-    if (mError.empty())
-        mError = why.empty() ? CORVALEN_TEXT("Record", "failed") : why;
+    if (!mFailed)
+        mError = why;
+    mFailed = true;
     if (!mOpen)
         return;
     mOpen = false;

@@ -113,8 +113,8 @@ public:
     Transaction &operator=(const Transaction &) = delete;
 
     // True while the transaction began and no step failed.
-    bool Ok() const { return mError.empty(); }
-    // Empty while Ok(), else the first failure.
+    bool Ok() const { return !mFailed; }
+    // Empty while Ok(), else the first failure (empty too when SQLite gave no reason).
     const std::string &Error() const { return mError; }
     // Runs `statement` to its end unless a step failed before; false once any step failed.
     bool Run(Statement &statement);
@@ -131,6 +131,7 @@ private:
 
     Connection &mConnection;
     bool mOpen = false;
+    bool mFailed = false;
     std::string mError;
 };
 

@@ -7,7 +7,6 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
-#include "rules/Text.h"
 
 namespace corvalen::record {
 
@@ -133,14 +132,14 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
     {
         auto memory = sqlite::Connection::Open(":memory:", false, 0);
         if (!memory)
-            return memory.Why().message;
+            return {};
         std::optional<Error> failed = (*memory)->Execute(SchemaOne);
         for (int made = 1; made < version && !failed; ++made)
             failed = (*memory)->Execute(made == 1 ? UpgradeToTwo : UpgradeToThree);
         if (failed)
-            return failed->message;
+            return {};
         const Outcome<std::string> read = Tables(**memory);
-        return read ? *read : read.Why().message;
+        return read ? *read : std::string();
     }
 
     // The tables of a version (1 to 3), as a file the program made holds them.
@@ -158,15 +157,11 @@ Outcome<int64_t> ReadSchema(sqlite::Connection &db)
     sqlite::Statement read = db.Prepare("SELECT (SELECT user_version FROM pragma_user_version),"
                                         " (SELECT count(*) FROM sqlite_schema)");
     if (!read.Step())
-        return Error::Failure(
-            read.Failed() ? read.Error() : CORVALEN_TEXT("Record", "cannot be read"));
+        return read.Failed() ? Error::Failure(read.Error()) : Error::Of(Error::Kind::Unreadable);
     const int64_t version = read.Int(0);
     const int64_t objects = read.Int(1);
     if (version > GameRecord::SchemaVersion)
-        return Error::Failure(Format(CORVALEN_TEXT("Record",
-                                         "written by a newer version of Corvalen (record "
-                                         "version %1); left as it is"),
-            { std::to_string(version) }));
+        return Error::Of(Error::Kind::NewerVersion, std::to_string(version));
     if (version == 0 && objects == 0)
         return version;
     if (version > 0) {
@@ -176,7 +171,7 @@ Outcome<int64_t> ReadSchema(sqlite::Connection &db)
         if (*tables == SchemaTables(version))
             return version;
     }
-    return Error::Failure(CORVALEN_TEXT("Record", "not a Corvalen game record; left as it is"));
+    return Error::Of(Error::Kind::NotARecord);
 }
 
 std::optional<Error> CreateSchema(sqlite::Connection &db)

@@ -6,17 +6,33 @@
 
 namespace corvalen {
 
-// Why something asked for did not happen: its kind, and for a failure the reason in words.
+// Why something asked for did not happen, as facts: its kind, the reason as the system or
+// SQLite gave it, the thing it concerns and the file it happened in. The wording above makes
+// the sentence.
 struct Error {
     enum class Kind {
-        Failed, // the work could not be done; `message` says why
-        NotFound, // what was asked for does not exist (an unknown game); `message` names it
-        NothingToChange, // nothing matched, or it stands as asked already; no message
+        Failed, // the work could not be done; `message` says why (empty: unknown)
+        NotFound, // what was asked for does not exist: `subject` (a game's number)
+        NothingToChange, // nothing matched, or it stands as asked already
+        NoSuchFile,
+        CannotCreate, // the file could not be made: `message`
+        CannotMakeFolder, // `subject` could not be made: `message`
+        NoGamesYet, // an empty record, opened only to read
+        Unreadable,
+        NewerVersion, // written by a newer version of the program: `subject` is its version
+        NotARecord, // another program's file, or no database
+        CannotDelete, // `subject` could not be deleted: `message`
     };
     Kind kind = Kind::Failed;
     std::string message;
+    std::string subject;
+    std::string file; // the file it happened in; empty when the subject names it
 
-    static Error Failure(std::string why) { return { Kind::Failed, std::move(why) }; }
+    static Error Failure(std::string why) { return { Kind::Failed, std::move(why), {}, {} }; }
+    static Error Of(Kind kind, std::string subject = {}, std::string why = {})
+    {
+        return { kind, std::move(why), std::move(subject), {} };
+    }
     bool IsFailure() const { return kind != Kind::NothingToChange; }
 };
 

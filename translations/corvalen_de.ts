@@ -239,33 +239,32 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+71"/>
-        <location line="+13"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>die Partienaufzeichnung %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>diese Datei gibt es nicht</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>kann nicht angelegt werden: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>noch keine Partien aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Sie können auf dieser Seite nicht rochieren: Ihr König hat in dieser Partie gezogen (%1).</translation>
     </message>
@@ -280,12 +279,12 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Sie können auf dieser Seite nicht rochieren: Ihr Turm wurde in dieser Partie geschlagen (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+30"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>keine Partie %1</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="-68"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Dies ist Ihre gesendete Stellung aus Partie %1 vom %2 (%3).</translation>
     </message>
@@ -340,32 +339,31 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Ihr Gegner spielte %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+202"/>
         <source>not committed</source>
-        <translation>nicht übernommen</translation>
+        <translation type="vanished">nicht übernommen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+162"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>von einer neueren Version von Corvalen geschrieben (Aufzeichnungsversion %1); unverändert gelassen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>keine Partienaufzeichnung von Corvalen; unverändert gelassen</translation>
     </message>
@@ -889,7 +887,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopieren</translation>

@@ -239,33 +239,32 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+71"/>
-        <location line="+13"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>el registro de partidas %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>no existe ese archivo</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>no se puede crear: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>aún no hay partidas registradas</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>no se puede borrar %1: %2</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>No puede enrocar por este lado: su rey se movió en esta partida (%1).</translation>
     </message>
@@ -280,12 +279,12 @@ Este turno continúa sin el registro.</translation>
         <translation>No puede enrocar por este lado: su torre fue capturada en esta partida (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+30"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>no existe la partida %1</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="-68"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Es la posición que envió en la partida %1 el %2 (%3).</translation>
     </message>
@@ -340,32 +339,31 @@ Este turno continúa sin el registro.</translation>
         <translation>Su adversario jugó %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+202"/>
         <source>not committed</source>
-        <translation>no confirmado</translation>
+        <translation type="vanished">no confirmado</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>falló</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+162"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>no se puede leer</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>escrito por una versión más reciente de Corvalen (versión del registro %1); se deja como está</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>no es un registro de partidas de Corvalen; se deja como está</translation>
     </message>
@@ -889,7 +887,7 @@ En su lugar se muestra una casilla vacía.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copiar &amp;FEN</translation>

@@ -239,33 +239,32 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+71"/>
-        <location line="+13"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>le registre des parties %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>ne peut pas être créé&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>aucune partie enregistrée pour l&apos;instant</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre roi a bougé dans cette partie (%1).</translation>
     </message>
@@ -280,12 +279,12 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre tour a été prise dans cette partie (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+30"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>pas de partie %1</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="-68"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>C&apos;est la position envoyée dans la partie %1 le %2 (%3).</translation>
     </message>
@@ -340,32 +339,31 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Votre adversaire a joué %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+202"/>
         <source>not committed</source>
-        <translation>non validé</translation>
+        <translation type="vanished">non validé</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>l&apos;opération a échoué</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+162"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>ne peut pas être lu</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>écrit par une version plus récente de Corvalen (version du registre %1)&#xa0;; laissé tel quel</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>pas un registre de parties Corvalen&#xa0;; laissé tel quel</translation>
     </message>
@@ -889,7 +887,7 @@ Une case vide est affichée à sa place.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copier la &amp;FEN</translation>

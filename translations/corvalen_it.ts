@@ -239,33 +239,32 @@ Questo turno prosegue senza il registro.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+71"/>
-        <location line="+13"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>il registro delle partite %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>il file non esiste</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>non può essere creato: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>nessuna partita ancora registrata</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>impossibile eliminare %1: %2</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Non puoi arroccare da questo lato: il tuo re si è mosso in questa partita (%1).</translation>
     </message>
@@ -280,12 +279,12 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Non puoi arroccare da questo lato: la tua torre è stata catturata in questa partita (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+30"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>nessuna partita %1</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="-68"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>È la posizione che hai inviato nella partita %1 il %2 (%3).</translation>
     </message>
@@ -340,32 +339,31 @@ Questo turno prosegue senza il registro.</translation>
         <translation>L&apos;avversario ha giocato %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+202"/>
         <source>not committed</source>
-        <translation>non confermato</translation>
+        <translation type="vanished">non confermato</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>non riuscito</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+162"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>non può essere letto</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>scritto da una versione più recente di Corvalen (versione del registro %1); lasciato com&apos;è</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>non è un registro di partite di Corvalen; lasciato com&apos;è</translation>
     </message>
@@ -889,7 +887,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copia &amp;FEN</translation>

@@ -239,33 +239,32 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+71"/>
-        <location line="+13"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>het partijarchief %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>dit bestand bestaat niet</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>kan niet worden aangemaakt: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>nog geen partijen gearchiveerd</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>kan %1 niet verwijderen: %2</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>U kunt aan deze kant niet rokeren: uw koning heeft in deze partij al bewogen (%1).</translation>
     </message>
@@ -280,12 +279,12 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>U kunt aan deze kant niet rokeren: uw toren is in deze partij geslagen (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+30"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>geen partij %1</translation>
     </message>
     <message>
-        <location filename="../game/RecordWords.cpp" line="-68"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Dit is de stelling die u in partij %1 op %2 verstuurde (%3).</translation>
     </message>
@@ -340,32 +339,31 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Uw tegenstander speelde %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>kan de map %1 niet aanmaken: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+202"/>
         <source>not committed</source>
-        <translation>niet vastgelegd</translation>
+        <translation type="vanished">niet vastgelegd</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>mislukt</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+162"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>kan niet worden gelezen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>geschreven door een nieuwere versie van Corvalen (archiefversie %1); ongewijzigd gelaten</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>geen partijarchief van Corvalen; ongewijzigd gelaten</translation>
     </message>
@@ -889,7 +887,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopiëren</translation>

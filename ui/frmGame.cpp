@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "game/RecordWords.h"
 #include "ui/GameTableModel.h"
 #include "ui/Options.h"
 #include "ui/ReplayBoard.h"
@@ -620,7 +621,7 @@ void frmGame::cmdDeleteRecord_Click()
     if (question.exec() != QMessageBox::Yes)
         return;
     if (const std::optional<Error> failed = Game::DeleteRecord(mContent.recordFile.toStdString()))
-        QMessageBox(QMessageBox::Warning, tr("Game"), QString::fromStdString(failed->message),
+        QMessageBox(QMessageBox::Warning, tr("Game"), QString::fromStdString(WordRecordError(*failed)),
             QMessageBox::Ok, this)
             .exec();
     ShowRecordState();

@@ -15,6 +15,7 @@
 #include "game/Game.h"
 #include "game/PageView.h"
 #include "game/PageWords.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
 #include "rules/Text.h"
@@ -379,7 +380,7 @@ std::string ImportRecord(const std::string &path)
     }
     const Outcome<std::unique_ptr<GameRecord>> record
         = GameRecord::Open(path, RecordAccess::ReadOnly);
-    return record ? std::string() : record.Why().message;
+    return record ? std::string() : WordRecordError(record.Why());
 }
 
 } // namespace corvalen

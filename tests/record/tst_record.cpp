@@ -45,7 +45,7 @@ std::unique_ptr<GameRecord> OpenRecord(
     if (record)
         return std::move(*record);
     if (why)
-        *why = record.Why().message;
+        *why = WordRecordError(record.Why());
     return nullptr;
 }
 
@@ -87,7 +87,7 @@ Seen RunScript(GameRecord &record, const QString &script, BoardState *last = nul
     std::vector<BoardState> played;
     auto failed = [&](const std::optional<Error> &error) {
         if (error)
-            said = "error: " + error->message;
+            said = "error: " + WordRecordError(*error);
     };
     auto load = [&](const BoardState &position) {
         loaded = current = position;
@@ -136,7 +136,7 @@ Seen RunScript(GameRecord &record, const QString &script, BoardState *last = nul
         } else if (step[0] == '?') {
             const Move move = MoveFromSan(loaded, san.toStdString()).value().move;
             const auto refusal = record.CastlingRefusal(report, loaded, move);
-            said += !refusal ? refusal.Why().message
+            said += !refusal ? WordRecordError(refusal.Why())
                 : *refusal   ? WordLostCastling(**refusal)
                              : std::string();
         } else if (!Play(current, san) || (played.push_back(current), false)) {

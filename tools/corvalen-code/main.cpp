@@ -14,6 +14,7 @@
 
 #include "code/CodeText.h"
 #include "code/PositionCode.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "record/RecordPaths.h"
 #include "rules/Fen.h"
@@ -231,7 +232,7 @@ std::unique_ptr<GameRecord> OpenRecord()
     }
     Outcome<std::unique_ptr<GameRecord>> record = GameRecord::Open(path, RecordAccess::ReadOnly);
     if (!record) {
-        std::cerr << "error: " << record.Why().message << '\n';
+        std::cerr << "error: " << WordRecordError(record.Why()) << '\n';
         return nullptr;
     }
     return std::move(*record);
@@ -258,7 +259,7 @@ int ListGames(std::string_view argument)
         return ExitDamagedCode;
     const Outcome<std::vector<GameSummary>> games = record->ListGames();
     if (!games) {
-        std::cerr << "error: " << games.Why().message << '\n';
+        std::cerr << "error: " << WordRecordError(games.Why()) << '\n';
         return ExitDamagedCode;
     }
     for (const GameSummary &game : *games)
@@ -295,7 +296,7 @@ int WriteGames(std::string_view argument)
     } else {
         const Outcome<std::vector<GameSummary>> games = record->ListGames();
         if (!games) {
-            std::cerr << "error: " << games.Why().message << '\n';
+            std::cerr << "error: " << WordRecordError(games.Why()) << '\n';
             return ExitDamagedCode;
         }
         for (const GameSummary &game : *games)
@@ -311,7 +312,7 @@ int WriteGames(std::string_view argument)
     for (const int64_t id : ids) {
         const Outcome<std::string> pgn = record->Pgn(id);
         if (!pgn) {
-            std::cerr << "error: " << pgn.Why().message << '\n';
+            std::cerr << "error: " << WordRecordError(pgn.Why()) << '\n';
             return ExitDamagedCode;
         }
         text += *pgn;
