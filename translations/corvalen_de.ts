@@ -344,10 +344,6 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>not committed</source>
-        <translation type="vanished">nicht übernommen</translation>
-    </message>
-    <message>
         <location line="-12"/>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>

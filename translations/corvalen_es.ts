@@ -344,10 +344,6 @@ Este turno continúa sin el registro.</translation>
         <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
-        <source>not committed</source>
-        <translation type="vanished">no confirmado</translation>
-    </message>
-    <message>
         <location line="-12"/>
         <source>failed</source>
         <translation>falló</translation>

@@ -344,10 +344,6 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>not committed</source>
-        <translation type="vanished">non validé</translation>
-    </message>
-    <message>
         <location line="-12"/>
         <source>failed</source>
         <translation>l&apos;opération a échoué</translation>

@@ -344,10 +344,6 @@ Questo turno prosegue senza il registro.</translation>
         <translation>impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
-        <source>not committed</source>
-        <translation type="vanished">non confermato</translation>
-    </message>
-    <message>
         <location line="-12"/>
         <source>failed</source>
         <translation>non riuscito</translation>

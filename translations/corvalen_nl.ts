@@ -344,10 +344,6 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>kan de map %1 niet aanmaken: %2</translation>
     </message>
     <message>
-        <source>not committed</source>
-        <translation type="vanished">niet vastgelegd</translation>
-    </message>
-    <message>
         <location line="-12"/>
         <source>failed</source>
         <translation>mislukt</translation>

@@ -344,10 +344,6 @@ This turn goes on without the record.</source>
         <translation>не удаётся создать папку %1: %2</translation>
     </message>
     <message>
-        <source>not committed</source>
-        <translation type="vanished">не зафиксировано</translation>
-    </message>
-    <message>
         <location line="-12"/>
         <source>failed</source>
         <translation>сбой</translation>
