@@ -199,7 +199,12 @@ namespace {
             LoadReport &report = c.found.report;
             report.gameId = game.id;
             report.plies = static_cast<int>(game.receivedPlies);
-            report.line = static_cast<LoadLine>(game.receivedLine);
+            // Only the lines a received position is kept with; another number (a file edited
+            // by hand) says nothing.
+            report.line = game.receivedLine >= 0
+                    && game.receivedLine <= static_cast<int64_t>(LoadLine::DoesNotFollow)
+                ? static_cast<LoadLine>(game.receivedLine)
+                : LoadLine::None;
             if (report.line == LoadLine::OpponentPlayed)
                 report.move = NumberedPly(
                     SideOfFen(game.startFen), game.receivedPlies - 1, game.receivedSan);
