@@ -1,7 +1,5 @@
 #include "record/Store.h"
 
-#include <array>
-
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
@@ -142,12 +140,20 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
         return read ? *read : std::string();
     }
 
-    // The tables of a version (1 to 3), as a file the program made holds them.
+    // The tables of a version (1 to 3), as a file the program made holds them; each made once,
+    // when a file of that version is first opened.
     const std::string &SchemaTables(int64_t version)
     {
-        static const std::array<std::string, 3> tables { MadeTables(1), MadeTables(2),
-            MadeTables(3) };
-        return tables.at(static_cast<size_t>(version - 1));
+        if (version == 1) {
+            static const std::string one = MadeTables(1);
+            return one;
+        }
+        if (version == 2) {
+            static const std::string two = MadeTables(2);
+            return two;
+        }
+        static const std::string three = MadeTables(3);
+        return three;
     }
 
 } // namespace
