@@ -84,8 +84,7 @@ const RecordFixture &BuiltRecord()
         }
         built.reply = waiting;
         PlayRandomMove(built.reply, random);
-        std::string error;
-        built.stranger = *BoardFromFen("8/8/3k4/8/8/4K3/8/7R w - - 0 1", error);
+        built.stranger = *BoardFromFen("8/8/3k4/8/8/4K3/8/7R w - - 0 1");
         return built;
     }();
     return fixture;

@@ -13,8 +13,7 @@ namespace {
 // 32 pieces with an en-passant square: the longest code there is (67 characters).
 BoardState FullBoard()
 {
-    std::string error;
-    return *BoardFromFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", error);
+    return *BoardFromFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
 }
 
 std::string FullCode()

@@ -12,8 +12,7 @@ namespace {
 
 BoardState Position(const char *fen)
 {
-    std::string error;
-    const std::optional<BoardState> board = BoardFromFen(fen, error);
+    const Outcome<BoardState> board = BoardFromFen(fen);
     return board ? *board : BoardState();
 }
 

@@ -23,8 +23,7 @@ namespace {
     // move that is not legal there.
     std::optional<GameLine> LineOf(const GameDetails &game, size_t plies)
     {
-        std::string ignored;
-        const std::optional<BoardState> start = BoardFromFen(game.startFen, ignored);
+        const Outcome<BoardState> start = BoardFromFen(game.startFen);
         if (!start)
             return std::nullopt;
         GameLine line(*start);

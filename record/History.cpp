@@ -53,8 +53,7 @@ std::optional<LostCastling> StoredHistory::CastlingLost(
 {
     if (!mTransaction.Ok())
         return std::nullopt;
-    std::string ignored;
-    const std::optional<BoardState> start = BoardFromFen(game.startFen, ignored);
+    const Outcome<BoardState> start = BoardFromFen(game.startFen);
     if (!start)
         return std::nullopt;
     // The rights are the game line's: its moves replayed from the start, up to the first the

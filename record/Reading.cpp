@@ -40,8 +40,7 @@ namespace {
 
         // The move text trusts nothing the file holds: it replays the moves' coordinates from
         // the start, up to the first that is not legal there.
-        std::string ignored;
-        const std::optional<BoardState> start = BoardFromFen(details.startFen, ignored);
+        const Outcome<BoardState> start = BoardFromFen(details.startFen);
         GameLine line = start ? GameLine(*start) : GameLine();
         PgnGame pgn;
         pgn.stopsAtIllegalMove = !start;

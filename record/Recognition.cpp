@@ -150,8 +150,7 @@ namespace {
         if (!game.lastSent || game.localSide != local
             || DifferingSquares(SquaresOfFen(game.lastFen), c.squares) > MaxSquaresOneMove)
             return false;
-        std::string ignored;
-        const std::optional<BoardState> sent = BoardFromFen(game.lastFen, ignored);
+        const Outcome<BoardState> sent = BoardFromFen(game.lastFen);
         const std::optional<Step> step = sent ? StepBetween(*sent, c.fen) : std::nullopt;
         if (!step
             || (step->castling

@@ -55,7 +55,8 @@ namespace {
         return "'" + std::string(text) + "'";
     }
 
-    bool ReadPlacement(std::string_view placement, BoardState &board, std::string &error)
+    // What is wrong with the placement; empty when it is sound.
+    std::string ReadPlacement(std::string_view placement, BoardState &board)
     {
         int row = 0;
         int column = 0;
@@ -63,47 +64,33 @@ namespace {
         for (const char c : placement) {
             const std::string rank = std::to_string(8 - row);
             if (c == '/') {
-                if (column != 8) {
-                    error = "rank " + rank + " has " + std::to_string(column) + " squares";
-                    return false;
-                }
-                if (++row > 7) {
-                    error = "placement has more than 8 ranks";
-                    return false;
-                }
+                if (column != 8)
+                    return "rank " + rank + " has " + std::to_string(column) + " squares";
+                if (++row > 7)
+                    return "placement has more than 8 ranks";
                 column = 0;
             } else if (c >= '1' && c <= '8') {
                 column += c - '0';
             } else {
                 const PieceType piece = PieceFromLetter(c);
-                if (piece == PieceType::None) {
-                    error = "unknown piece letter " + Quoted(std::string_view(&c, 1));
-                    return false;
-                }
+                if (piece == PieceType::None)
+                    return "unknown piece letter " + Quoted(std::string_view(&c, 1));
                 if (column < 8)
                     board.PutPiece(SquareAt(row, column), piece, c >= 'a' ? Black : White);
                 ++column;
                 ++pieces;
             }
         }
-        if (column != 8) {
-            error
-                = "rank " + std::to_string(8 - row) + " has " + std::to_string(column) + " squares";
-            return false;
-        }
-        if (row != 7) {
-            error = "placement has " + std::to_string(row + 1) + " ranks, not 8";
-            return false;
-        }
-        if (pieces == 0) {
-            error = "no pieces";
-            return false;
-        }
-        if (pieces > MaxPieces) {
-            error = std::to_string(pieces) + " pieces, more than " + std::to_string(MaxPieces);
-            return false;
-        }
-        return true;
+        if (column != 8)
+            return "rank " + std::to_string(8 - row) + " has " + std::to_string(column)
+                + " squares";
+        if (row != 7)
+            return "placement has " + std::to_string(row + 1) + " ranks, not 8";
+        if (pieces == 0)
+            return "no pieces";
+        if (pieces > MaxPieces)
+            return std::to_string(pieces) + " pieces, more than " + std::to_string(MaxPieces);
+        return {};
     }
 
     bool IsCastlingField(std::string_view field)
@@ -132,58 +119,40 @@ namespace {
 
 } // namespace
 
-std::optional<BoardState> BoardFromFen(
-    std::string_view fen, std::string &error, std::string *castlingField)
+Outcome<BoardState> BoardFromFen(std::string_view fen, std::string *castlingField)
 {
     const std::vector<std::string_view> fields = SplitFields(fen);
-    if (fields.empty()) {
-        error = "empty FEN";
-        return std::nullopt;
-    }
-    if (fields.size() > 6) {
-        error = "more than 6 fields";
-        return std::nullopt;
-    }
+    if (fields.empty())
+        return Error::Failure("empty FEN");
+    if (fields.size() > 6)
+        return Error::Failure("more than 6 fields");
     BoardState board;
-    if (!ReadPlacement(fields[0], board, error))
-        return std::nullopt;
-
+    if (std::string wrong = ReadPlacement(fields[0], board); !wrong.empty())
+        return Error::Failure(wrong);
     if (fields.size() > 1) {
-        if (fields[1] != "w" && fields[1] != "b") {
-            error = "side to move must be w or b, not " + Quoted(fields[1]);
-            return std::nullopt;
-        }
+        if (fields[1] != "w" && fields[1] != "b")
+            return Error::Failure("side to move must be w or b, not " + Quoted(fields[1]));
         board.giToMove = fields[1] == "w" ? White : Black;
     }
     std::string castling = "-";
     if (fields.size() > 2) {
-        if (!IsCastlingField(fields[2])) {
-            error = "bad castling field " + Quoted(fields[2]);
-            return std::nullopt;
-        }
+        if (!IsCastlingField(fields[2]))
+            return Error::Failure("bad castling field " + Quoted(fields[2]));
         castling = std::string(fields[2]);
     }
     if (fields.size() > 3 && fields[3] != "-") {
         const std::string_view square = fields[3];
         if (square.size() != 2 || square[0] < 'a' || square[0] > 'h' || square[1] < '1'
-            || square[1] > '8') {
-            error = "bad en-passant square " + Quoted(square);
-            return std::nullopt;
-        }
+            || square[1] > '8')
+            return Error::Failure("bad en-passant square " + Quoted(square));
         board.miEnPassant = SquareAt('8' - square[1], square[0] - 'a');
     }
-    if (fields.size() > 4 && !IsCounter(fields[4])) {
-        error = "bad halfmove clock " + Quoted(fields[4]);
-        return std::nullopt;
-    }
-    if (fields.size() > 5 && !IsCounter(fields[5])) {
-        error = "bad move number " + Quoted(fields[5]);
-        return std::nullopt;
-    }
-
+    if (fields.size() > 4 && !IsCounter(fields[4]))
+        return Error::Failure("bad halfmove clock " + Quoted(fields[4]));
+    if (fields.size() > 5 && !IsCounter(fields[5]))
+        return Error::Failure("bad move number " + Quoted(fields[5]));
     if (castlingField)
         *castlingField = castling;
-    error.clear();
     return board;
 }
 
@@ -241,8 +210,7 @@ std::string FenFromBoard(const BoardState &board)
 
 BoardState StandardStart()
 {
-    std::string ignored;
-    return *BoardFromFen(StandardStartFen, ignored);
+    return *BoardFromFen(StandardStartFen);
 }
 
 } // namespace corvalen

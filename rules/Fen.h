@@ -5,15 +5,15 @@
 #include <string_view>
 
 #include "rules/BoardState.h"
+#include "rules/Error.h"
 
 namespace corvalen {
 
 // Reads a FEN record: placement, side to move, castling field, en-passant square and the two
 // counters (the last five fields may be missing: "w - - 0 1" is assumed). On a malformed record
-// returns nullopt and names what is wrong in `error`. The castling field is checked for form and
+// returns the Error that names what is wrong. The castling field is checked for form and
 // handed back in `castlingField`; the board itself carries no castling rights.
-std::optional<BoardState> BoardFromFen(
-    std::string_view fen, std::string &error, std::string *castlingField = nullptr);
+Outcome<BoardState> BoardFromFen(std::string_view fen, std::string *castlingField = nullptr);
 
 // The castling field the placement allows: K when a white king stands on e1 and a white rook on
 // h1, Q for the rook on a1, k and q likewise for Black; "-" when none.

@@ -12,10 +12,10 @@ namespace corvalen::testing {
 // The board of a FEN record; a malformed record in a test table is a fault of the test itself.
 inline BoardState Position(const QString &fen)
 {
-    std::string error;
-    const std::optional<BoardState> board = BoardFromFen(fen.toStdString(), error);
+    const Outcome<BoardState> board = BoardFromFen(fen.toStdString());
     if (!board)
-        qFatal("test position '%s' is not valid FEN: %s", qPrintable(fen), error.c_str());
+        qFatal("test position '%s' is not valid FEN: %s", qPrintable(fen),
+            board.Why().message.c_str());
     return *board;
 }
 

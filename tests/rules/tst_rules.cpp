@@ -230,10 +230,9 @@ private slots:
     {
         QFETCH(QString, fen);
         QFETCH(QString, written);
-        std::string error;
-        const std::optional<BoardState> board = BoardFromFen(fen.toStdString(), error);
+        const Outcome<BoardState> board = BoardFromFen(fen.toStdString());
         QCOMPARE(board ? QString::fromStdString(FenFromBoard(*board))
-                       : "error: " + QString::fromStdString(error),
+                       : "error: " + QString::fromStdString(board.Why().message),
             written);
     }
 

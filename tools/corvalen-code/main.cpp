@@ -150,11 +150,10 @@ std::string CanonicalCastling(std::string_view field)
 
 Answer AnswerCode(std::string_view fen)
 {
-    std::string error;
     std::string castling;
-    const std::optional<BoardState> board = BoardFromFen(fen, error, &castling);
+    const Outcome<BoardState> board = BoardFromFen(fen, &castling);
     if (!board)
-        return Failure("invalid FEN: " + error, ExitInvalidInput);
+        return Failure("invalid FEN: " + board.Why().message, ExitInvalidInput);
     Answer answer { EncodePositionCode(*board, board->giToMove), ExitAnswered, {} };
     const std::string allowed = CastlingFromPlacement(*board);
     if (CanonicalCastling(castling) != CanonicalCastling(allowed))
