@@ -10,10 +10,9 @@
 #include "rules/San.h"
 #include "rules/Text.h"
 #include "ui/BoardCell.h"
-#include "ui/BoardFrame.h"
+#include "ui/BoardView.h"
 #include "ui/GameTableModel.h"
 #include "ui/Options.h"
-#include "ui/ReplayBoard.h"
 #include "ui/frmBoardCode.h"
 #include "ui/frmChess.h"
 #include "ui/frmGame.h"
@@ -1154,18 +1153,13 @@ private slots:
     void pictureFolderHoldsTheNamedFiles()
     {
         QSet<QString> names { "mate.bmp" };
-        BoardState board;
         for (int16_t square = 0; square < 64; ++square) {
             names << QFileInfo(EmptySquareFile(square)).fileName();
             for (const bool inCheck : { false, true })
                 for (int16_t colour = White; colour <= Black; ++colour)
-                    for (int16_t piece = Pawn; piece <= King; ++piece) {
-                        board.giToMove = colour;
-                        board.mbInCheck = inCheck;
-                        QString picture, icon;
-                        GetPieceImageFiles(board, square, colour, piece, picture, icon);
-                        names << QFileInfo(picture).fileName() << QFileInfo(icon).fileName();
-                    }
+                    for (int16_t piece = Pawn; piece <= King; ++piece)
+                        names << QFileInfo(PieceFile(square, colour, piece, inCheck)).fileName()
+                              << QFileInfo(IconFile(colour, piece)).fileName();
         }
         QStringList expected(names.begin(), names.end());
         expected.sort();
