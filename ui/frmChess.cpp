@@ -145,8 +145,6 @@ frmChess::frmChess(QWidget *parent)
 
     picBoard->setObjectName(QStringLiteral("picBoard"));
     picBoard->setGeometry(12, 36, 259, 260);
-    picBoard->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picBoard->setLineWidth(1);
     picBoard->setFocusPolicy(Qt::TabFocus);
 
     txtMove->setObjectName(QStringLiteral("txtMove"));
