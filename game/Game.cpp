@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "record/GameRows.h"
 #include "record/Names.h"
@@ -124,9 +125,9 @@ std::string Game::OptionsFile()
     return OptionsFilePath();
 }
 
-bool Game::DeleteRecord(const std::string &path, std::string &error)
+std::optional<Error> Game::DeleteRecord(const std::string &path)
 {
-    return corvalen::DeleteRecord(path, error);
+    return corvalen::DeleteRecord(path);
 }
 
 std::string Game::RecordPath() const
@@ -203,10 +204,12 @@ bool Game::OpenRecord()
 {
     if (mRecord)
         return true;
-    std::string error;
-    mRecord = GameRecord::Open(RecordPath(), RecordAccess::Create, error);
-    if (!mRecord)
-        DropRecord(error, false);
+    Outcome<std::unique_ptr<GameRecord>> opened
+        = GameRecord::Open(RecordPath(), RecordAccess::Create, mPlayed);
+    if (!opened)
+        DropRecord(WordRecordError(opened.Why()), false);
+    else
+        mRecord = std::move(*opened);
     return mRecord != nullptr;
 }
 
@@ -215,17 +218,16 @@ void Game::RecogniseLoad()
     mLoad.reset();
     if (!mbRecordOn || !msCannotArise.empty() || !OpenRecord())
         return;
-    std::string error;
-    std::optional<LoadReport> report
-        = mRecord->RecogniseLoad(mTurn.Loaded(), mTurn.Status(), msLoadedCode, error);
+    Outcome<LoadReport> report
+        = mRecord->RecogniseLoad(mTurn.Loaded(), mTurn.Status(), msLoadedCode);
     if (!report)
-        return DropRecord(error, true);
+        return DropRecord(WordRecordError(report.Why()), true);
     mLoad = std::make_unique<LoadReport>(std::move(*report));
     ReadCurrentGame();
-    if (!mLoad->message.empty())
+    if (const std::string message = WordLoadMessage(*mLoad); !message.empty())
         Tell(mLoad->kind == LoadCase::SameAsSent ? Notice::Kind::SameAsSent
                                                  : Notice::Kind::Information,
-            mLoad->message);
+            message);
 }
 
 void Game::DropRecord(const std::string &error, bool writing)
@@ -270,13 +272,12 @@ bool Game::TakesMove(int16_t from, int16_t to)
         break;
     }
     if (mbRecordOn && mRecord && mLoad) {
-        std::string error;
-        const std::string refusal
-            = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), { from, to }, error);
-        if (!error.empty()) {
-            DropRecord(error, false);
-        } else if (!refusal.empty()) {
-            Tell(Notice::Kind::Information, refusal);
+        const Outcome<std::optional<record::LostCastling>> refusal
+            = mRecord->CastlingRefusal(*mLoad, mTurn.Board(), { from, to });
+        if (!refusal) {
+            DropRecord(WordRecordError(refusal.Why()), false);
+        } else if (*refusal) {
+            Tell(Notice::Kind::Information, WordLostCastling(**refusal));
             return false;
         }
     }
@@ -338,8 +339,7 @@ void Game::Undo()
     // A claim made with the move goes with it, from the record too once the move was sent.
     if (mbClaimWithMove) {
         if (mEnding != GameEnding::None && mLoad && mLoad->gameId && DeskRecord()) {
-            std::string error;
-            Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+            Changed(mRecord->SetEnding(*mLoad->gameId, GameEnding::None));
             ReadCurrentGame();
         }
         mClaimed = DrawClaim::None;
@@ -367,22 +367,21 @@ SentMove Game::Send()
         && mLoad->answered && mLoad->answered->san == msSentMove;
     if (again) {
         sent.numberedMove = mLoad->answered->move;
-        std::string error;
         if (mbClaimWithMove && mLoad->gameId
-            && Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(mClaimed), error), error))
+            && Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(mClaimed))))
             ReadCurrentGame();
     } else if (mbRecordOn && mRecord && mLoad && !ended) {
         const bool starts = !mLoad->gameId;
-        std::string error;
-        if (!mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
-                error, mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
-            DropRecord(error, true);
+        if (const std::optional<Error> failed
+            = mRecord->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
+                mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None)) {
+            DropRecord(WordRecordError(*failed), true);
         } else if (mLoad->gameId) {
-            const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
+            const Outcome<GameMoves> moves = mRecord->Moves(*mLoad->gameId);
             if (moves)
                 sent.numberedMove = moves->lastMove;
             else
-                DropRecord(error, false);
+                DropRecord(WordRecordError(moves.Why()), false);
             if (mRecord && mLoad && mLoad->answered && mLoad->kind == LoadCase::Again)
                 mLoad->answered
                     = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, Today() };
@@ -399,10 +398,9 @@ void Game::StartGameFromSameAsSent()
 {
     if (!mbRecordOn || !mRecord || !mLoad)
         return;
-    std::string error;
-    if (!mRecord->StartGameFromSameAsSent(
-            *mLoad, mTurn.Loaded(), mTurn.Status(), msLoadedCode, error))
-        return DropRecord(error, true);
+    if (const std::optional<Error> failed
+        = mRecord->StartGameFromSameAsSent(*mLoad, mTurn.Loaded(), mTurn.Status(), msLoadedCode))
+        return DropRecord(WordRecordError(*failed), true);
     ReadCurrentGame();
 }
 
@@ -455,8 +453,8 @@ std::string Game::LoadLine() const
                 { msCannotArise }));
     else if (mbRecordOn && mEnding != GameEnding::None)
         parts.push_back(EndedLine());
-    else if (mbRecordOn && mLoad && !mLoad->status.empty())
-        parts.push_back(mLoad->status);
+    else if (mbRecordOn && mLoad && mLoad->line != LoadLine::None)
+        parts.push_back(WordLoadLine(*mLoad));
     if (mbRecordOn && mLoad && mLoad->answered && mEnding == GameEnding::None) {
         const EarlierAnswer &answer = *mLoad->answered;
         parts.push_back(mLoad->kind == LoadCase::Again
@@ -492,9 +490,8 @@ std::optional<GameSheet> Game::Sheet()
 {
     if (!mbRecordOn || !mRecord || !mLoad || !mLoad->gameId)
         return std::nullopt;
-    std::string error;
-    const std::optional<GameMoves> moves = mRecord->Moves(*mLoad->gameId, error);
-    const std::optional<std::string> pgn = mRecord->Pgn(*mLoad->gameId, error);
+    const Outcome<GameMoves> moves = mRecord->Moves(*mLoad->gameId);
+    const Outcome<std::string> pgn = mRecord->Pgn(*mLoad->gameId);
     if (!moves || !pgn)
         return std::nullopt;
     return GameSheet { moves->startDate, moves->moveText, *pgn };
@@ -505,11 +502,11 @@ bool Game::DeskRecord()
     return mbRecordOn && (mRecord || !mbRecordFailed) && OpenRecord();
 }
 
-bool Game::Changed(bool changed, const std::string &error)
+bool Game::Changed(const std::optional<Error> &failed)
 {
-    if (!changed && !error.empty())
-        DropRecord(error, true);
-    return changed;
+    if (failed && failed->IsFailure())
+        DropRecord(WordRecordError(*failed), true);
+    return !failed;
 }
 
 bool Game::IsCurrentGame(int64_t id) const
@@ -522,17 +519,16 @@ void Game::ReadCurrentGame()
     mLine.reset();
     mEnding = GameEnding::None;
     msEndedOn.clear();
-    msResult = "*";
+    mResult = Result::Unfinished;
     msOpponentEmail.clear();
     if (!mbRecordOn || !mRecord || !mLoad || !mLoad->gameId)
         return;
-    std::string error;
-    const std::optional<GameDetails> game = mRecord->Details(*mLoad->gameId, error);
+    const Outcome<GameDetails> game = mRecord->Details(*mLoad->gameId);
     if (!game)
-        return DropRecord(error, false);
+        return DropRecord(WordRecordError(game.Why()), false);
     mEnding = game->ending;
     msEndedOn = game->endedOn;
-    msResult = game->result;
+    mResult = game->result;
     msOpponentEmail = game->opponentEmail;
     if (!mLoad->recordsNothing)
         mLine = LineOf(*game, static_cast<size_t>(mLoad->plies));
@@ -548,10 +544,9 @@ std::vector<GameListRow> Game::GameList()
     std::vector<GameListRow> rows;
     if (!DeskRecord())
         return rows;
-    std::string error;
-    const std::optional<std::vector<GameSummary>> games = mRecord->ListGames(error);
+    const Outcome<std::vector<GameSummary>> games = mRecord->ListGames();
     if (!games) {
-        DropRecord(error, false);
+        DropRecord(WordRecordError(games.Why()), false);
         return rows;
     }
     for (const GameSummary &game : *games) {
@@ -565,7 +560,7 @@ std::vector<GameListRow> Game::GameList()
             row.fullMoves = half / 2 + 1;
             row.lastMove = record::NumberedPly(game.firstMover, game.plies - 1, game.lastSan);
         }
-        row.turn = game.result != "*"       ? GameTurn::Finished
+        row.turn = IsFinished(game.result)  ? GameTurn::Finished
             : game.toMove == game.localSide ? GameTurn::Yours
                                             : GameTurn::Theirs;
         row.daysSince = game.daysSince;
@@ -584,10 +579,9 @@ std::optional<GameView> Game::ViewGame(int64_t id)
 {
     if (!DeskRecord())
         return std::nullopt;
-    std::string error;
-    std::optional<GameDetails> game = mRecord->Details(id, error);
+    Outcome<GameDetails> game = mRecord->Details(id);
     if (!game) {
-        DropRecord(error, false);
+        DropRecord(WordRecordError(game.Why()), false);
         return std::nullopt;
     }
     GameView view;
@@ -613,17 +607,17 @@ std::string Game::PlayerName()
 {
     if (!DeskRecord())
         return {};
-    std::string error;
-    const std::optional<std::string> name = mRecord->PlayerName(error);
-    if (!name)
-        DropRecord(error, false);
-    return name.value_or(std::string());
+    const Outcome<std::string> name = mRecord->PlayerName();
+    if (!name) {
+        DropRecord(WordRecordError(name.Why()), false);
+        return {};
+    }
+    return *name;
 }
 
 bool Game::SetPlayerName(const std::string &name)
 {
-    std::string error;
-    return DeskRecord() && Changed(mRecord->SetPlayerName(CleanName(name), error), error);
+    return DeskRecord() && Changed(mRecord->SetPlayerName(CleanName(name)));
 }
 
 bool Game::AdoptPlayerName(const std::string &name)
@@ -644,10 +638,7 @@ bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &e
     if (!given || !DeskRecord())
         return false;
     const std::string &address = given->second;
-    std::string error;
-    if (!Changed(
-            mRecord->SetOpponent(id, CleanName(name.empty() ? given->first : name), address, error),
-            error))
+    if (!Changed(mRecord->SetOpponent(id, CleanName(name.empty() ? given->first : name), address)))
         return false;
     if (IsCurrentGame(id))
         msOpponentEmail = address;
@@ -676,25 +667,23 @@ std::string Game::TurnOpponent() const
 
 bool Game::SetNotes(int64_t id, const std::string &notes)
 {
-    std::string error;
-    return DeskRecord() && Changed(mRecord->SetNotes(id, notes, error), error);
+    return DeskRecord() && Changed(mRecord->SetNotes(id, notes));
 }
 
 bool Game::EndGame(int64_t id, PlayerEnding ending)
 {
     if (!DeskRecord())
         return false;
-    std::string error;
-    const std::optional<GameDetails> game = mRecord->Details(id, error);
+    const Outcome<GameDetails> game = mRecord->Details(id);
     if (!game) {
-        DropRecord(error, false);
+        DropRecord(WordRecordError(game.Why()), false);
         return false;
     }
     const bool white = game->localSide == White;
     const GameEnding set = ending == PlayerEnding::DrawAgreed ? GameEnding::DrawAgreed
         : (ending == PlayerEnding::Resign) == white           ? GameEnding::WhiteResigned
                                                               : GameEnding::BlackResigned;
-    if (!Changed(mRecord->SetEnding(id, set, error), error))
+    if (!Changed(mRecord->SetEnding(id, set)))
         return false;
     if (IsCurrentGame(id))
         ReadCurrentGame();
@@ -705,8 +694,7 @@ bool Game::ReopenGame(int64_t id)
 {
     if (!DeskRecord())
         return false;
-    std::string error;
-    if (!Changed(mRecord->SetEnding(id, GameEnding::None, error), error))
+    if (!Changed(mRecord->SetEnding(id, GameEnding::None)))
         return false;
     if (IsCurrentGame(id)) {
         mClaimed = DrawClaim::None;
@@ -720,8 +708,7 @@ bool Game::DeleteGame(int64_t id)
 {
     if (!DeskRecord())
         return false;
-    std::string error;
-    if (!Changed(mRecord->DeleteGame(id, error), error))
+    if (!Changed(mRecord->DeleteGame(id)))
         return false;
     // The rest of this turn belongs to no recorded game: a send records nothing.
     if (IsCurrentGame(id)) {
@@ -738,7 +725,7 @@ bool Game::DeleteGame(int64_t id)
 
 DrawClaim Game::ClaimableDraw() const
 {
-    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || msResult != "*"
+    if (!mbRecordOn || !mLine || mEnding != GameEnding::None || IsFinished(mResult)
         || mClaimed != DrawClaim::None)
         return DrawClaim::None;
     if (const std::optional<Move> &move = mTurn.PlayedMove())
@@ -759,8 +746,7 @@ bool Game::ClaimDraw()
     }
     if (!DeskRecord())
         return false;
-    std::string error;
-    if (!Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
+    if (!Changed(mRecord->SetEnding(*mLoad->gameId, ClaimEnding(claim))))
         return false;
     mClaimed = claim;
     ReadCurrentGame();

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "code/PositionCode.h"
+#include "record/GameRows.h"
 #include "record/Pgn.h"
+#include "rules/Error.h"
 #include "rules/GameLine.h"
 #include "rules/Turn.h"
 #include "rules/TypedMove.h"
@@ -55,7 +57,7 @@ struct GameListRow {
     std::string lastMove; // "14... Nf6"; empty without moves
     GameTurn turn = GameTurn::Yours;
     int daysSince = 0; // whole days since the game last changed: 0 today, 1, 12...
-    std::string result; // "*", "1-0", "0-1", "1/2-1/2"
+    Result result = Result::Unfinished;
 };
 
 // A result the player sets in the Game dialog.
@@ -77,7 +79,7 @@ struct GameView {
     std::string opponent; // empty when unknown
     std::string opponentEmail; // empty when unknown
     std::string notes;
-    std::string result; // "*", "1-0", "0-1", "1/2-1/2"
+    Result result = Result::Unfinished;
     GameEnding ending = GameEnding::None; // set by Resign, Opponent Resigned, Draw Agreed, a claim
     std::string endedOn; // YYYY-MM-DD when ending is set
     std::string pgn; // with the players' names, result, Termination and comment
@@ -106,8 +108,8 @@ public:
     // The player's record file, and the options file beside the player's other settings.
     static std::string RecordFile();
     static std::string OptionsFile();
-    // Deletes a record file with its companions; false and `error` when it cannot.
-    static bool DeleteRecord(const std::string &path, std::string &error);
+    // Deletes a record file with its companions; the reason when it cannot.
+    static std::optional<Error> DeleteRecord(const std::string &path);
 
     std::string RecordPath() const;
     bool RecordOn() const { return mbRecordOn; }
@@ -232,9 +234,9 @@ private:
     // ending and the opponent's address.
     void ReadCurrentGame();
     bool IsCurrentGame(int64_t id) const;
-    // A change of the desk: a failure of the record (an error) drops it; nothing to change
-    // (no error) is only false.
-    bool Changed(bool changed, const std::string &error);
+    // A change of the desk: a failure of the record drops it; nothing to change is only
+    // false.
+    bool Changed(const std::optional<Error> &failed);
     // "This game ended on 2026-03-04 (White resigned); nothing is recorded"; empty while the
     // game has no ending.
     std::string EndedLine() const;
@@ -246,6 +248,8 @@ private:
     bool mbRecordOn = false;
     bool mbRecordFailed = false; // told already; New Game does not try it again
     bool mbNewGame = false; // the position came from New Game
+    // The games this run started or sent in, kept while the record is closed and reopened.
+    std::shared_ptr<record::PlayedGames> mPlayed = std::make_shared<record::PlayedGames>();
     std::unique_ptr<GameRecord> mRecord;
     std::unique_ptr<LoadReport> mLoad;
     Turn mTurn;
@@ -258,7 +262,7 @@ private:
     std::optional<GameLine> mLine;
     GameEnding mEnding = GameEnding::None;
     std::string msEndedOn;
-    std::string msResult = "*";
+    Result mResult = Result::Unfinished;
     std::string msOpponentEmail;
     DrawClaim mClaimed = DrawClaim::None; // the claim made in this turn
     bool mbClaimWithMove = false; // made after the local move: Send Move records the move

@@ -115,7 +115,7 @@ QString Play(const QString &script)
                 rows << QString::fromStdString(row.opponent
                     + (row.localSide == White ? " W " : " B ") + std::to_string(row.fullMoves) + ' '
                     + row.lastMove + ' ' + "YTF"[int(row.turn)] + std::to_string(row.daysSince)
-                    + ' ' + row.result);
+                    + ' ' + ResultText(row.result));
             said << rows.join(", ");
         } else {
             const bool wait = step.endsWith('!');
