@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+78"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>les Blancs ont abandonné</translation>
     </message>
@@ -405,7 +405,7 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>corvalen::BoardCell</name>
     <message>
-        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../ui/BoardCell.cpp" line="+53"/>
         <location filename="../game/PageView.cpp" line="-142"/>
         <source>%1, white pawn</source>
         <translation>%1, pion blanc</translation>
@@ -477,7 +477,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>%1, roi noir</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <location filename="../game/PageView.cpp" line="+25"/>
         <source>%1, empty</source>
         <translation>%1, vide</translation>
@@ -730,7 +730,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+50"/>
+        <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -738,14 +738,14 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+47"/>
-        <location line="+44"/>
-        <location line="+166"/>
+        <location line="+45"/>
+        <location line="+144"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
     <message>
-        <location line="-209"/>
+        <location line="-188"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
@@ -778,13 +778,13 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+56"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Votre coup</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+115"/>
         <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
@@ -794,21 +794,21 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="-156"/>
-        <location line="+171"/>
+        <location line="-134"/>
+        <location line="+148"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
-        <location line="-171"/>
-        <location line="+176"/>
+        <location line="-148"/>
+        <location line="+153"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+27"/>
         <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
@@ -824,7 +824,7 @@ Use the mouse to drag and drop your move.</source>
 Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+76"/>
         <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
@@ -854,7 +854,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+122"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Commencer une nouvelle partie</translation>
     </message>
@@ -865,7 +865,7 @@ Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</trans
         <translation>Commencer une nouvelle partie</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+96"/>
         <source>The picture file &quot;%1&quot; is missing or cannot be read.
 
 It was looked for in the folder:
@@ -883,7 +883,7 @@ Une case vide est affichée à sa place.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+92"/>
+        <location filename="../ui/frmGame.cpp" line="+93"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copier la &amp;FEN</translation>
@@ -960,7 +960,7 @@ Une case vide est affichée à sa place.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+415"/>
+        <location line="+417"/>
         <location line="+77"/>
         <location line="+8"/>
         <location line="+24"/>
@@ -969,7 +969,7 @@ Une case vide est affichée à sa place.</translation>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-511"/>
+        <location line="-513"/>
         <source>Moves of the game</source>
         <translation>Coups de la partie</translation>
     </message>
@@ -1036,7 +1036,7 @@ Une case vide est affichée à sa place.</translation>
         <translation>Aucune partie enregistrée ne correspond à cette position.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>une seule adresse simple attendue</translation>

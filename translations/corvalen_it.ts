@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+78"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>il Bianco ha abbandonato</translation>
     </message>
@@ -405,7 +405,7 @@ Questo turno prosegue senza il registro.</translation>
 <context>
     <name>corvalen::BoardCell</name>
     <message>
-        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../ui/BoardCell.cpp" line="+53"/>
         <location filename="../game/PageView.cpp" line="-142"/>
         <source>%1, white pawn</source>
         <translation>%1, pedone bianco</translation>
@@ -477,7 +477,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>%1, re nero</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <location filename="../game/PageView.cpp" line="+25"/>
         <source>%1, empty</source>
         <translation>%1, vuota</translation>
@@ -730,7 +730,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+50"/>
+        <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -738,14 +738,14 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     </message>
     <message>
         <location line="+47"/>
-        <location line="+44"/>
-        <location line="+166"/>
+        <location line="+45"/>
+        <location line="+144"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Scacco</translation>
     </message>
     <message>
-        <location line="-209"/>
+        <location line="-188"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Annulla</translation>
@@ -778,13 +778,13 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+56"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Scrivi mossa</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+115"/>
         <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
@@ -794,21 +794,21 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Copia di nuovo l&apos;intero CHESS-CODE dall&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="-156"/>
-        <location line="+171"/>
+        <location line="-134"/>
+        <location line="+148"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Matto</translation>
     </message>
     <message>
-        <location line="-171"/>
-        <location line="+176"/>
+        <location line="-148"/>
+        <location line="+153"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Stallo</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+27"/>
         <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
@@ -824,7 +824,7 @@ Use the mouse to drag and drop your move.</source>
 Trascina un pezzo con il mouse per muovere.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+76"/>
         <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
@@ -854,7 +854,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Il tuo CHESS-CODE è ancora negli %1: incollalo in un&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+122"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Inizia una nuova partita</translation>
     </message>
@@ -865,7 +865,7 @@ Il tuo CHESS-CODE è ancora negli %1: incollalo in un&apos;e-mail.</translation>
         <translation>Inizia una nuova partita</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+96"/>
         <source>The picture file &quot;%1&quot; is missing or cannot be read.
 
 It was looked for in the folder:
@@ -883,7 +883,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+92"/>
+        <location filename="../ui/frmGame.cpp" line="+93"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copia &amp;FEN</translation>
@@ -960,7 +960,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+415"/>
+        <location line="+417"/>
         <location line="+77"/>
         <location line="+8"/>
         <location line="+24"/>
@@ -969,7 +969,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-511"/>
+        <location line="-513"/>
         <source>Moves of the game</source>
         <translation>Mosse della partita</translation>
     </message>
@@ -1036,7 +1036,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <translation>Nessuna partita registrata corrisponde a questa posizione.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>non è un unico indirizzo semplice</translation>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+78"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>белые сдались</translation>
     </message>
@@ -405,7 +405,7 @@ This turn goes on without the record.</source>
 <context>
     <name>corvalen::BoardCell</name>
     <message>
-        <location filename="../ui/BoardCell.cpp" line="+54"/>
+        <location filename="../ui/BoardCell.cpp" line="+53"/>
         <location filename="../game/PageView.cpp" line="-142"/>
         <source>%1, white pawn</source>
         <translation>%1, белая пешка</translation>
@@ -477,7 +477,7 @@ This turn goes on without the record.</source>
         <translation>%1, чёрный король</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <location filename="../game/PageView.cpp" line="+25"/>
         <source>%1, empty</source>
         <translation>%1, пусто</translation>
@@ -732,7 +732,7 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+50"/>
+        <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -740,14 +740,14 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
     </message>
     <message>
         <location line="+47"/>
-        <location line="+44"/>
-        <location line="+166"/>
+        <location line="+45"/>
+        <location line="+144"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Шах</translation>
     </message>
     <message>
-        <location line="-209"/>
+        <location line="-188"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>О&amp;тменить</translation>
@@ -780,13 +780,13 @@ Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
         <translation>&amp;Выход</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+56"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Ввод хода</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+115"/>
         <location filename="../game/PageView.cpp" line="+50"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
@@ -796,21 +796,21 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Скопируйте весь CHESS-CODE из письма ещё раз.</translation>
     </message>
     <message>
-        <location line="-156"/>
-        <location line="+171"/>
+        <location line="-134"/>
+        <location line="+148"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Мат</translation>
     </message>
     <message>
-        <location line="-171"/>
-        <location line="+176"/>
+        <location line="-148"/>
+        <location line="+153"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Пат</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+27"/>
         <location filename="../game/PageView.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
@@ -826,7 +826,7 @@ Use the mouse to drag and drop your move.</source>
 Сделайте ход, перетащив фигуру мышью.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+76"/>
         <location filename="../game/PageView.cpp" line="+65"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
@@ -856,7 +856,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
 Ваш CHESS-CODE по-прежнему скопирован в %1: вставьте его в письмо.</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+122"/>
         <source>&amp;Start a New Game</source>
         <translation>&amp;Начать новую партию</translation>
     </message>
@@ -867,7 +867,7 @@ Your CHESS-CODE is still on the %1: paste it into an e-mail.</source>
         <translation>Начать новую партию</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+96"/>
         <source>The picture file &quot;%1&quot; is missing or cannot be read.
 
 It was looked for in the folder:
@@ -885,7 +885,7 @@ A plain square is shown in its place.</source>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+92"/>
+        <location filename="../ui/frmGame.cpp" line="+93"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Копировать &amp;FEN</translation>
@@ -962,7 +962,7 @@ A plain square is shown in its place.</source>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+415"/>
+        <location line="+417"/>
         <location line="+77"/>
         <location line="+8"/>
         <location line="+24"/>
@@ -971,7 +971,7 @@ A plain square is shown in its place.</source>
         <translation>Партия</translation>
     </message>
     <message>
-        <location line="-511"/>
+        <location line="-513"/>
         <source>Moves of the game</source>
         <translation>Ходы партии</translation>
     </message>
@@ -1038,7 +1038,7 @@ A plain square is shown in its place.</source>
         <translation>Этой позиции не соответствует ни одна записанная партия.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <location filename="../game/DeskWords.cpp" line="+6"/>
         <source>not one plain address</source>
         <translation>нужен один простой адрес</translation>

@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "rules/San.h"
-#include "ui/PieceImages.h"
 
 namespace corvalen {
 
@@ -46,7 +45,7 @@ void BoardCell::paintEvent(QPaintEvent *event)
     painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
-QString CellName(const BoardState &board, const BoardCell &cell, bool check)
+QString CellName(const BoardState &board, Square square, bool marked, bool inCheck)
 {
     // Whole phrases, since the colour agrees with the piece in many languages.
     static const char *const pieces[2][6] = {
@@ -67,16 +66,15 @@ QString CellName(const BoardState &board, const BoardCell &cell, bool check)
             QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black king"),
         },
     };
-    const Square square = cell.Index();
     const QString squareName = QString::fromStdString(SquareName(square));
     const PieceType piece = board.Piece(square);
     QString name = board.IsEmpty(square)
         ? BoardCell::tr("%1, empty").arg(squareName)
         : BoardCell::tr(pieces[board.ColourOn(square) == White ? 0 : 1][PieceNumber(piece)])
               .arg(squareName);
-    if (check && piece == King && board.ColourOn(square) == board.giToMove)
+    if (inCheck)
         name = BoardCell::tr("%1, in check").arg(name);
-    if (cell.IsMarked())
+    if (marked)
         name = BoardCell::tr("%1, last move").arg(name);
     return name;
 }

@@ -25,10 +25,11 @@ bool IsDarkSquare(Square square);
 // The empty-square picture of a square: blue.bmp (dark) or white.bmp (light), full path.
 QString EmptySquareFile(Square square);
 
-// Full paths of the picture and the drag icon of a piece of `colour` and `piece` on `square`.
-// The picture carries the check mark "x" for the king of the side to move while `check` is shown.
-void GetPieceImageFiles(const BoardState &board, bool check, Square square, Colour colour,
-    PieceType piece, QString &pictureFile, QString &iconFile);
+// Full path of the picture of a piece of `colour` and `piece` on `square`, with the check mark
+// "x" when `checkMark` is set and the piece is a king.
+QString PieceFile(Square square, Colour colour, PieceType piece, bool checkMark);
+// Full path of the drag icon of a piece of `colour` and `piece`.
+QString IconFile(Colour colour, PieceType piece);
 
 // The twice-sized twin of a picture file: ".../wbrook.bmp" gives ".../wbrook@2x.bmp".
 QString SharpPictureFile(const QString &file);

@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,8 +23,7 @@
 #include "code/CodeText.h"
 #include "rules/San.h"
 #include "rules/TypedMove.h"
-#include "ui/BoardCell.h"
-#include "ui/BoardFrame.h"
+#include "ui/BoardView.h"
 #include "ui/Options.h"
 #include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
@@ -33,13 +31,6 @@
 #include "ui/frmBoardCode.h"
 #include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
-
-// The window's own pictures are compiled into this library; a static library's resources must
-// be registered by name, outside any namespace.
-static void InitWindowPictures()
-{
-    Q_INIT_RESOURCE(corvalen);
-}
 
 namespace corvalen {
 
@@ -103,10 +94,11 @@ frmChess::frmChess(QWidget *parent)
     , cmdAbout(
           MakeButton(QStringLiteral("cmdAbout"), tr("&About..."), QRect(280, 240, 77, 25), this))
     , cmdExit(MakeButton(QStringLiteral("cmdExit"), tr("&E&xit"), QRect(280, 272, 77, 25), this))
-    , picBoard(new BoardFrame(this))
+    , picBoard(new BoardView(this))
+    , imgCell(picBoard->Cells())
     , lblStatus(new QLabel(this))
 {
-    InitWindowPictures();
+    RegisterWindowPictures();
     setObjectName(QStringLiteral("frmChess"));
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
@@ -153,26 +145,7 @@ frmChess::frmChess(QWidget *parent)
 
     picBoard->setObjectName(QStringLiteral("picBoard"));
     picBoard->setGeometry(12, 36, 259, 260);
-    picBoard->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picBoard->setLineWidth(1);
     picBoard->setFocusPolicy(Qt::TabFocus);
-    const int inset = picBoard->frameWidth();
-    // The window's own empty squares, shown until the first picture file is read. Each is read
-    // once, through QImage: QPixmap's own reading asks the resource's time for its cache key,
-    // and each such time costs a time-zone conversion.
-    const QString emptyFiles[2] = { QStringLiteral(":/empty-light.png"),
-        QStringLiteral(":/empty-dark.png") };
-    const QPixmap empties[2] = { QPixmap::fromImage(QImage(emptyFiles[0])),
-        QPixmap::fromImage(QImage(emptyFiles[1])) };
-    for (const Square square : AllSquares) {
-        auto *cell = new BoardCell(square, picBoard);
-        cell->setGeometry(inset + ColumnOf(square) * CellSize, inset + RowOf(square) * CellSize,
-            CellSize, CellSize);
-        cell->setAccessibleName(CellName(BoardState(), *cell, false));
-        const int dark = IsDarkSquare(square) ? 1 : 0;
-        cell->ShowPicture(empties[dark], emptyFiles[dark]);
-        imgCell[SquareNumber(square)] = cell;
-    }
 
     txtMove->setObjectName(QStringLiteral("txtMove"));
     txtMove->setGeometry(ColumnLeft, 142, column, 22);
@@ -216,7 +189,11 @@ frmChess::frmChess(QWidget *parent)
     connect(cmdGame, &QPushButton::clicked, this, &frmChess::cmdGame_Click);
     // Enter in the move box makes the move and goes no further: it never presses Exit.
     txtMove->installEventFilter(this);
-    connect(picBoard, &BoardFrame::CellDropped, this, &frmChess::imgCell_DragDrop);
+    connect(picBoard, &BoardView::MoveDropped, this, &frmChess::imgCell_DragDrop);
+    connect(picBoard, &BoardView::PictureMissing, this, [this](const QString &file) {
+        if (msMissingPicture.isEmpty())
+            msMissingPicture = file;
+    });
 }
 
 frmChess::~frmChess() = default;
@@ -261,15 +238,8 @@ bool frmChess::LoadPosition()
 
 void frmChess::ShowLoadedPosition()
 {
-    // The pieces are drawn first without the check mark; the check display then redraws the
-    // one king the code named.
-    const BoardState &board = mGame.Board();
-    for (const Square square : AllSquares) {
-        if (!board.IsEmpty(square)) {
-            DrawPieceOf(board, square, false);
-            MakeDraggable(square);
-        }
-    }
+    picBoard->SetMovable(true);
+    ShowBoard(mGame.Board());
     ShowCheckAndMate();
     txtMove->setEnabled(true);
 }
@@ -306,7 +276,6 @@ void frmChess::ShowCheckAndMate()
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
         SetCheckCaption(tr("In Check"));
         picCheck->show();
-        DrawPiece(turn.KingSquare());
         if (status == GameStatus::Mate) {
             ShowPicture(picCheck, ImagesFolder() + QStringLiteral("/mate.bmp"));
             SetCheckCaption(tr("Mate"));
@@ -326,13 +295,6 @@ void frmChess::SetCheckCaption(const QString &caption)
     picCheck->setAccessibleName(caption);
 }
 
-void frmChess::ClearCheck()
-{
-    HideCheck();
-    if (const Square king = mGame.CurrentTurn().KingSquareNow(); king != NoSquare)
-        DrawPiece(king);
-}
-
 void frmChess::HideCheck()
 {
     picCheck->hide();
@@ -341,10 +303,7 @@ void frmChess::HideCheck()
 
 void frmChess::LockBoard()
 {
-    for (BoardCell *cell : imgCell) {
-        cell->SetDragMode(false);
-        cell->ClearDragIcon();
-    }
+    picBoard->SetMovable(false);
     txtMove->setEnabled(false);
 }
 
@@ -366,7 +325,7 @@ void frmChess::cmdNew_Click()
     SetTurnLabel(White);
     // Cells that held a piece before must not stay draggable once they are empty.
     LockBoard();
-    DrawBoard();
+    picBoard->ShowEmpty();
     mGame.NewGame();
     SetViewForLoadedPosition();
     ShowLoadedPosition();
@@ -391,10 +350,6 @@ void frmChess::cmdUndo_Click()
 
 void frmChess::UndoMove()
 {
-    const MoveOutcome &outcome = mGame.CurrentTurn().Outcome();
-    DrawSquare(outcome.miLastTarget);
-    if (outcome.miCastleTarget > NoSquare)
-        DrawSquare(outcome.miCastleTarget);
     cmdUndo->setEnabled(false);
     cmdSend->setEnabled(false);
     mGame.Undo();
@@ -483,6 +438,7 @@ void frmChess::cmdGame_Click()
     AdoptFormerPlayerName();
     ShowNotices();
     SetViewForLoadedPosition();
+    ShowBoard(mGame.Board());
 }
 
 void frmChess::AdoptFormerPlayerName()
@@ -530,34 +486,19 @@ void frmChess::txtMove_Enter()
 void frmChess::MakeMove(Move move)
 {
     const Colour mover = mGame.Board().giToMove;
-    const Square source = move.from;
-    const Square target = move.to;
     if (mGame.NeedsPromotionChoice(move) && move.promotion == PieceType::None) {
         // The pawn stands on its last row while the player chooses what it becomes.
-        DrawSquare(source);
-        QString pictureFile;
-        QString iconFile;
-        GetPieceImageFiles(mGame.Board(), false, target, mover, Pawn, pictureFile, iconFile);
-        ShowPicture(imgCell[SquareNumber(target)], pictureFile);
+        BoardState waiting = mGame.Board();
+        waiting.EmptySquare(move.from);
+        waiting.PutPiece(move.to, Pawn, mover);
+        ShowBoard(waiting);
         frmPawnChange dialog(mover, this);
         dialog.exec();
         move.promotion = PieceFromNumber(dialog.miCurrSel);
     }
 
-    // The changed squares are drawn as the board stood before the check indicator goes.
-    const bool wasInCheck = mGame.CurrentTurn().ShowsCheck();
-    const MoveOutcome &outcome = mGame.Play(move);
-    const BoardState &shown = mGame.Board();
-    for (int i = 0; i < outcome.changedCount; ++i) {
-        const Square square = outcome.changedSquares[static_cast<size_t>(i)];
-        if (shown.IsEmpty(square))
-            DrawSquare(square);
-        else
-            DrawPieceOf(shown, square, wasInCheck);
-    }
-
-    if (wasInCheck)
-        ClearCheck();
+    mGame.Play(move);
+    HideCheck();
     LockBoard();
     cmdUndo->setEnabled(true);
     cmdSend->setEnabled(true);
@@ -568,7 +509,7 @@ void frmChess::MakeMove(Move move)
 void frmChess::ShowStatus()
 {
     lblStatus->setText(FromStd(mGame.StatusLine()));
-    MarkSquares(mGame.Marks());
+    ShowBoard(mGame.Board());
 }
 
 void frmChess::ShowNotices()
@@ -594,13 +535,11 @@ void frmChess::ShowNotices()
     }
 }
 
-void frmChess::MarkSquares(const std::vector<Square> &squares)
+void frmChess::ShowBoard(const BoardState &board)
 {
-    for (BoardCell *cell : imgCell) {
-        cell->SetMarked(std::find(squares.begin(), squares.end(), cell->Index()) != squares.end());
-        cell->setAccessibleName(
-            CellName(mGame.Board(), *cell, mGame.CurrentTurn().ShowsCheck()));
-    }
+    const Turn &turn = mGame.CurrentTurn();
+    picBoard->Show(board, mGame.Marks(), turn.ShowsCheck() ? turn.KingSquare() : NoSquare,
+        mbFlipped);
 }
 
 void frmChess::SetViewForLoadedPosition()
@@ -611,25 +550,15 @@ void frmChess::SetViewForLoadedPosition()
     if (flipped == mbFlipped)
         return;
     mbFlipped = flipped;
-    PlaceCells();
+    // The files and ranks around the board turn with it; the cells at the next ShowBoard.
+    update();
 }
 
 void frmChess::FlipView()
 {
     mbFlippedByKey = !mbFlippedByKey;
     SetViewForLoadedPosition();
-}
-
-void frmChess::PlaceCells()
-{
-    const int inset = picBoard->frameWidth();
-    for (BoardCell *cell : imgCell) {
-        const Square square = cell->Index();
-        const int column = mbFlipped ? 7 - ColumnOf(square) : ColumnOf(square);
-        const int row = mbFlipped ? 7 - RowOf(square) : RowOf(square);
-        cell->move(inset + column * CellSize, inset + row * CellSize);
-    }
-    update();
+    ShowBoard(mGame.Board());
 }
 
 void frmChess::paintEvent(QPaintEvent *event)
@@ -673,52 +602,6 @@ void frmChess::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void frmChess::DrawBoard()
-{
-    for (const Square square : AllSquares)
-        DrawSquare(square);
-}
-
-void frmChess::DrawSquare(Square square)
-{
-    if (!IsOnBoard(square))
-        return;
-    BoardCell *cell = imgCell[SquareNumber(square)];
-    ShowPicture(cell, EmptySquareFile(square));
-    cell->setAccessibleName(CellName(BoardState(), *cell, false));
-}
-
-void frmChess::DrawPiece(Square square)
-{
-    DrawPieceOf(mGame.Board(), square, mGame.CurrentTurn().ShowsCheck());
-}
-
-void frmChess::DrawPieceOf(const BoardState &board, Square square, bool check)
-{
-    QString pictureFile;
-    QString iconFile;
-    GetPieceImageFiles(board, check, square, board.ColourOn(square), board.Piece(square),
-        pictureFile, iconFile);
-    BoardCell *cell = imgCell[SquareNumber(square)];
-    ShowPicture(cell, pictureFile);
-    cell->setAccessibleName(CellName(board, *cell, check));
-}
-
-void frmChess::MakeDraggable(Square square)
-{
-    QString pictureFile;
-    QString iconFile;
-    const BoardState &board = mGame.Board();
-    GetPieceImageFiles(board, false, square, board.ColourOn(square), board.Piece(square),
-        pictureFile, iconFile);
-    bool ok = false;
-    BoardCell *cell = imgCell[SquareNumber(square)];
-    cell->SetDragIcon(LoadPicture(iconFile, ok), iconFile);
-    if (!ok && msMissingPicture.isEmpty())
-        msMissingPicture = iconFile;
-    cell->SetDragMode(true);
 }
 
 void frmChess::ShowPicture(PictureBox *box, const QString &file)
