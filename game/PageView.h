@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/BoardState.h"
+#include "game/PageWords.h"
 #include "rules/GameStatus.h"
 
 namespace corvalen {
@@ -25,10 +26,6 @@ std::string CellName(const BoardState &board, int16_t square, bool marked);
 // opponent's pieces and for empty squares.
 std::vector<int16_t> LegalTargets(const Game &game, int16_t from);
 
-// The turn label above the board: "WHITE to move.\nUse the mouse to drag and drop your move."
-std::string TurnLabel(int16_t toMove);
-// The caption beside the check picture: "In Check", "Mate", "Stalemate"; empty for none.
-std::string CheckCaption(GameStatus status);
 
 // The four pieces a pawn may become, in the chooser's order (rook, knight, bishop, queen), with
 // the letter that chooses each and its picture on a light or (chosen) dark square.
@@ -40,21 +37,7 @@ struct PromotionChoice {
     std::string chosenPicture; // "bgqueen"
 };
 std::vector<PromotionChoice> PromotionChoices(int16_t toMove);
-// The chooser's title, its caption and the hint for keys.
-std::string PromotionTitle();
-std::string PromotionCaption();
-std::string PromotionHint();
 
-// "Clipboard": where Send Move puts the code.
-std::string ClipboardName();
-// The messages of the turn, as the window words them for `clipboardName`.
-std::string NoCodeMessage(const std::string &clipboardName);
-std::string DamagedCodeMessage();
-std::string SentMessage(const std::string &clipboardName);
-// The record could not reach the browser's storage (`error` as the browser words it).
-std::string StorageFailedMessage(const std::string &error);
-std::string NewMailCaption(); // "New E-mail", without its access key
-std::string StartNewGameCaption(); // "Start a New Game"
 
 // A mailto: link to `address` (none when empty) with the subject and the code as its body.
 // Every byte but letters, digits and "-._~" is percent-encoded ("@" kept in the address), so

@@ -1,0 +1,424 @@
+#include "game/PlayerTurn.h"
+
+#include <ctime>
+#include <filesystem>
+#include <utility>
+
+#include "rules/Fen.h"
+#include "rules/MoveLegality.h"
+#include "rules/San.h"
+
+namespace corvalen {
+
+namespace {
+
+    // YYYY-MM-DD, UTC.
+    std::string Today()
+    {
+        const std::time_t now = std::time(nullptr);
+        std::tm utc {};
+        gmtime_r(&now, &utc);
+        char text[16];
+        std::strftime(text, sizeof text, "%Y-%m-%d", &utc);
+        return text;
+    }
+
+    // Placement and side to move of a FEN record.
+    std::string PlacementAndSide(const std::string &fen)
+    {
+        return fen.substr(0, fen.find(' ', fen.find(' ') + 1));
+    }
+
+} // namespace
+
+PlayerTurn::PlayerTurn(RecordLife &life)
+    : mLife(life)
+{
+    // Without the record this turn belongs to no recorded game.
+    mLife.WhenDropped([this] {
+        mLoad.reset();
+        mGame.reset();
+    });
+}
+
+void PlayerTurn::SwitchRecord(bool on)
+{
+    if (on == mLife.On())
+        return;
+    if (!on) {
+        // A claim held for the move goes; one the record holds stays there.
+        if (mbClaimWithMove && !(Recorded() && Recorded()->ending != GameEnding::None))
+            ForgetClaim();
+        mLife.Switch(false);
+        return;
+    }
+    mLife.Switch(true);
+    if (msLoadedCode.empty())
+        return;
+    // The load placed earlier in this run stands, unless its file went meanwhile.
+    std::error_code ignored;
+    if (mLoad && std::filesystem::exists(mLife.Path(), ignored)) {
+        mLife.Open();
+        ReadGame();
+        return;
+    }
+    if (mbNewGame) {
+        mLoad.reset();
+        if (TurnRecord *record = mLife.Open())
+            mLoad = std::make_unique<LoadReport>(record->StartNewGame());
+        ReadGame();
+        return;
+    }
+    RecogniseLoad();
+}
+
+void PlayerTurn::Load(const DecodedCode &code, const std::string &characters)
+{
+    mTurn.Load(code.board, code.kingSquare);
+    msLoadedCode = characters;
+    msCannotArise = WhyPositionCannotArise(mTurn.Loaded());
+    msNote.clear();
+    msSentMove.clear();
+    mbNewGame = false;
+    ForgetClaim();
+    RecogniseLoad();
+}
+
+void PlayerTurn::NewGame()
+{
+    const BoardState start = StandardStart();
+    mTurn.Load(start, FindKing(start));
+    msLoadedCode = StartingCode;
+    msCannotArise.clear();
+    msNote.clear();
+    msSentMove.clear();
+    mbNewGame = true;
+    ForgetClaim();
+    mLoad.reset();
+    if (TurnRecord *record = mLife.Usable())
+        mLoad = std::make_unique<LoadReport>(record->StartNewGame());
+    ReadGame();
+}
+
+void PlayerTurn::RecogniseLoad()
+{
+    mLoad.reset();
+    mGame.reset();
+    TurnRecord *record = mLife.On() && msCannotArise.empty() ? mLife.Open() : nullptr;
+    if (!record)
+        return;
+    std::string error;
+    std::optional<LoadReport> report
+        = record->RecogniseLoad(mTurn.Loaded(), mTurn.Status(), msLoadedCode, error);
+    if (!report)
+        return mLife.Drop(error, true);
+    mLoad = std::make_unique<LoadReport>(std::move(*report));
+    ReadGame();
+    if (mLoad && !mLoad->message.empty())
+        mLife.Tell(mLoad->kind == LoadCase::SameAsSent ? Notice::Kind::SameAsSent
+                                                       : Notice::Kind::Information,
+            mLoad->message);
+}
+
+void PlayerTurn::ReadGame()
+{
+    mGame.reset();
+    TurnRecord *record = mLife.Opened();
+    if (!record || !mLoad || !mLoad->gameId)
+        return;
+    std::string error;
+    const std::optional<GameDetails> game = record->Details(*mLoad->gameId, error);
+    if (!game)
+        return mLife.Drop(error, false);
+    RecordedGame recorded { std::nullopt, game->ending, game->endedOn, game->result,
+        game->opponentEmail };
+    if (!mLoad->recordsNothing)
+        recorded.line = RecordedLine(*game, static_cast<size_t>(mLoad->plies));
+    // Only a line that reaches the loaded position counts for a claim.
+    if (recorded.line
+        && PlacementAndSide(FenFromBoard(recorded.line->Last().board))
+            != PlacementAndSide(FenFromBoard(mTurn.Loaded())))
+        recorded.line.reset();
+    mGame = std::move(recorded);
+}
+
+void PlayerTurn::ForgetClaim()
+{
+    mClaimed = DrawClaim::None;
+    mbClaimWithMove = false;
+}
+
+bool PlayerTurn::TakesMove(int16_t from, int16_t to)
+{
+    // The position the local player sent waits for the opponent's move (the status line says
+    // so) until the player starts a new game from it.
+    if (Placed() && mLoad->kind == LoadCase::SameAsSent && mLoad->recordsNothing)
+        return false;
+    switch (mTurn.JudgeMove(from, to)) {
+    case Turn::Verdict::OpponentsPiece:
+        mLife.Tell(Notice::Kind::Information, OpponentsPieceNotice());
+        return false;
+    case Turn::Verdict::NoMove:
+    case Turn::Verdict::Illegal:
+        return false;
+    case Turn::Verdict::Legal:
+        break;
+    }
+    if (TurnRecord *record = mLife.Opened(); record && mLoad) {
+        std::string error;
+        const std::string refusal
+            = record->CastlingRefusal(*mLoad, mTurn.Board(), { from, to }, error);
+        if (!error.empty()) {
+            mLife.Drop(error, false);
+        } else if (!refusal.empty()) {
+            mLife.Tell(Notice::Kind::Information, refusal);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PlayerTurn::NeedsPromotionChoice(int16_t from, int16_t to) const
+{
+    return mTurn.NeedsPromotionChoice(from, to);
+}
+
+const MoveOutcome &PlayerTurn::Play(int16_t from, int16_t to, int16_t promotionPiece)
+{
+    msNote.clear();
+    return mTurn.Play(from, to, promotionPiece);
+}
+
+TypedMove PlayerTurn::ReadTyped(std::string_view text)
+{
+    if (text.find_first_not_of(" \t") == std::string_view::npos)
+        return {};
+    TypedMove typed = ReadTypedMove(mTurn.Board(), text);
+    msNote = typed.kind == TypedMove::Kind::Move ? std::string() : typed.message;
+    return typed;
+}
+
+std::string PlayerTurn::SentToUndo() const
+{
+    return mLife.On() && mTurn.PlayedMove() ? msSentMove : std::string();
+}
+
+void PlayerTurn::Undo()
+{
+    // A claim made with the move goes with it, from the record too once the move was sent.
+    if (mbClaimWithMove) {
+        TurnRecord *record = Recorded() && mGame->ending != GameEnding::None && mLoad->gameId
+            ? mLife.Usable()
+            : nullptr;
+        if (record) {
+            std::string error;
+            mLife.Changed(record->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+            ReadGame();
+        }
+        ForgetClaim();
+    }
+    mTurn.Undo();
+    msNote.clear();
+    msSentMove.clear();
+}
+
+std::optional<OtherAnswer> PlayerTurn::OtherAnswerToSend() const
+{
+    const std::optional<Move> &move = mTurn.PlayedMove();
+    if (!mLife.Opened() || !mLoad || mLoad->kind != LoadCase::Again || !mLoad->answered || !move)
+        return std::nullopt;
+    const EarlierAnswer &answer = *mLoad->answered;
+    const std::string san = MoveToSan(mTurn.Loaded(), *move, mTurn.PlayedPromotion());
+    if (san == answer.san)
+        return std::nullopt;
+    // The same number as the answer it replaces: "14... Nf6" and "Nd7" make "14... Nd7".
+    return OtherAnswer { answer.move,
+        answer.move.substr(0, answer.move.size() - answer.san.size()) + san };
+}
+
+SentMove PlayerTurn::Send()
+{
+    SentMove sent;
+    const BoardState &board = mTurn.Board();
+    sent.code = EncodePositionCode(board, corvalen::Opponent(board.giToMove));
+    if (!mTurn.PlayedMove())
+        return sent;
+    const Move move = *mTurn.PlayedMove();
+    msSentMove = MoveToSan(mTurn.Loaded(), move, mTurn.PlayedPromotion());
+    // A game that has ended records no more moves; a draw claimed with this very move is
+    // recorded with it, in the same change. The answer sent before from this position,
+    // sent again, is recorded already.
+    const bool ended = Recorded() && mGame->ending != GameEnding::None;
+    TurnRecord *record = mLoad ? mLife.Opened() : nullptr;
+    const GameEnding claim = mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None;
+    std::string error;
+    if (record && mLoad->kind == LoadCase::Again && mLoad->answered
+        && mLoad->answered->san == msSentMove) {
+        sent.numberedMove = mLoad->answered->move;
+        if (mbClaimWithMove && mLoad->gameId
+            && mLife.Changed(record->SetEnding(*mLoad->gameId, claim, error), error))
+            ReadGame();
+    } else if (record && !ended) {
+        const bool starts = !mLoad->gameId;
+        if (!record->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
+                error, claim)) {
+            mLife.Drop(error, true);
+        } else if (mLoad->gameId) {
+            const std::optional<GameMoves> moves = record->Moves(*mLoad->gameId, error);
+            if (moves)
+                sent.numberedMove = moves->lastMove;
+            else
+                mLife.Drop(error, false);
+            if (mLoad && mLoad->answered && mLoad->kind == LoadCase::Again)
+                mLoad->answered
+                    = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, Today() };
+            if ((starts || mbClaimWithMove) && mLoad)
+                ReadGame();
+        }
+    }
+    if (!sent.numberedMove.empty())
+        msSentMove = sent.numberedMove;
+    return sent;
+}
+
+void PlayerTurn::StartGameFromSameAsSent()
+{
+    TurnRecord *record = mLoad ? mLife.Opened() : nullptr;
+    if (!record)
+        return;
+    std::string error;
+    if (!record->StartGameFromSameAsSent(
+            *mLoad, mTurn.Loaded(), mTurn.Status(), msLoadedCode, error))
+        return mLife.Drop(error, true);
+    ReadGame();
+}
+
+TurnFacts PlayerTurn::Facts() const
+{
+    TurnFacts facts;
+    facts.note = msNote;
+    facts.played = mTurn.PlayedMove().has_value();
+    if (facts.played)
+        facts.afterMove = mTurn.StatusAfterMove();
+    facts.claimedWithMove = mbClaimWithMove ? mClaimed : DrawClaim::None;
+    if (const RecordedGame *game = Recorded()) {
+        facts.ending = game->ending;
+        facts.endedOn = game->endedOn;
+    }
+    facts.claimable = ClaimableDraw();
+    facts.recordOn = mLife.On();
+    facts.cannotArise = msCannotArise;
+    if (const LoadReport *load = Placed()) {
+        facts.loadStatus = load->status;
+        facts.answered = load->answered;
+        facts.answeredHere = load->kind == LoadCase::Again;
+    }
+    facts.loadedStatus = mTurn.Status();
+    facts.whiteToMove = mTurn.Loaded().giToMove == White;
+    facts.deadPosition = IsDeadPosition(mTurn.Loaded());
+    return facts;
+}
+
+std::vector<int16_t> PlayerTurn::Marks() const
+{
+    return Placed() ? mLoad->marks : std::vector<int16_t>();
+}
+
+std::optional<GameSheet> PlayerTurn::Sheet()
+{
+    const std::optional<int64_t> id = GameId();
+    if (!id)
+        return std::nullopt;
+    std::string error;
+    const std::optional<GameMoves> moves = mLife.Opened()->Moves(*id, error);
+    const std::optional<std::string> pgn = mLife.Opened()->Pgn(*id, error);
+    if (!moves || !pgn)
+        return std::nullopt;
+    return GameSheet { moves->startDate, moves->moveText, *pgn };
+}
+
+std::optional<int64_t> PlayerTurn::GameId() const
+{
+    return mLife.Opened() && mLoad ? mLoad->gameId : std::nullopt;
+}
+
+bool PlayerTurn::StartsGame() const
+{
+    return mLife.Opened() && mLoad && mLoad->startsOnSend && !mLoad->gameId;
+}
+
+bool PlayerTurn::SetOpponent(const std::string &name, const std::string &address)
+{
+    if (!StartsGame())
+        return false;
+    mLoad->opponent = name;
+    mLoad->opponentEmail = address;
+    return true;
+}
+
+std::string PlayerTurn::Opponent() const
+{
+    return StartsGame() ? mLoad->opponent : std::string();
+}
+
+std::string PlayerTurn::OpponentEmail() const
+{
+    if (StartsGame())
+        return mLoad->opponentEmail;
+    return Recorded() ? mGame->opponentEmail : std::string();
+}
+
+DrawClaim PlayerTurn::ClaimableDraw() const
+{
+    const RecordedGame *game = Recorded();
+    if (!game || !game->line || game->ending != GameEnding::None || game->result != "*"
+        || mClaimed != DrawClaim::None)
+        return DrawClaim::None;
+    if (const std::optional<Move> &move = mTurn.PlayedMove())
+        return game->line->ClaimableDrawAfter(*move, mTurn.PlayedPromotion());
+    return game->line->ClaimableDraw();
+}
+
+bool PlayerTurn::ClaimDraw()
+{
+    const DrawClaim claim = ClaimableDraw();
+    if (claim == DrawClaim::None)
+        return false;
+    // A claim with the local move is part of that move: Send Move records the two together.
+    if (mTurn.PlayedMove()) {
+        mClaimed = claim;
+        mbClaimWithMove = true;
+        return true;
+    }
+    TurnRecord *record = mLife.Usable();
+    std::string error;
+    if (!record || !mLife.Changed(record->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
+        return false;
+    mClaimed = claim;
+    ReadGame();
+    return true;
+}
+
+void PlayerTurn::GameChanged(int64_t id, bool reopened)
+{
+    if (!mLoad || mLoad->gameId != id)
+        return;
+    if (reopened)
+        ForgetClaim();
+    ReadGame();
+}
+
+void PlayerTurn::GameDeleted(int64_t id)
+{
+    if (!mLoad || mLoad->gameId != id)
+        return;
+    // The rest of this turn belongs to no recorded game: a send records nothing.
+    mLoad->gameId.reset();
+    mLoad->startsOnSend = false;
+    mLoad->recordsNothing = true;
+    mLoad->marks.clear();
+    ForgetClaim();
+    ReadGame();
+}
+
+} // namespace corvalen
