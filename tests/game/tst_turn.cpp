@@ -1,0 +1,283 @@
+#include <QTest>
+
+#include "Support.h"
+#include "code/CodeText.h"
+#include "game/Game.h"
+#include "rules/San.h"
+#include "rules/Text.h"
+
+using namespace corvalen;
+using namespace corvalen::testing;
+
+namespace {
+
+const QString StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
+
+// What the record in memory holds, and how it answers: a load becomes a game started from the
+// position, a send is kept by its move, a spoiled record fails every write.
+struct Ledger {
+    int opened = 0;
+    bool spoiled = false;
+    QStringList sends;
+    GameEnding ending = GameEnding::None;
+};
+
+class MemoryRecord final : public TurnRecord {
+public:
+    explicit MemoryRecord(Ledger &ledger)
+        : mLedger(ledger)
+    {
+    }
+    std::optional<LoadReport> RecogniseLoad(
+        const BoardState &, GameStatus, const std::string &, std::string &) override
+    {
+        LoadReport load { .kind = LoadCase::Otherwise, .startsOnSend = true };
+        load.status = "Game started from this position";
+        return load;
+    }
+    bool StartGameFromSameAsSent(
+        LoadReport &, const BoardState &, GameStatus, const std::string &, std::string &) override
+    {
+        return true;
+    }
+    LoadReport StartNewGame() const override
+    {
+        return { .kind = LoadCase::NewGame, .startsOnSend = true, .status = "New game" };
+    }
+    bool RecordSend(LoadReport &load, const BoardState &loaded, Move move, int16_t promotion,
+        const std::string &, std::string &error, GameEnding) override
+    {
+        if (mLedger.spoiled) {
+            error = "no room left";
+            return false;
+        }
+        mLedger.sends << QString::fromStdString(MoveToSan(loaded, move, promotion));
+        load.gameId = 1;
+        return true;
+    }
+    std::string CastlingRefusal(
+        const LoadReport &, const BoardState &, Move, std::string &) override
+    {
+        return {};
+    }
+    std::optional<std::vector<GameSummary>> ListGames(std::string &) override { return {}; }
+    std::optional<GameMoves> Moves(int64_t, std::string &) override
+    {
+        return GameMoves { "", "", mLedger.sends.last().toStdString() };
+    }
+    std::optional<std::string> Pgn(int64_t, std::string &) override { return ""; }
+    std::optional<GameDetails> Details(int64_t id, std::string &) override
+    {
+        return GameDetails { .id = id, .ending = mLedger.ending, .endedOn = "2026-03-04" };
+    }
+    bool SetOpponent(int64_t, const std::string &, const std::string &, std::string &) override
+    {
+        return true;
+    }
+    bool SetNotes(int64_t, const std::string &, std::string &) override { return true; }
+    bool SetEnding(int64_t, GameEnding ending, std::string &) override
+    {
+        mLedger.ending = ending;
+        return true;
+    }
+    bool DeleteGame(int64_t, std::string &) override { return true; }
+    std::optional<std::string> PlayerName(std::string &) override { return ""; }
+    bool SetPlayerName(const std::string &, std::string &) override { return true; }
+
+private:
+    Ledger &mLedger;
+};
+
+// A language that marks each text it translates.
+std::string Marked(const char *, const char *source)
+{
+    return '<' + std::string(source) + '>';
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(TurnFacts)
+
+class TestTurn : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The line under the board after the load and after each step (" / " between): a typed
+    // move, a dragged one ("e2-e4"), "enter" in the empty move box, "undo", "send", "off" and "on" (the record switched),
+    // "spoil" (every write to the record fails), "resign" (the game of the turn ended). Then
+    // what the player was asked and told, and the moves the record holds. "~" is the line
+    // after a move.
+    void statusLine_data()
+    {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<bool>("record");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("recorded");
+        const QString none;
+        const QString started = "Game started from this position";
+        const QString cannot = "This position cannot arise in a game (";
+        Row("mated at load", "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w", false, none,
+            "Checkmate: Black wins.", none, none);
+        Row("mated at load, Black to move", "4k3/4Q3/4K3/8/8/8/8/8 b", false, none,
+            "Checkmate: White wins.", none, none);
+        Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none, "Stalemate: a draw.",
+            none, none);
+        Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", false, none,
+            "Draw: neither side can mate.", none, none);
+        Row("a move that mates, then Undo", "6k1/5ppp/8/8/8/8/8/R5K1 w", false, "Ra8 undo",
+            " / Checkmate: you win. Send Move tells your opponent. / ", none, none);
+        Row("a move that stalemates", "7k/8/5K2/8/8/8/8/6Q1 w", false, "Qg6",
+            " / Stalemate: a draw. Send Move tells your opponent.", none, none);
+        Row("an error, an empty Enter, a good move", StartFen, false, "Nf6 enter Nf3 undo",
+            " / No legal move matches \"Nf6\". / No legal move matches \"Nf6\". / ~ / ", none,
+            none);
+        Row("no king for White", "k7/8/8/8/8/8/8/r6R w", false, none,
+            cannot + "a side without exactly one king).", none, none);
+        Row("the side that just moved in check", "4k3/4R3/8/8/8/8/8/4K3 w", false, none,
+            cannot + "the side that just moved left in check).", none, none);
+        Row("a pawn on the last row, record on: not recorded", "P3k3/8/8/8/8/8/8/4K3 b", true,
+            "Kd7 send", cannot + "a pawn on the last row); it is not recorded. / ~ / ~", none,
+            none);
+        Row("record off: a whole turn records nothing", StartFen, false, "e4 send", " / ~ / ~",
+            none, none);
+        Row("a code opened, closed without a move", StartFen, true, none, started, none, none);
+        Row("Undo after Send asks", StartFen, true, "e4 send undo", started + " / ~ / ~ / " + started,
+            "asked: You have sent e4 already. Take it back? If your opponent has that e-mail, "
+            "this game will no longer match it.",
+            "e4");
+        Row("record off and on, then a second Send", StartFen, true, "e4 send off on send",
+            started + " / ~ / ~ / ~ / ~ / ~", none, "e4 e4");
+        Row("a write failure at Send", StartFen, true, "spoil e4 send",
+            started + " / " + started + " / ~ / ~",
+            "warning: The record could not be written: no room left\n\nThis turn goes on "
+            "without the record.",
+            none);
+        Row("a game ended after the send, then Undo", StartFen, true, "e4 send resign undo",
+            started + " / ~ / ~ / This game ended on 2026-03-04 (White resigned); nothing is "
+                      "recorded. ~ / This game ended on 2026-03-04 (White resigned); nothing is "
+                      "recorded",
+            "asked: You have sent e4 already. Take it back? If your opponent has that e-mail, "
+            "this game will no longer match it.",
+            "e4");
+        Row("an opponent's piece dragged, then one's own", StartFen, false, "e7-e5 e2-e4", " /  / ~",
+            "told: You cannot move your opponents pieces.", none);
+    }
+
+    void statusLine()
+    {
+        QFETCH(QString, fen);
+        QFETCH(bool, record);
+        QFETCH(QString, steps);
+        QFETCH(QString, lines);
+        QFETCH(QString, told);
+        QFETCH(QString, recorded);
+        Ledger ledger;
+        Game game("memory", [&ledger](const std::string &, std::string &) {
+            ++ledger.opened;
+            return std::make_unique<MemoryRecord>(ledger);
+        });
+        game.SwitchRecord(record);
+        const QString code = Code(fen);
+        game.Load(ReadCodeText(code.toStdString()).decoded, code.toStdString());
+        QStringList shown { QString::fromStdString(game.StatusLine()) };
+        QStringList heard;
+        for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "undo") {
+                if (const std::string question = game.UndoQuestion(); !question.empty())
+                    heard << "asked: " + QString::fromStdString(question);
+                game.Undo();
+            } else if (step == "send") {
+                game.Send();
+            } else if (step == "off" || step == "on") {
+                game.SwitchRecord(step == "on");
+            } else if (step == "spoil") {
+                ledger.spoiled = true;
+            } else if (step == "resign") {
+                QVERIFY(game.EndGame(game.CurrentGameId().value_or(0), PlayerEnding::Resign));
+            } else if (step.contains('-')) {
+                const int16_t from = Sq(step.section('-', 0, 0)), to = Sq(step.section('-', 1));
+                if (game.TakesMove(from, to))
+                    game.Play(from, to, Empty);
+            } else {
+                const TypedMove typed = game.ReadTyped(step == "enter" ? "" : step.toStdString());
+                if (typed.kind == TypedMove::Kind::Move
+                    && game.TakesMove(typed.move.from, typed.move.to))
+                    game.Play(typed.move.from, typed.move.to, typed.promotionPiece);
+            }
+            shown << QString::fromStdString(game.StatusLine());
+            for (const Notice &notice : game.TakeNotices())
+                heard << (notice.kind == Notice::Kind::Warning ? "warning: " : "told: ")
+                        + QString::fromStdString(notice.text);
+        }
+        QCOMPARE(shown.join(" / "),
+            QString(lines).replace("~", "Press Send Move to copy your move, or Undo Move."));
+        QCOMPARE(heard.join(" | "), told);
+        QCOMPARE(ledger.sends.join(' '), recorded);
+        QVERIFY(record || ledger.opened == 0);
+    }
+
+    // The line under the board from what a turn knows, in English and in a language that marks
+    // each text it translates.
+    void wording_data()
+    {
+        QTest::addColumn<TurnFacts>("facts");
+        QTest::addColumn<QString>("line");
+        TurnFacts load;
+        load.recordOn = true;
+        load.loadStatus = "Your opponent played 4... Ng8";
+        load.claimable = DrawClaim::Threefold;
+        Row("a claim at load", load,
+            "Your opponent played 4... Ng8  Draw can be claimed: threefold repetition.");
+        TurnFacts fifty = load;
+        fifty.played = true;
+        fifty.claimable = DrawClaim::FiftyMoves;
+        Row("a claim with the move", fifty,
+            "Draw can be claimed: 50 moves without a capture or pawn move. Press Send Move to "
+            "copy your move, or Undo Move.");
+        fifty.claimedWithMove = DrawClaim::FiftyMoves;
+        Row("claimed with the move", fifty,
+            "Draw claimed: 50 moves without a capture or pawn move. Press Send Move to copy "
+            "your move, or Undo Move.");
+        TurnFacts again = load;
+        again.claimable = DrawClaim::None;
+        again.answered = EarlierAnswer { 3, "Nc6", "2... Nc6", "2026-03-04" };
+        again.answeredHere = true;
+        Row("answered here before", again,
+            "Your opponent played 4... Ng8  You answered this position on 2026-03-04 with 2... "
+            "Nc6.");
+        again.answeredHere = false;
+        Row("answered in another game", again,
+            "Your opponent played 4... Ng8  You answered this position in game 3 on 2026-03-04 "
+            "with 2... Nc6; a move sent now starts a new game.");
+        again.ending = GameEnding::DrawAgreed;
+        again.endedOn = "2026-03-05";
+        Row("an ended game says nothing of the answer", again,
+            "This game ended on 2026-03-05 (draw agreed); nothing is recorded");
+        TurnFacts typed = again;
+        typed.note = "No legal move matches \"Nf6\".";
+        Row("a typed text that is no move comes first", typed, typed.note.c_str());
+    }
+
+    void wording()
+    {
+        QFETCH(TurnFacts, facts);
+        QFETCH(QString, line);
+        QCOMPARE(QString::fromStdString(StatusLine(facts)), line);
+    }
+
+    void marksEachSentenceItTranslates()
+    {
+        TurnFacts facts;
+        facts.loadedStatus = GameStatus::Stalemate;
+        facts.deadPosition = true;
+        SetTranslator(Marked);
+        const std::string line = StatusLine(facts);
+        SetTranslator(nullptr);
+        QCOMPARE(line, "<Stalemate: a draw.>  <Draw: neither side can mate.>");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTurn)
+#include "tst_turn.moc"
