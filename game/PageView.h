@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "rules/BoardState.h"
 #include "game/PageWords.h"
+#include "rules/BoardState.h"
 #include "rules/GameStatus.h"
 
 namespace corvalen {
@@ -26,7 +26,6 @@ std::string CellName(const BoardState &board, int16_t square, bool marked);
 // opponent's pieces and for empty squares.
 std::vector<int16_t> LegalTargets(const Game &game, int16_t from);
 
-
 // The four pieces a pawn may become, in the chooser's order (rook, knight, bishop, queen), with
 // the letter that chooses each and its picture on a light or (chosen) dark square.
 struct PromotionChoice {
@@ -37,7 +36,6 @@ struct PromotionChoice {
     std::string chosenPicture; // "bgqueen"
 };
 std::vector<PromotionChoice> PromotionChoices(int16_t toMove);
-
 
 // A mailto: link to `address` (none when empty) with the subject and the code as its body.
 // Every byte but letters, digits and "-._~" is percent-encoded ("@" kept in the address), so

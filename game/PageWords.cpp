@@ -59,40 +59,39 @@ std::string PieceName(int16_t piece)
 
 namespace {
 
-// Whole phrases, since the colour agrees with the piece in many languages.
-std::string PieceOnSquare(bool white, int16_t piece)
-{
-    switch (piece) {
-    case Pawn:
-        return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white pawn")
-                     : CORVALEN_TEXT("corvalen::BoardCell", "%1, black pawn");
-    case Rook:
-        return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white rook")
-                     : CORVALEN_TEXT("corvalen::BoardCell", "%1, black rook");
-    case Knight:
-        return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white knight")
-                     : CORVALEN_TEXT("corvalen::BoardCell", "%1, black knight");
-    case Bishop:
-        return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white bishop")
-                     : CORVALEN_TEXT("corvalen::BoardCell", "%1, black bishop");
-    case Queen:
-        return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white queen")
-                     : CORVALEN_TEXT("corvalen::BoardCell", "%1, black queen");
-    default:
-        return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white king")
-                     : CORVALEN_TEXT("corvalen::BoardCell", "%1, black king");
+    // Whole phrases, since the colour agrees with the piece in many languages.
+    std::string PieceOnSquare(bool white, int16_t piece)
+    {
+        switch (piece) {
+        case Pawn:
+            return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white pawn")
+                         : CORVALEN_TEXT("corvalen::BoardCell", "%1, black pawn");
+        case Rook:
+            return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white rook")
+                         : CORVALEN_TEXT("corvalen::BoardCell", "%1, black rook");
+        case Knight:
+            return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white knight")
+                         : CORVALEN_TEXT("corvalen::BoardCell", "%1, black knight");
+        case Bishop:
+            return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white bishop")
+                         : CORVALEN_TEXT("corvalen::BoardCell", "%1, black bishop");
+        case Queen:
+            return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white queen")
+                         : CORVALEN_TEXT("corvalen::BoardCell", "%1, black queen");
+        default:
+            return white ? CORVALEN_TEXT("corvalen::BoardCell", "%1, white king")
+                         : CORVALEN_TEXT("corvalen::BoardCell", "%1, black king");
+        }
     }
-}
 
 } // namespace
 
 std::string TurnLabel(int16_t toMove)
 {
-    return toMove != White
-        ? CORVALEN_TEXT("corvalen::frmChess",
-              "BLACK to move.\nUse the mouse to drag and drop your move.")
-        : CORVALEN_TEXT("corvalen::frmChess",
-              "WHITE to move.\nUse the mouse to drag and drop your move.");
+    return toMove != White ? CORVALEN_TEXT(
+               "corvalen::frmChess", "BLACK to move.\nUse the mouse to drag and drop your move.")
+                           : CORVALEN_TEXT("corvalen::frmChess",
+                               "WHITE to move.\nUse the mouse to drag and drop your move.");
 }
 
 std::string CheckCaption(GameStatus status)
@@ -121,8 +120,8 @@ std::string PromotionCaption()
 
 std::string PromotionHint()
 {
-    return CORVALEN_TEXT(
-        "corvalen::frmPawnChange", "The arrow keys or R, N, B and Q choose a piece; Enter takes it.");
+    return CORVALEN_TEXT("corvalen::frmPawnChange",
+        "The arrow keys or R, N, B and Q choose a piece; Enter takes it.");
 }
 
 std::string ClipboardName()
@@ -171,8 +170,8 @@ std::string StartNewGameCaption()
     return CORVALEN_TEXT("corvalen::frmChess", "Start a New Game");
 }
 
-std::string CellWords(const std::string &squareName, std::optional<CellPiece> piece,
-    bool inCheck, bool marked)
+std::string CellWords(
+    const std::string &squareName, std::optional<CellPiece> piece, bool inCheck, bool marked)
 {
     std::string name = piece
         ? Format(PieceOnSquare(piece->white, piece->piece), { squareName })

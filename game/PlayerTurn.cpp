@@ -232,8 +232,8 @@ SentMove PlayerTurn::Send()
             ReadGame();
     } else if (record && !ended) {
         const bool starts = !mLoad->gameId;
-        if (!record->RecordSend(*mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code,
-                error, claim)) {
+        if (!record->RecordSend(
+                *mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code, error, claim)) {
             mLife.Drop(error, true);
         } else if (mLoad->gameId) {
             const std::optional<GameMoves> moves = record->Moves(*mLoad->gameId, error);

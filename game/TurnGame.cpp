@@ -139,7 +139,8 @@ bool PlayerTurn::ClaimDraw()
     }
     TurnRecord *record = mLife.Usable();
     std::string error;
-    if (!record || !mLife.Changed(record->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
+    if (!record
+        || !mLife.Changed(record->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
         return false;
     mClaimed = claim;
     ReadGame();

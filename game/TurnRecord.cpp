@@ -19,8 +19,8 @@ namespace {
         {
             return mRecord->RecogniseLoad(loaded, status, code, error);
         }
-        bool StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded,
-            GameStatus status, const std::string &code, std::string &error) override
+        bool StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded, GameStatus status,
+            const std::string &code, std::string &error) override
         {
             return mRecord->StartGameFromSameAsSent(load, loaded, status, code, error);
         }
@@ -31,8 +31,8 @@ namespace {
         {
             return mRecord->RecordSend(load, loaded, move, promotionPiece, code, error, claim);
         }
-        std::string CastlingRefusal(const LoadReport &load, const BoardState &board, Move move,
-            std::string &error) override
+        std::string CastlingRefusal(
+            const LoadReport &load, const BoardState &board, Move move, std::string &error) override
         {
             return mRecord->CastlingRefusal(load, board, move, error);
         }

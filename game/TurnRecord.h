@@ -18,8 +18,8 @@ class TurnRecord {
 public:
     virtual ~TurnRecord() = default;
 
-    virtual std::optional<LoadReport> RecogniseLoad(const BoardState &loaded, GameStatus status,
-        const std::string &code, std::string &error)
+    virtual std::optional<LoadReport> RecogniseLoad(
+        const BoardState &loaded, GameStatus status, const std::string &code, std::string &error)
         = 0;
     virtual bool StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded,
         GameStatus status, const std::string &code, std::string &error)

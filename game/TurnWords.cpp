@@ -113,7 +113,8 @@ std::string StatusLine(const TurnFacts &facts)
     case GameStatus::None:
         break;
     }
-    return AboutGame(facts) + CORVALEN_TEXT("Game", "Press Send Move to copy your move, or Undo Move.");
+    return AboutGame(facts)
+        + CORVALEN_TEXT("Game", "Press Send Move to copy your move, or Undo Move.");
 }
 
 std::string EndedLine(GameEnding ending, const std::string &endedOn)

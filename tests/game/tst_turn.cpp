@@ -4,7 +4,6 @@
 #include "code/CodeText.h"
 #include "game/Game.h"
 #include "rules/San.h"
-#include "rules/Text.h"
 
 using namespace corvalen;
 using namespace corvalen::testing;
@@ -88,25 +87,17 @@ private:
     Ledger &mLedger;
 };
 
-// A language that marks each text it translates.
-std::string Marked(const char *, const char *source)
-{
-    return '<' + std::string(source) + '>';
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(TurnFacts)
 
 class TestTurn : public QObject {
     Q_OBJECT
 
 private slots:
     // The line under the board after the load and after each step (" / " between): a typed
-    // move, a dragged one ("e2-e4"), "enter" in the empty move box, "undo", "send", "off" and "on" (the record switched),
-    // "spoil" (every write to the record fails), "resign" (the game of the turn ended). Then
-    // what the player was asked and told, and the moves the record holds. "~" is the line
-    // after a move.
+    // move, a dragged one ("e2-e4"), "enter" in the empty move box, "undo", "send", "off" and "on"
+    // (the record switched), "spoil" (every write to the record fails), "resign" (the game of the
+    // turn ended). Then what the player was asked and told, and the moves the record holds. "~" is
+    // the line after a move.
     void statusLine_data()
     {
         QTest::addColumn<QString>("fen");
@@ -122,10 +113,10 @@ private slots:
             "Checkmate: Black wins.", none, none);
         Row("mated at load, Black to move", "4k3/4Q3/4K3/8/8/8/8/8 b", false, none,
             "Checkmate: White wins.", none, none);
-        Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none, "Stalemate: a draw.",
+        Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none, "Stalemate: a draw.", none,
+            none);
+        Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", false, none, "Draw: neither side can mate.",
             none, none);
-        Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", false, none,
-            "Draw: neither side can mate.", none, none);
         Row("a move that mates, then Undo", "6k1/5ppp/8/8/8/8/8/R5K1 w", false, "Ra8 undo",
             " / Checkmate: you win. Send Move tells your opponent. / ", none, none);
         Row("a move that stalemates", "7k/8/5K2/8/8/8/8/6Q1 w", false, "Qg6",
@@ -143,7 +134,8 @@ private slots:
         Row("record off: a whole turn records nothing", StartFen, false, "e4 send", " / ~ / ~",
             none, none);
         Row("a code opened, closed without a move", StartFen, true, none, started, none, none);
-        Row("Undo after Send asks", StartFen, true, "e4 send undo", started + " / ~ / ~ / " + started,
+        Row("Undo after Send asks", StartFen, true, "e4 send undo",
+            started + " / ~ / ~ / " + started,
             "asked: You have sent e4 already. Take it back? If your opponent has that e-mail, "
             "this game will no longer match it.",
             "e4");
@@ -155,14 +147,15 @@ private slots:
             "without the record.",
             none);
         Row("a game ended after the send, then Undo", StartFen, true, "e4 send resign undo",
-            started + " / ~ / ~ / This game ended on 2026-03-04 (White resigned); nothing is "
-                      "recorded. ~ / This game ended on 2026-03-04 (White resigned); nothing is "
-                      "recorded",
+            started
+                + " / ~ / ~ / This game ended on 2026-03-04 (White resigned); nothing is "
+                  "recorded. ~ / This game ended on 2026-03-04 (White resigned); nothing is "
+                  "recorded",
             "asked: You have sent e4 already. Take it back? If your opponent has that e-mail, "
             "this game will no longer match it.",
             "e4");
-        Row("an opponent's piece dragged, then one's own", StartFen, false, "e7-e5 e2-e4", " /  / ~",
-            "told: You cannot move your opponents pieces.", none);
+        Row("an opponent's piece dragged, then one's own", StartFen, false, "e7-e5 e2-e4",
+            " /  / ~", "told: You cannot move your opponents pieces.", none);
     }
 
     void statusLine()
@@ -216,66 +209,6 @@ private slots:
         QCOMPARE(heard.join(" | "), told);
         QCOMPARE(ledger.sends.join(' '), recorded);
         QVERIFY(record || ledger.opened == 0);
-    }
-
-    // The line under the board from what a turn knows, in English and in a language that marks
-    // each text it translates.
-    void wording_data()
-    {
-        QTest::addColumn<TurnFacts>("facts");
-        QTest::addColumn<QString>("line");
-        TurnFacts load;
-        load.recordOn = true;
-        load.loadStatus = "Your opponent played 4... Ng8";
-        load.claimable = DrawClaim::Threefold;
-        Row("a claim at load", load,
-            "Your opponent played 4... Ng8  Draw can be claimed: threefold repetition.");
-        TurnFacts fifty = load;
-        fifty.played = true;
-        fifty.claimable = DrawClaim::FiftyMoves;
-        Row("a claim with the move", fifty,
-            "Draw can be claimed: 50 moves without a capture or pawn move. Press Send Move to "
-            "copy your move, or Undo Move.");
-        fifty.claimedWithMove = DrawClaim::FiftyMoves;
-        Row("claimed with the move", fifty,
-            "Draw claimed: 50 moves without a capture or pawn move. Press Send Move to copy "
-            "your move, or Undo Move.");
-        TurnFacts again = load;
-        again.claimable = DrawClaim::None;
-        again.answered = EarlierAnswer { 3, "Nc6", "2... Nc6", "2026-03-04" };
-        again.answeredHere = true;
-        Row("answered here before", again,
-            "Your opponent played 4... Ng8  You answered this position on 2026-03-04 with 2... "
-            "Nc6.");
-        again.answeredHere = false;
-        Row("answered in another game", again,
-            "Your opponent played 4... Ng8  You answered this position in game 3 on 2026-03-04 "
-            "with 2... Nc6; a move sent now starts a new game.");
-        again.ending = GameEnding::DrawAgreed;
-        again.endedOn = "2026-03-05";
-        Row("an ended game says nothing of the answer", again,
-            "This game ended on 2026-03-05 (draw agreed); nothing is recorded");
-        TurnFacts typed = again;
-        typed.note = "No legal move matches \"Nf6\".";
-        Row("a typed text that is no move comes first", typed, typed.note.c_str());
-    }
-
-    void wording()
-    {
-        QFETCH(TurnFacts, facts);
-        QFETCH(QString, line);
-        QCOMPARE(QString::fromStdString(StatusLine(facts)), line);
-    }
-
-    void marksEachSentenceItTranslates()
-    {
-        TurnFacts facts;
-        facts.loadedStatus = GameStatus::Stalemate;
-        facts.deadPosition = true;
-        SetTranslator(Marked);
-        const std::string line = StatusLine(facts);
-        SetTranslator(nullptr);
-        QCOMPARE(line, "<Stalemate: a draw.>  <Draw: neither side can mate.>");
     }
 };
 
