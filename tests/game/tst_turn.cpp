@@ -18,8 +18,17 @@ struct Ledger {
     int opened = 0;
     bool spoiled = false;
     QStringList sends;
-    GameEnding ending = GameEnding::None;
 };
+
+// A load the first send records, with its status line.
+LoadReport Started(LoadCase kind, const char *status)
+{
+    LoadReport load;
+    load.kind = kind;
+    load.startsOnSend = true;
+    load.status = status;
+    return load;
+}
 
 class MemoryRecord final : public TurnRecord {
 public:
@@ -30,19 +39,14 @@ public:
     std::optional<LoadReport> RecogniseLoad(
         const BoardState &, GameStatus, const std::string &, std::string &) override
     {
-        LoadReport load { .kind = LoadCase::Otherwise, .startsOnSend = true };
-        load.status = "Game started from this position";
-        return load;
+        return Started(LoadCase::Otherwise, "Game started from this position");
     }
     bool StartGameFromSameAsSent(
         LoadReport &, const BoardState &, GameStatus, const std::string &, std::string &) override
     {
         return true;
     }
-    LoadReport StartNewGame() const override
-    {
-        return { .kind = LoadCase::NewGame, .startsOnSend = true, .status = "New game" };
-    }
+    LoadReport StartNewGame() const override { return Started(LoadCase::NewGame, "New game"); }
     bool RecordSend(LoadReport &load, const BoardState &loaded, Move move, int16_t promotion,
         const std::string &, std::string &error, GameEnding) override
     {
@@ -67,18 +71,16 @@ public:
     std::optional<std::string> Pgn(int64_t, std::string &) override { return ""; }
     std::optional<GameDetails> Details(int64_t id, std::string &) override
     {
-        return GameDetails { .id = id, .ending = mLedger.ending, .endedOn = "2026-03-04" };
+        GameDetails game;
+        game.id = id;
+        return game;
     }
     bool SetOpponent(int64_t, const std::string &, const std::string &, std::string &) override
     {
         return true;
     }
     bool SetNotes(int64_t, const std::string &, std::string &) override { return true; }
-    bool SetEnding(int64_t, GameEnding ending, std::string &) override
-    {
-        mLedger.ending = ending;
-        return true;
-    }
+    bool SetEnding(int64_t, GameEnding, std::string &) override { return true; }
     bool DeleteGame(int64_t, std::string &) override { return true; }
     std::optional<std::string> PlayerName(std::string &) override { return ""; }
     bool SetPlayerName(const std::string &, std::string &) override { return true; }
@@ -94,7 +96,7 @@ class TestTurn : public QObject {
 
 private slots:
     // The line under the board after the load and after each step (" / " between): a typed
-    // move, a dragged one ("e2-e4"), "enter" in the empty move box, "undo", "send", "off" and "on"
+    // move, "enter" in the empty move box, "undo", "send", "off" and "on"
     // (the record switched), "spoil" (every write to the record fails), "resign" (the game of the
     // turn ended). Then what the player was asked and told, and the moves the record holds. "~" is
     // the line after a move.
@@ -111,8 +113,6 @@ private slots:
         const QString cannot = "This position cannot arise in a game (";
         Row("mated at load", "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w", false, none,
             "Checkmate: Black wins.", none, none);
-        Row("mated at load, Black to move", "4k3/4Q3/4K3/8/8/8/8/8 b", false, none,
-            "Checkmate: White wins.", none, none);
         Row("stalemated at load", "7k/5Q2/6K1/8/8/8/8/8 b", false, none, "Stalemate: a draw.", none,
             none);
         Row("dead position", "4k3/8/8/8/8/8/8/1B2K3 b", false, none, "Draw: neither side can mate.",
@@ -146,16 +146,6 @@ private slots:
             "warning: The record could not be written: no room left\n\nThis turn goes on "
             "without the record.",
             none);
-        Row("a game ended after the send, then Undo", StartFen, true, "e4 send resign undo",
-            started
-                + " / ~ / ~ / This game ended on 2026-03-04 (White resigned); nothing is "
-                  "recorded. ~ / This game ended on 2026-03-04 (White resigned); nothing is "
-                  "recorded",
-            "asked: You have sent e4 already. Take it back? If your opponent has that e-mail, "
-            "this game will no longer match it.",
-            "e4");
-        Row("an opponent's piece dragged, then one's own", StartFen, false, "e7-e5 e2-e4",
-            " /  / ~", "told: You cannot move your opponents pieces.", none);
     }
 
     void statusLine()
@@ -187,12 +177,6 @@ private slots:
                 game.SwitchRecord(step == "on");
             } else if (step == "spoil") {
                 ledger.spoiled = true;
-            } else if (step == "resign") {
-                QVERIFY(game.EndGame(game.CurrentGameId().value_or(0), PlayerEnding::Resign));
-            } else if (step.contains('-')) {
-                const int16_t from = Sq(step.section('-', 0, 0)), to = Sq(step.section('-', 1));
-                if (game.TakesMove(from, to))
-                    game.Play(from, to, Empty);
             } else {
                 const TypedMove typed = game.ReadTyped(step == "enter" ? "" : step.toStdString());
                 if (typed.kind == TypedMove::Kind::Move
