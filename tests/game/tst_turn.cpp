@@ -13,10 +13,12 @@ namespace {
 const QString StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
 
 // What the record in memory holds, and how it answers: a load becomes a game started from the
-// position, a send is kept by its move, a spoiled record fails every write.
+// position, a send is kept by its move, a spoiled record fails every write, a broken one cannot
+// be opened.
 struct Ledger {
     int opened = 0;
     bool spoiled = false;
+    bool broken = false;
     QStringList sends;
 };
 
@@ -96,10 +98,10 @@ class TestTurn : public QObject {
 
 private slots:
     // The line under the board after the load and after each step (" / " between): a typed
-    // move, "enter" in the empty move box, "undo", "send", "off" and "on"
-    // (the record switched), "spoil" (every write to the record fails), "resign" (the game of the
-    // turn ended). Then what the player was asked and told, and the moves the record holds. "~" is
-    // the line after a move.
+    // move, "enter" in the empty move box, "undo", "send", "off" and "on" (the record switched),
+    // "spoil" (every write to the record fails), "broken" (the record cannot be opened again).
+    // Then what the player was asked and told, and the moves the record holds. "~" is the line
+    // after a move.
     void statusLine_data()
     {
         QTest::addColumn<QString>("fen");
@@ -121,8 +123,9 @@ private slots:
             " / Checkmate: you win. Send Move tells your opponent. / ", none, none);
         Row("a move that stalemates", "7k/8/5K2/8/8/8/8/6Q1 w", false, "Qg6",
             " / Stalemate: a draw. Send Move tells your opponent.", none, none);
-        Row("an error, an empty Enter, a good move", StartFen, false, "Nf6 enter Nf3 undo",
-            " / No legal move matches \"Nf6\". / No legal move matches \"Nf6\". / ~ / ", none,
+        Row("an error, an empty Enter, a good move sent, record off", StartFen, false,
+            "Nf6 enter Nf3 send",
+            " / No legal move matches \"Nf6\". / No legal move matches \"Nf6\". / ~ / ~", none,
             none);
         Row("no king for White", "k7/8/8/8/8/8/8/r6R w", false, none,
             cannot + "a side without exactly one king).", none, none);
@@ -131,9 +134,6 @@ private slots:
         Row("a pawn on the last row, record on: not recorded", "P3k3/8/8/8/8/8/8/4K3 b", true,
             "Kd7 send", cannot + "a pawn on the last row); it is not recorded. / ~ / ~", none,
             none);
-        Row("record off: a whole turn records nothing", StartFen, false, "e4 send", " / ~ / ~",
-            none, none);
-        Row("a code opened, closed without a move", StartFen, true, none, started, none, none);
         Row("Undo after Send asks", StartFen, true, "e4 send undo",
             started + " / ~ / ~ / " + started,
             "asked: You have sent e4 already. Take it back? If your opponent has that e-mail, "
@@ -146,6 +146,9 @@ private slots:
             "warning: The record could not be written: no room left\n\nThis turn goes on "
             "without the record.",
             none);
+        Row("a record that cannot be opened: told once, the turn goes on", StartFen, true,
+            "broken off on e4 send", started + " / " + started + " /  /  / ~ / ~",
+            "warning: no such folder\n\nThis turn goes on without the record.", none);
     }
 
     void statusLine()
@@ -157,9 +160,11 @@ private slots:
         QFETCH(QString, told);
         QFETCH(QString, recorded);
         Ledger ledger;
-        Game game("memory", [&ledger](const std::string &, std::string &) {
+        Game game("memory", [&ledger](const std::string &, std::string &error) {
             ++ledger.opened;
-            return std::make_unique<MemoryRecord>(ledger);
+            if (ledger.broken)
+                error = "no such folder";
+            return ledger.broken ? nullptr : std::make_unique<MemoryRecord>(ledger);
         });
         game.SwitchRecord(record);
         const QString code = Code(fen);
@@ -175,8 +180,8 @@ private slots:
                 game.Send();
             } else if (step == "off" || step == "on") {
                 game.SwitchRecord(step == "on");
-            } else if (step == "spoil") {
-                ledger.spoiled = true;
+            } else if (step == "spoil" || step == "broken") {
+                (step == "spoil" ? ledger.spoiled : ledger.broken) = true;
             } else {
                 const TypedMove typed = game.ReadTyped(step == "enter" ? "" : step.toStdString());
                 if (typed.kind == TypedMove::Kind::Move
