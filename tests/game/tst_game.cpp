@@ -112,17 +112,12 @@ QString Play(const QString &script)
                     + pgn.mid(pgn.indexOf("[White")).simplified();
         } else if (word[0] == "?list") {
             QStringList rows;
-            for (const GameListRow &row : game.GameList()) {
-                const char *turn[] = { "yours", "theirs", "ended" };
-                rows << QString("%1 as %2, %3: %4 %5 %6")
-                            .arg(QString::fromStdString(row.opponent).isEmpty()
-                                    ? "?"
-                                    : QString::fromStdString(row.opponent),
-                                row.localSide == White ? "White" : "Black")
-                            .arg(row.fullMoves)
-                            .arg(QString::fromStdString(row.lastMove), turn[int(row.turn)],
-                                QString::fromStdString(row.result));
-            }
+            const char *turn[] = { "yours", "theirs", "ended" };
+            for (const GameListRow &row : game.GameList())
+                rows << QString::fromStdString((row.opponent.empty() ? "?" : row.opponent)
+                    + (row.localSide == White ? " as White, " : " as Black, ")
+                    + std::to_string(row.fullMoves) + ": " + row.lastMove + ' '
+                    + turn[int(row.turn)] + ' ' + row.result);
             said << rows.join(", ");
         } else {
             const bool wait = step.endsWith('!');
