@@ -1,7 +1,7 @@
 #include "game/PageWords.h"
 
+#include "game/TurnWords.h"
 #include "rules/BoardState.h"
-
 #include "rules/Text.h"
 
 namespace corvalen {
@@ -154,10 +154,7 @@ std::string SentMessage(const std::string &clipboardName)
 
 std::string StorageFailedMessage(const std::string &error)
 {
-    return Format(CORVALEN_TEXT("Game",
-                      "The record could not be written: %1\n\nThis turn goes on without "
-                      "the record."),
-        { error });
+    return RecordFailureNotice(error, true);
 }
 
 std::string NewMailCaption()
