@@ -29,6 +29,14 @@ std::string Game::SendQuestion(std::string &confirm) const
     return words.question;
 }
 
+std::vector<Notice> Game::TakeNotices()
+{
+    std::vector<Notice> notices;
+    for (const Told &told : mLife.TakeTold())
+        notices.push_back({ told.kind, NoticeText(told) });
+    return notices;
+}
+
 bool Game::SetOpponent(int64_t id, const std::string &name, const std::string &email)
 {
     if (!mDesk.SetOpponent(id, name, email))

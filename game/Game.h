@@ -98,7 +98,8 @@ public:
     }
     std::string OpponentEmail() const { return mTurn.OpponentEmail(); }
 
-    std::vector<Notice> TakeNotices() { return mLife.TakeNotices(); }
+    // What the player must be told since the last call, oldest first, in words.
+    std::vector<Notice> TakeNotices();
 
 private:
     RecordLife mLife;

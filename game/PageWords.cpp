@@ -154,7 +154,7 @@ std::string SentMessage(const std::string &clipboardName)
 
 std::string StorageFailedMessage(const std::string &error)
 {
-    return RecordFailureNotice(error, true);
+    return NoticeText({ Told::What::RecordUnwritable, Notice::Kind::Warning, error });
 }
 
 std::string NewMailCaption()

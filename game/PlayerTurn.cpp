@@ -109,9 +109,10 @@ void PlayerTurn::RecogniseLoad()
     mLoad = std::make_unique<LoadReport>(std::move(*report));
     ReadGame();
     if (mLoad && !mLoad->message.empty())
-        mLife.Tell(mLoad->kind == LoadCase::SameAsSent ? Notice::Kind::SameAsSent
-                                                       : Notice::Kind::Information,
-            mLoad->message);
+        mLife.Tell({ Told::What::RecordSays,
+            mLoad->kind == LoadCase::SameAsSent ? Notice::Kind::SameAsSent
+                                                : Notice::Kind::Information,
+            mLoad->message });
 }
 
 void PlayerTurn::ForgetClaim()
@@ -128,7 +129,7 @@ bool PlayerTurn::TakesMove(int16_t from, int16_t to)
         return false;
     switch (mTurn.JudgeMove(from, to)) {
     case Turn::Verdict::OpponentsPiece:
-        mLife.Tell(Notice::Kind::Information, OpponentsPieceNotice());
+        mLife.Tell({ Told::What::OpponentsPiece, Notice::Kind::Information, {} });
         return false;
     case Turn::Verdict::NoMove:
     case Turn::Verdict::Illegal:
@@ -143,7 +144,7 @@ bool PlayerTurn::TakesMove(int16_t from, int16_t to)
         if (!error.empty()) {
             mLife.Drop(error, false);
         } else if (!refusal.empty()) {
-            mLife.Tell(Notice::Kind::Information, refusal);
+            mLife.Tell({ Told::What::RecordSays, Notice::Kind::Information, refusal });
             return false;
         }
     }

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "game/TurnWords.h"
 #include "record/Names.h"
 #include "record/RecordPaths.h"
 
@@ -66,7 +65,8 @@ void RecordLife::Drop(const std::string &error, bool writing)
     if (mForget)
         mForget();
     mbFailed = true;
-    Tell(Notice::Kind::Warning, RecordFailureNotice(error, writing));
+    Tell({ writing ? Told::What::RecordUnwritable : Told::What::RecordUnreadable,
+        Notice::Kind::Warning, error });
 }
 
 bool RecordLife::Changed(bool changed, const std::string &error)
@@ -76,14 +76,14 @@ bool RecordLife::Changed(bool changed, const std::string &error)
     return changed;
 }
 
-void RecordLife::Tell(Notice::Kind kind, std::string text)
+void RecordLife::Tell(Told told)
 {
-    mNotices.push_back({ kind, std::move(text) });
+    mTold.push_back(std::move(told));
 }
 
-std::vector<Notice> RecordLife::TakeNotices()
+std::vector<Told> RecordLife::TakeTold()
 {
-    return std::exchange(mNotices, {});
+    return std::exchange(mTold, {});
 }
 
 std::string RecordLife::PlayerName()

@@ -22,6 +22,19 @@ struct Notice {
     std::string text;
 };
 
+// What the player is to be told, as a fact; NoticeText (the wording) makes the notice of it.
+struct Told {
+    enum class What {
+        RecordUnreadable, // the record could not be opened or read (detail: its error)
+        RecordUnwritable, // a write to the record failed (detail: its error)
+        OpponentsPiece, // the player dragged a piece of the opponent's
+        RecordSays, // what the record tells of a load or a castling move (detail: its words)
+    };
+    What what = What::RecordSays;
+    Notice::Kind kind = Notice::Kind::Information;
+    std::string detail;
+};
+
 // Opens the record at a path: OpenRecordFile, or a test's own record.
 using RecordOpener
     = std::function<std::unique_ptr<TurnRecord>(const std::string &path, std::string &error)>;
@@ -61,9 +74,9 @@ public:
     bool Changed(bool changed, const std::string &error);
     void WhenDropped(std::function<void()> forget) { mForget = std::move(forget); }
 
-    void Tell(Notice::Kind kind, std::string text);
+    void Tell(Told told);
     // What the player must be told since the last call, oldest first.
-    std::vector<Notice> TakeNotices();
+    std::vector<Told> TakeTold();
 
     // The local player's name for PGN, kept in the record (cleaned: plain text, at most 80
     // characters); empty while the record is off or holds none.
@@ -80,7 +93,7 @@ private:
     bool mbFailed = false; // told already; a change is not tried again in this turn
     std::unique_ptr<TurnRecord> mRecord;
     std::function<void()> mForget;
-    std::vector<Notice> mNotices;
+    std::vector<Told> mTold;
 };
 
 } // namespace corvalen

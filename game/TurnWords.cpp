@@ -142,18 +142,23 @@ SendQuestionWords SendQuestion(const std::string &sent, const std::string &inste
         Format(CORVALEN_TEXT("Game", "Send %1"), { instead }) };
 }
 
-std::string RecordFailureNotice(const std::string &error, bool writing)
+std::string NoticeText(const Told &told)
 {
-    return Format(writing ? CORVALEN_TEXT("Game",
-                      "The record could not be written: %1\n\nThis turn goes on without "
-                      "the record.")
-                          : CORVALEN_TEXT("Game", "%1\n\nThis turn goes on without the record."),
-        { error });
-}
-
-std::string OpponentsPieceNotice()
-{
-    return CORVALEN_TEXT("Game", "You cannot move your opponents pieces.");
+    switch (told.what) {
+    case Told::What::RecordUnreadable:
+        return Format(
+            CORVALEN_TEXT("Game", "%1\n\nThis turn goes on without the record."), { told.detail });
+    case Told::What::RecordUnwritable:
+        return Format(CORVALEN_TEXT("Game",
+                          "The record could not be written: %1\n\nThis turn goes on without "
+                          "the record."),
+            { told.detail });
+    case Told::What::OpponentsPiece:
+        return CORVALEN_TEXT("Game", "You cannot move your opponents pieces.");
+    case Told::What::RecordSays:
+        break;
+    }
+    return told.detail;
 }
 
 std::string MailSubject(DrawClaim claimed, const std::string &numberedMove)

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "game/RecordLife.h"
 #include "record/GameRecord.h"
 #include "record/Pgn.h"
 #include "rules/GameLine.h"
@@ -56,10 +57,9 @@ struct SendQuestionWords {
 };
 SendQuestionWords SendQuestion(const std::string &sent, const std::string &instead);
 
-// The notice when the record fails: at a write, or on opening and reading.
-std::string RecordFailureNotice(const std::string &error, bool writing);
-// The notice when the player drags an opponent's piece.
-std::string OpponentsPieceNotice();
+// The text of a notice: "The record could not be written: ...", "You cannot move your
+// opponents pieces."
+std::string NoticeText(const Told &told);
 
 // The New E-mail subject: "Chess: my move 14... Nf6" (without the move when numberedMove is
 // empty), with a claim made in this turn: "... (I claim a draw: threefold repetition)".
