@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "code/PositionCode.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
 #include "rules/MoveExecution.h"
@@ -38,11 +39,10 @@ namespace {
 // The opponent's move reaches the local player: the window loads it and asks the record.
 void Load(GameRecord &record, const BoardState &board, LoadReport &report)
 {
-    std::string error;
     BoardState loaded = board;
     const GameStatus status = LoadedStatus(loaded, FindKing(loaded));
     if (auto recognised
-        = record.RecogniseLoad(loaded, status, EncodePositionCode(loaded, loaded.giToMove), error))
+        = record.RecogniseLoad(loaded, status, EncodePositionCode(loaded, loaded.giToMove)))
         report = *recognised;
 }
 
@@ -56,12 +56,12 @@ const RecordFixture &BuiltRecord()
         std::atexit([] { std::filesystem::remove_all(made); });
         built.pristine = (built.folder / "games.sqlite").string();
         built.work = (built.folder / "work.sqlite").string();
-        std::string error;
-        auto record = GameRecord::Open(built.pristine, RecordAccess::Create, error);
-        if (!record) {
-            std::fprintf(stderr, "%s\n", error.c_str());
+        auto opened = GameRecord::Open(built.pristine, RecordAccess::Create);
+        if (!opened) {
+            std::fprintf(stderr, "%s\n", WordRecordError(opened.Why()).c_str());
             std::exit(1);
         }
+        std::unique_ptr<GameRecord> record = std::move(*opened);
         std::mt19937 random(20240301);
         BoardState waiting;
         for (int game = 0; game < Games; ++game) {
@@ -74,8 +74,8 @@ const RecordFixture &BuiltRecord()
                 const BoardState before = board;
                 const Move move = PlayRandomMove(board, random);
                 if (before.giToMove == local)
-                    record->RecordSend(report, before, move, Queen,
-                        EncodePositionCode(board, board.giToMove), error);
+                    record->RecordSend(
+                        report, before, move, Queen, EncodePositionCode(board, board.giToMove));
                 else
                     Load(*record, board, report);
             }
@@ -84,6 +84,7 @@ const RecordFixture &BuiltRecord()
         }
         built.reply = waiting;
         PlayRandomMove(built.reply, random);
+        std::string error;
         built.stranger = *BoardFromFen("8/8/3k4/8/8/4K3/8/7R w - - 0 1", error);
         return built;
     }();

@@ -29,17 +29,16 @@ void OpenAndRecognise(benchmark::State &state, const BoardState &board, LoadCase
     for (auto _ : state) {
         state.PauseTiming();
         bench::CopyPristine(fixture.work);
-        std::string error;
         state.ResumeTiming();
-        auto record = GameRecord::Open(fixture.work, RecordAccess::Create, error);
+        auto record = GameRecord::Open(fixture.work, RecordAccess::Create);
         LoadReport report;
-        Load(*record, board, report);
+        Load(**record, board, report);
         benchmark::DoNotOptimize(report);
         state.PauseTiming();
         if (report.kind != expected)
             state.SkipWithError("the position was placed in another case");
-        record.reset();
-        DeleteRecord(fixture.work, error);
+        (*record).reset();
+        DeleteRecord(fixture.work);
         state.ResumeTiming();
     }
 }
@@ -79,8 +78,7 @@ void GameDialogOpens(benchmark::State &state)
         benchmark::DoNotOptimize(view);
     }
     game.reset();
-    std::string error;
-    DeleteRecord(fixture.work, error);
+    DeleteRecord(fixture.work);
 }
 BENCHMARK(GameDialogOpens)->Unit(benchmark::kMillisecond)->Repetitions(9);
 

@@ -33,10 +33,9 @@ std::vector<GameListRow> Desk::GameList()
     TurnRecord *record = mLife.Usable();
     if (!record)
         return rows;
-    std::string error;
-    const std::optional<std::vector<GameSummary>> games = record->ListGames(error);
+    const Outcome<std::vector<GameSummary>> games = record->ListGames();
     if (!games) {
-        mLife.Drop(error, false);
+        mLife.Drop(games.Why(), false);
         return rows;
     }
     for (const GameSummary &game : *games) {
@@ -50,7 +49,7 @@ std::vector<GameListRow> Desk::GameList()
             row.fullMoves = half / 2 + 1;
             row.lastMove = record::NumberedPly(game.firstMover, game.plies - 1, game.lastSan);
         }
-        row.turn = game.result != "*"       ? GameTurn::Finished
+        row.turn = IsFinished(game.result)  ? GameTurn::Finished
             : game.toMove == game.localSide ? GameTurn::Yours
                                             : GameTurn::Theirs;
         row.daysSince = game.daysSince;
@@ -65,10 +64,9 @@ std::optional<GameView> Desk::ViewGame(int64_t id)
     TurnRecord *record = mLife.Usable();
     if (!record)
         return std::nullopt;
-    std::string error;
-    std::optional<GameDetails> game = record->Details(id, error);
+    Outcome<GameDetails> game = record->Details(id);
     if (!game) {
-        mLife.Drop(error, false);
+        mLife.Drop(game.Why(), false);
         return std::nullopt;
     }
     GameView view;
@@ -94,18 +92,15 @@ bool Desk::SetOpponent(int64_t id, const std::string &name, const std::string &e
 {
     const std::optional<GivenAddress> given = SplitAddress(email);
     TurnRecord *record = given ? mLife.Usable() : nullptr;
-    std::string error;
     return record
-        && mLife.Changed(record->SetOpponent(id, CleanName(name.empty() ? given->name : name),
-                             given->address, error),
-            error);
+        && mLife.Changed(
+            record->SetOpponent(id, CleanName(name.empty() ? given->name : name), given->address));
 }
 
 bool Desk::SetNotes(int64_t id, const std::string &notes)
 {
     TurnRecord *record = mLife.Usable();
-    std::string error;
-    return record && mLife.Changed(record->SetNotes(id, notes, error), error);
+    return record && mLife.Changed(record->SetNotes(id, notes));
 }
 
 bool Desk::EndGame(int64_t id, PlayerEnding ending)
@@ -113,31 +108,28 @@ bool Desk::EndGame(int64_t id, PlayerEnding ending)
     TurnRecord *record = mLife.Usable();
     if (!record)
         return false;
-    std::string error;
-    const std::optional<GameDetails> game = record->Details(id, error);
+    const Outcome<GameDetails> game = record->Details(id);
     if (!game) {
-        mLife.Drop(error, false);
+        mLife.Drop(game.Why(), false);
         return false;
     }
     const bool white = game->localSide == White;
     const GameEnding set = ending == PlayerEnding::DrawAgreed ? GameEnding::DrawAgreed
         : (ending == PlayerEnding::Resign) == white           ? GameEnding::WhiteResigned
                                                               : GameEnding::BlackResigned;
-    return mLife.Changed(record->SetEnding(id, set, error), error);
+    return mLife.Changed(record->SetEnding(id, set));
 }
 
 bool Desk::ReopenGame(int64_t id)
 {
     TurnRecord *record = mLife.Usable();
-    std::string error;
-    return record && mLife.Changed(record->SetEnding(id, GameEnding::None, error), error);
+    return record && mLife.Changed(record->SetEnding(id, GameEnding::None));
 }
 
 bool Desk::DeleteGame(int64_t id)
 {
     TurnRecord *record = mLife.Usable();
-    std::string error;
-    return record && mLife.Changed(record->DeleteGame(id, error), error);
+    return record && mLife.Changed(record->DeleteGame(id));
 }
 
 } // namespace corvalen

@@ -9,6 +9,7 @@
 #include "game/RecordLife.h"
 #include "record/Pgn.h"
 #include "rules/GameLine.h"
+#include "rules/Result.h"
 
 namespace corvalen {
 
@@ -29,7 +30,7 @@ struct GameListRow {
     std::string lastMove; // "14... Nf6"; empty without moves
     GameTurn turn = GameTurn::Yours;
     int daysSince = 0; // whole days since the game last changed: 0 today, 1, 12...
-    std::string result; // "*", "1-0", "0-1", "1/2-1/2"
+    Result result = Result::Unfinished;
 };
 
 // A result the player sets in the Game dialog.
@@ -51,7 +52,7 @@ struct GameView {
     std::string opponent; // empty when unknown
     std::string opponentEmail; // empty when unknown
     std::string notes;
-    std::string result; // "*", "1-0", "0-1", "1/2-1/2"
+    Result result = Result::Unfinished;
     GameEnding ending = GameEnding::None; // set by Resign, Opponent Resigned, Draw Agreed, a claim
     std::string endedOn; // YYYY-MM-DD when ending is set
     std::string pgn; // with the players' names, result, Termination and comment

@@ -25,9 +25,9 @@ public:
 
     static std::string RecordFile() { return RecordLife::RecordFile(); }
     static std::string OptionsFile() { return RecordLife::OptionsFile(); }
-    static bool DeleteRecord(const std::string &path, std::string &error)
+    static std::optional<Error> DeleteRecord(const std::string &path)
     {
-        return RecordLife::DeleteRecord(path, error);
+        return RecordLife::DeleteRecord(path);
     }
 
     std::string RecordPath() const { return mLife.Path(); }

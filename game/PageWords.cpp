@@ -154,7 +154,9 @@ std::string SentMessage(const std::string &clipboardName)
 
 std::string StorageFailedMessage(const std::string &error)
 {
-    return NoticeText({ Told::What::RecordUnwritable, Notice::Kind::Warning, error });
+    Told told = Told::Of(Told::What::RecordUnwritable, Notice::Kind::Warning);
+    told.error = Error::Failure(error);
+    return NoticeText(told);
 }
 
 std::string NewMailCaption()

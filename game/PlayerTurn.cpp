@@ -101,18 +101,20 @@ void PlayerTurn::RecogniseLoad()
     TurnRecord *record = mLife.On() && msCannotArise.empty() ? mLife.Open() : nullptr;
     if (!record)
         return;
-    std::string error;
-    std::optional<LoadReport> report
-        = record->RecogniseLoad(mTurn.Loaded(), mTurn.Status(), msLoadedCode, error);
+    Outcome<LoadReport> report
+        = record->RecogniseLoad(mTurn.Loaded(), mTurn.Status(), msLoadedCode);
     if (!report)
-        return mLife.Drop(error, true);
+        return mLife.Drop(report.Why(), true);
     mLoad = std::make_unique<LoadReport>(std::move(*report));
     ReadGame();
-    if (mLoad && !mLoad->message.empty())
-        mLife.Tell({ Told::What::RecordSays,
+    // A position sent already, or one that does not follow a sent one, is told in a box.
+    if (mLoad && (mLoad->kind == LoadCase::SameAsSent || mLoad->kind == LoadCase::DoesNotFollow)) {
+        Told told = Told::Of(Told::What::LoadMessage,
             mLoad->kind == LoadCase::SameAsSent ? Notice::Kind::SameAsSent
-                                                : Notice::Kind::Information,
-            mLoad->message });
+                                                : Notice::Kind::Information);
+        told.load = *mLoad;
+        mLife.Tell(std::move(told));
+    }
 }
 
 void PlayerTurn::ForgetClaim()
@@ -129,7 +131,7 @@ bool PlayerTurn::TakesMove(int16_t from, int16_t to)
         return false;
     switch (mTurn.JudgeMove(from, to)) {
     case Turn::Verdict::OpponentsPiece:
-        mLife.Tell({ Told::What::OpponentsPiece, Notice::Kind::Information, {} });
+        mLife.Tell(Told::Of(Told::What::OpponentsPiece, Notice::Kind::Information));
         return false;
     case Turn::Verdict::NoMove:
     case Turn::Verdict::Illegal:
@@ -138,13 +140,14 @@ bool PlayerTurn::TakesMove(int16_t from, int16_t to)
         break;
     }
     if (TurnRecord *record = mLife.Opened(); record && mLoad) {
-        std::string error;
-        const std::string refusal
-            = record->CastlingRefusal(*mLoad, mTurn.Board(), { from, to }, error);
-        if (!error.empty()) {
-            mLife.Drop(error, false);
-        } else if (!refusal.empty()) {
-            mLife.Tell({ Told::What::RecordSays, Notice::Kind::Information, refusal });
+        const Outcome<std::optional<record::LostCastling>> refusal
+            = record->CastlingRefusal(*mLoad, mTurn.Board(), { from, to });
+        if (!refusal) {
+            mLife.Drop(refusal.Why(), false);
+        } else if (*refusal) {
+            Told told = Told::Of(Told::What::LostCastling, Notice::Kind::Information);
+            told.lostCastling = **refusal;
+            mLife.Tell(std::move(told));
             return false;
         }
     }
@@ -184,8 +187,7 @@ void PlayerTurn::Undo()
             ? mLife.Usable()
             : nullptr;
         if (record) {
-            std::string error;
-            mLife.Changed(record->SetEnding(*mLoad->gameId, GameEnding::None, error), error);
+            mLife.Changed(record->SetEnding(*mLoad->gameId, GameEnding::None));
             ReadGame();
         }
         ForgetClaim();
@@ -224,24 +226,23 @@ SentMove PlayerTurn::Send()
     const bool ended = Recorded() && mGame->ending != GameEnding::None;
     TurnRecord *record = mLoad ? mLife.Opened() : nullptr;
     const GameEnding claim = mbClaimWithMove ? ClaimEnding(mClaimed) : GameEnding::None;
-    std::string error;
     if (record && mLoad->kind == LoadCase::Again && mLoad->answered
         && mLoad->answered->san == msSentMove) {
         sent.numberedMove = mLoad->answered->move;
         if (mbClaimWithMove && mLoad->gameId
-            && mLife.Changed(record->SetEnding(*mLoad->gameId, claim, error), error))
+            && mLife.Changed(record->SetEnding(*mLoad->gameId, claim)))
             ReadGame();
     } else if (record && !ended) {
         const bool starts = !mLoad->gameId;
-        if (!record->RecordSend(
-                *mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code, error, claim)) {
-            mLife.Drop(error, true);
+        if (const std::optional<Error> failed = record->RecordSend(
+                *mLoad, mTurn.Loaded(), move, mTurn.PlayedPromotion(), sent.code, claim)) {
+            mLife.Drop(*failed, true);
         } else if (mLoad->gameId) {
-            const std::optional<GameMoves> moves = record->Moves(*mLoad->gameId, error);
+            const Outcome<GameMoves> moves = record->Moves(*mLoad->gameId);
             if (moves)
                 sent.numberedMove = moves->lastMove;
             else
-                mLife.Drop(error, false);
+                mLife.Drop(moves.Why(), false);
             if (mLoad && mLoad->answered && mLoad->kind == LoadCase::Again)
                 mLoad->answered
                     = EarlierAnswer { *mLoad->gameId, msSentMove, sent.numberedMove, Today() };
@@ -259,10 +260,9 @@ void PlayerTurn::StartGameFromSameAsSent()
     TurnRecord *record = mLoad ? mLife.Opened() : nullptr;
     if (!record)
         return;
-    std::string error;
-    if (!record->StartGameFromSameAsSent(
-            *mLoad, mTurn.Loaded(), mTurn.Status(), msLoadedCode, error))
-        return mLife.Drop(error, true);
+    if (const std::optional<Error> failed
+        = record->StartGameFromSameAsSent(*mLoad, mTurn.Loaded(), mTurn.Status(), msLoadedCode))
+        return mLife.Drop(*failed, true);
     ReadGame();
 }
 

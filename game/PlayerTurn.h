@@ -105,7 +105,7 @@ private:
         std::optional<GameLine> line; // up to the loaded position; none when it records nothing
         GameEnding ending = GameEnding::None;
         std::string endedOn;
-        std::string result = "*";
+        Result result = Result::Unfinished;
         std::string opponentEmail;
     };
 

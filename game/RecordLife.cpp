@@ -23,9 +23,9 @@ std::string RecordLife::OptionsFile()
     return OptionsFilePath();
 }
 
-bool RecordLife::DeleteRecord(const std::string &path, std::string &error)
+std::optional<Error> RecordLife::DeleteRecord(const std::string &path)
 {
-    return corvalen::DeleteRecord(path, error);
+    return corvalen::DeleteRecord(path);
 }
 
 std::string RecordLife::Path() const
@@ -46,10 +46,11 @@ TurnRecord *RecordLife::Open()
     if (!mbOn)
         return nullptr;
     if (!mRecord) {
-        std::string error;
-        mRecord = mOpen(Path(), error);
-        if (!mRecord)
-            Drop(error, false);
+        Outcome<std::unique_ptr<TurnRecord>> opened = mOpen(Path(), mPlayed);
+        if (opened)
+            mRecord = std::move(*opened);
+        else
+            Drop(opened.Why(), false);
     }
     return mRecord.get();
 }
@@ -59,21 +60,23 @@ TurnRecord *RecordLife::Usable()
     return mbOn && (mRecord || !mbFailed) ? Open() : nullptr;
 }
 
-void RecordLife::Drop(const std::string &error, bool writing)
+void RecordLife::Drop(const Error &error, bool writing)
 {
     mRecord.reset();
     if (mForget)
         mForget();
     mbFailed = true;
-    Tell({ writing ? Told::What::RecordUnwritable : Told::What::RecordUnreadable,
-        Notice::Kind::Warning, error });
+    Told told = Told::Of(writing ? Told::What::RecordUnwritable : Told::What::RecordUnreadable,
+        Notice::Kind::Warning);
+    told.error = error;
+    Tell(std::move(told));
 }
 
-bool RecordLife::Changed(bool changed, const std::string &error)
+bool RecordLife::Changed(const std::optional<Error> &failed)
 {
-    if (!changed && !error.empty())
-        Drop(error, true);
-    return changed;
+    if (failed && failed->IsFailure())
+        Drop(*failed, true);
+    return !failed;
 }
 
 void RecordLife::Tell(Told told)
@@ -91,18 +94,18 @@ std::string RecordLife::PlayerName()
     TurnRecord *record = Usable();
     if (!record)
         return {};
-    std::string error;
-    const std::optional<std::string> name = record->PlayerName(error);
-    if (!name)
-        Drop(error, false);
-    return name.value_or(std::string());
+    const Outcome<std::string> name = record->PlayerName();
+    if (!name) {
+        Drop(name.Why(), false);
+        return {};
+    }
+    return *name;
 }
 
 bool RecordLife::SetPlayerName(const std::string &name)
 {
     TurnRecord *record = Usable();
-    std::string error;
-    return record && Changed(record->SetPlayerName(CleanName(name), error), error);
+    return record && Changed(record->SetPlayerName(CleanName(name)));
 }
 
 bool RecordLife::AdoptPlayerName(const std::string &name)

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,19 +26,31 @@ struct Notice {
 // What the player is to be told, as a fact; NoticeText (the wording) makes the notice of it.
 struct Told {
     enum class What {
-        RecordUnreadable, // the record could not be opened or read (detail: its error)
-        RecordUnwritable, // a write to the record failed (detail: its error)
+        RecordUnreadable, // the record could not be opened or read: error
+        RecordUnwritable, // a write to the record failed: error
         OpponentsPiece, // the player dragged a piece of the opponent's
-        RecordSays, // what the record tells of a load or a castling move (detail: its words)
+        LoadMessage, // what the record found of a load: load
+        LostCastling, // the record forbids the castling move: lostCastling
     };
-    What what = What::RecordSays;
+    What what = What::OpponentsPiece;
     Notice::Kind kind = Notice::Kind::Information;
-    std::string detail;
+    std::optional<Error> error;
+    std::optional<LoadReport> load;
+    std::optional<record::LostCastling> lostCastling;
+
+    static Told Of(What what, Notice::Kind kind)
+    {
+        Told told;
+        told.what = what;
+        told.kind = kind;
+        return told;
+    }
 };
 
-// Opens the record at a path: OpenRecordFile, or a test's own record.
-using RecordOpener
-    = std::function<std::unique_ptr<TurnRecord>(const std::string &path, std::string &error)>;
+// Opens the record at a path, knowing the games this run played: OpenRecordFile, or a test's
+// own record.
+using RecordOpener = std::function<Outcome<std::unique_ptr<TurnRecord>>(
+    const std::string &path, std::shared_ptr<record::PlayedGames> played)>;
 
 // The record's life in one run: switched on and off by the player, opened at need from its
 // path, closed for the rest of the turn when it fails (the player told once, as a notice), and
@@ -50,8 +63,8 @@ public:
     // The player's record file, and the options file beside the player's other settings.
     static std::string RecordFile();
     static std::string OptionsFile();
-    // Deletes a record file with its companions; false and `error` when it cannot.
-    static bool DeleteRecord(const std::string &path, std::string &error);
+    // Deletes a record file with its companions; the reason when it cannot.
+    static std::optional<Error> DeleteRecord(const std::string &path);
 
     std::string Path() const;
     bool On() const { return mbOn; }
@@ -68,10 +81,10 @@ public:
 
     // The record failed: it is closed for the rest of this turn, whatever hangs on it is
     // dropped (WhenDropped), and the player is told.
-    void Drop(const std::string &error, bool writing);
-    // The outcome of a change: a failure of the record (an error) drops it; nothing to change
-    // (no error) is only false.
-    bool Changed(bool changed, const std::string &error);
+    void Drop(const Error &error, bool writing);
+    // The outcome of a change: a failure of the record drops it; nothing to change is only
+    // false.
+    bool Changed(const std::optional<Error> &failed);
     void WhenDropped(std::function<void()> forget) { mForget = std::move(forget); }
 
     void Tell(Told told);
@@ -92,6 +105,8 @@ private:
     bool mbOn = false;
     bool mbFailed = false; // told already; a change is not tried again in this turn
     std::unique_ptr<TurnRecord> mRecord;
+    // The games this run started or sent in, kept while the record is closed and reopened.
+    std::shared_ptr<record::PlayedGames> mPlayed = std::make_shared<record::PlayedGames>();
     std::function<void()> mForget;
     std::vector<Told> mTold;
 };

@@ -24,10 +24,9 @@ void PlayerTurn::ReadGame()
     TurnRecord *record = mLife.Opened();
     if (!record || !mLoad || !mLoad->gameId)
         return;
-    std::string error;
-    const std::optional<GameDetails> game = record->Details(*mLoad->gameId, error);
+    const Outcome<GameDetails> game = record->Details(*mLoad->gameId);
     if (!game)
-        return mLife.Drop(error, false);
+        return mLife.Drop(game.Why(), false);
     RecordedGame recorded { std::nullopt, game->ending, game->endedOn, game->result,
         game->opponentEmail };
     if (!mLoad->recordsNothing)
@@ -55,11 +54,8 @@ TurnFacts PlayerTurn::Facts() const
     facts.claimable = ClaimableDraw();
     facts.recordOn = mLife.On();
     facts.cannotArise = msCannotArise;
-    if (const LoadReport *load = Placed()) {
-        facts.loadStatus = load->status;
-        facts.answered = load->answered;
-        facts.answeredHere = load->kind == LoadCase::Again;
-    }
+    if (const LoadReport *load = Placed())
+        facts.placed = *load;
     facts.loadedStatus = mTurn.Status();
     facts.whiteToMove = mTurn.Loaded().giToMove == White;
     facts.deadPosition = IsDeadPosition(mTurn.Loaded());
@@ -76,9 +72,8 @@ std::optional<GameSheet> PlayerTurn::Sheet()
     const std::optional<int64_t> id = GameId();
     if (!id)
         return std::nullopt;
-    std::string error;
-    const std::optional<GameMoves> moves = mLife.Opened()->Moves(*id, error);
-    const std::optional<std::string> pgn = mLife.Opened()->Pgn(*id, error);
+    const Outcome<GameMoves> moves = mLife.Opened()->Moves(*id);
+    const Outcome<std::string> pgn = mLife.Opened()->Pgn(*id);
     if (!moves || !pgn)
         return std::nullopt;
     return GameSheet { moves->startDate, moves->moveText, *pgn };
@@ -118,7 +113,7 @@ std::string PlayerTurn::OpponentEmail() const
 DrawClaim PlayerTurn::ClaimableDraw() const
 {
     const RecordedGame *game = Recorded();
-    if (!game || !game->line || game->ending != GameEnding::None || game->result != "*"
+    if (!game || !game->line || game->ending != GameEnding::None || IsFinished(game->result)
         || mClaimed != DrawClaim::None)
         return DrawClaim::None;
     if (const std::optional<Move> &move = mTurn.PlayedMove())
@@ -138,9 +133,7 @@ bool PlayerTurn::ClaimDraw()
         return true;
     }
     TurnRecord *record = mLife.Usable();
-    std::string error;
-    if (!record
-        || !mLife.Changed(record->SetEnding(*mLoad->gameId, ClaimEnding(claim), error), error))
+    if (!record || !mLife.Changed(record->SetEnding(*mLoad->gameId, ClaimEnding(claim))))
         return false;
     mClaimed = claim;
     ReadGame();

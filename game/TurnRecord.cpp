@@ -14,68 +14,52 @@ namespace {
         {
         }
 
-        std::optional<LoadReport> RecogniseLoad(const BoardState &loaded, GameStatus status,
-            const std::string &code, std::string &error) override
+        Outcome<LoadReport> RecogniseLoad(
+            const BoardState &loaded, GameStatus status, const std::string &code) override
         {
-            return mRecord->RecogniseLoad(loaded, status, code, error);
+            return mRecord->RecogniseLoad(loaded, status, code);
         }
-        bool StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded, GameStatus status,
-            const std::string &code, std::string &error) override
+        std::optional<Error> StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded,
+            GameStatus status, const std::string &code) override
         {
-            return mRecord->StartGameFromSameAsSent(load, loaded, status, code, error);
+            return mRecord->StartGameFromSameAsSent(load, loaded, status, code);
         }
         LoadReport StartNewGame() const override { return mRecord->StartNewGame(); }
-        bool RecordSend(LoadReport &load, const BoardState &loaded, Move move,
-            int16_t promotionPiece, const std::string &code, std::string &error,
-            GameEnding claim) override
+        std::optional<Error> RecordSend(LoadReport &load, const BoardState &loaded, Move move,
+            int16_t promotionPiece, const std::string &code, GameEnding claim) override
         {
-            return mRecord->RecordSend(load, loaded, move, promotionPiece, code, error, claim);
+            return mRecord->RecordSend(load, loaded, move, promotionPiece, code, claim);
         }
-        std::string CastlingRefusal(
-            const LoadReport &load, const BoardState &board, Move move, std::string &error) override
+        Outcome<std::optional<record::LostCastling>> CastlingRefusal(
+            const LoadReport &load, const BoardState &board, Move move) override
         {
-            return mRecord->CastlingRefusal(load, board, move, error);
+            return mRecord->CastlingRefusal(load, board, move);
         }
-        std::optional<std::vector<GameSummary>> ListGames(std::string &error) override
+        Outcome<std::vector<GameSummary>> ListGames() override { return mRecord->ListGames(); }
+        Outcome<GameMoves> Moves(int64_t gameId) override { return mRecord->Moves(gameId); }
+        Outcome<std::string> Pgn(int64_t gameId) override { return mRecord->Pgn(gameId); }
+        Outcome<GameDetails> Details(int64_t gameId) override { return mRecord->Details(gameId); }
+        std::optional<Error> SetOpponent(
+            int64_t gameId, const std::string &name, const std::string &email) override
         {
-            return mRecord->ListGames(error);
+            return mRecord->SetOpponent(gameId, name, email);
         }
-        std::optional<GameMoves> Moves(int64_t gameId, std::string &error) override
+        std::optional<Error> SetNotes(int64_t gameId, const std::string &notes) override
         {
-            return mRecord->Moves(gameId, error);
+            return mRecord->SetNotes(gameId, notes);
         }
-        std::optional<std::string> Pgn(int64_t gameId, std::string &error) override
+        std::optional<Error> SetEnding(int64_t gameId, GameEnding ending) override
         {
-            return mRecord->Pgn(gameId, error);
+            return mRecord->SetEnding(gameId, ending);
         }
-        std::optional<GameDetails> Details(int64_t gameId, std::string &error) override
+        std::optional<Error> DeleteGame(int64_t gameId) override
         {
-            return mRecord->Details(gameId, error);
+            return mRecord->DeleteGame(gameId);
         }
-        bool SetOpponent(int64_t gameId, const std::string &name, const std::string &email,
-            std::string &error) override
+        Outcome<std::string> PlayerName() override { return mRecord->PlayerName(); }
+        std::optional<Error> SetPlayerName(const std::string &name) override
         {
-            return mRecord->SetOpponent(gameId, name, email, error);
-        }
-        bool SetNotes(int64_t gameId, const std::string &notes, std::string &error) override
-        {
-            return mRecord->SetNotes(gameId, notes, error);
-        }
-        bool SetEnding(int64_t gameId, GameEnding ending, std::string &error) override
-        {
-            return mRecord->SetEnding(gameId, ending, error);
-        }
-        bool DeleteGame(int64_t gameId, std::string &error) override
-        {
-            return mRecord->DeleteGame(gameId, error);
-        }
-        std::optional<std::string> PlayerName(std::string &error) override
-        {
-            return mRecord->PlayerName(error);
-        }
-        bool SetPlayerName(const std::string &name, std::string &error) override
-        {
-            return mRecord->SetPlayerName(name, error);
+            return mRecord->SetPlayerName(name);
         }
 
     private:
@@ -84,12 +68,14 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TurnRecord> OpenRecordFile(const std::string &path, std::string &error)
+Outcome<std::unique_ptr<TurnRecord>> OpenRecordFile(
+    const std::string &path, std::shared_ptr<record::PlayedGames> played)
 {
-    std::unique_ptr<GameRecord> record = GameRecord::Open(path, RecordAccess::Create, error);
-    if (!record)
-        return nullptr;
-    return std::make_unique<RecordFile>(std::move(record));
+    Outcome<std::unique_ptr<GameRecord>> opened
+        = GameRecord::Open(path, RecordAccess::Create, std::move(played));
+    if (!opened)
+        return opened.Why();
+    return std::unique_ptr<TurnRecord>(std::make_unique<RecordFile>(std::move(*opened)));
 }
 
 std::optional<GameLine> RecordedLine(const GameDetails &game, size_t plies)

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "game/RecordWords.h"
 #include "rules/Text.h"
 
 namespace corvalen {
@@ -58,7 +59,7 @@ namespace {
     }
 
     // The line after a load: what the record found, what the position is, the claim.
-    std::string LoadLine(const TurnFacts &facts)
+    std::string AfterLoad(const TurnFacts &facts)
     {
         std::vector<std::string> parts;
         if (!facts.cannotArise.empty())
@@ -69,11 +70,11 @@ namespace {
                 { facts.cannotArise }));
         else if (facts.ending != GameEnding::None)
             parts.push_back(EndedLine(facts.ending, facts.endedOn));
-        else if (!facts.loadStatus.empty())
-            parts.push_back(facts.loadStatus);
-        if (facts.answered && facts.ending == GameEnding::None) {
-            const EarlierAnswer &answer = *facts.answered;
-            parts.push_back(facts.answeredHere
+        else if (facts.placed && facts.placed->line != LoadLine::None)
+            parts.push_back(WordLoadLine(*facts.placed));
+        if (facts.placed && facts.placed->answered && facts.ending == GameEnding::None) {
+            const EarlierAnswer &answer = *facts.placed->answered;
+            parts.push_back(facts.placed->kind == LoadCase::Again
                     ? Format(CORVALEN_TEXT("Game", "You answered this position on %1 with %2."),
                         { answer.date, answer.move })
                     : Format(CORVALEN_TEXT("Game",
@@ -103,7 +104,7 @@ std::string StatusLine(const TurnFacts &facts)
     if (!facts.note.empty())
         return facts.note;
     if (!facts.played)
-        return LoadLine(facts);
+        return AfterLoad(facts);
     switch (facts.afterMove) {
     case GameStatus::Mate:
         return CORVALEN_TEXT("Game", "Checkmate: you win. Send Move tells your opponent.");
@@ -146,19 +147,21 @@ std::string NoticeText(const Told &told)
 {
     switch (told.what) {
     case Told::What::RecordUnreadable:
-        return Format(
-            CORVALEN_TEXT("Game", "%1\n\nThis turn goes on without the record."), { told.detail });
+        return Format(CORVALEN_TEXT("Game", "%1\n\nThis turn goes on without the record."),
+            { WordRecordError(*told.error) });
     case Told::What::RecordUnwritable:
         return Format(CORVALEN_TEXT("Game",
                           "The record could not be written: %1\n\nThis turn goes on without "
                           "the record."),
-            { told.detail });
+            { WordRecordError(*told.error) });
     case Told::What::OpponentsPiece:
-        return CORVALEN_TEXT("Game", "You cannot move your opponents pieces.");
-    case Told::What::RecordSays:
         break;
+    case Told::What::LoadMessage:
+        return WordLoadMessage(*told.load);
+    case Told::What::LostCastling:
+        return WordLostCastling(*told.lostCastling);
     }
-    return told.detail;
+    return CORVALEN_TEXT("Game", "You cannot move your opponents pieces.");
 }
 
 std::string MailSubject(DrawClaim claimed, const std::string &numberedMove)

@@ -30,11 +30,10 @@ struct TurnFacts {
     DrawClaim claimable = DrawClaim::None; // the draw the local player may claim now
     bool recordOn = false;
     std::string cannotArise; // why no game reaches the loaded position; empty when one can
-    std::string loadStatus; // what the record found of the load; empty without the record
-    // The local player's earlier answer to the loaded position: in this game (again) or in
-    // another game, where a move sent now starts a new one.
-    std::optional<EarlierAnswer> answered;
-    bool answeredHere = false;
+    // What the record found of the load, with the local player's earlier answer to the loaded
+    // position (in this game, or in another where a move sent now starts a new one); none
+    // without the record.
+    std::optional<LoadReport> placed;
     GameStatus loadedStatus = GameStatus::None;
     bool whiteToMove = true; // in the loaded position
     bool deadPosition = false; // neither side can mate

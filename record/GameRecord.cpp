@@ -15,7 +15,6 @@
 #include "record/Sqlite.h"
 #include "record/Store.h"
 #include "rules/MoveLegality.h"
-#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -55,17 +54,20 @@ namespace {
 
 } // namespace
 
-GameRecord::GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection)
+GameRecord::GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection,
+    std::shared_ptr<PlayedGames> played)
     : msPath(std::move(path))
     , mConnection(std::move(connection))
+    , mPlayed(played ? std::move(played) : std::make_shared<PlayedGames>())
 {
 }
 
 GameRecord::~GameRecord() = default;
 
-std::string GameRecord::Failure(const std::string &what) const
+Error GameRecord::Failure(Error error) const
 {
-    return Format(CORVALEN_TEXT("Record", "the game record %1: %2"), { msPath, what });
+    error.file = msPath;
+    return error;
 }
 
 std::string GameRecord::Now() const
@@ -73,70 +75,69 @@ std::string GameRecord::Now() const
     return IsoTime(mNow ? mNow() : std::chrono::system_clock::now());
 }
 
-std::unique_ptr<GameRecord> GameRecord::Open(
-    const std::string &path, RecordAccess access, std::string &error)
+Outcome<std::unique_ptr<GameRecord>> GameRecord::Open(
+    const std::string &path, RecordAccess access, std::shared_ptr<PlayedGames> played)
 {
-    auto fail = [&](const std::string &why) {
-        error = Format(CORVALEN_TEXT("Record", "the game record %1: %2"), { path, why });
-        return nullptr;
+    auto fail = [&](Error error) {
+        error.file = path;
+        return error;
     };
     struct stat info { };
     if (stat(path.c_str(), &info) != 0) {
         if (access != RecordAccess::Create)
-            return fail(CORVALEN_TEXT("Record", "there is no such file"));
-        std::string why;
+            return fail(Error::Of(Error::Kind::NoSuchFile));
         const size_t slash = path.find_last_of('/');
-        if (slash != std::string::npos && !MakePrivateFolder(path.substr(0, slash), why))
-            return fail(why);
+        if (slash != std::string::npos)
+            if (const std::optional<Error> failed = MakePrivateFolder(path.substr(0, slash)))
+                return fail(*failed);
         // Made here, not by SQLite, so that it is private from its first moment.
         const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (file < 0 && errno != EEXIST)
-            return fail(
-                Format(CORVALEN_TEXT("Record", "cannot be created: %1"), { std::strerror(errno) }));
+            return fail(Error::Of(Error::Kind::CannotCreate, {}, std::strerror(errno)));
         if (file >= 0)
             ::close(file);
     }
 
-    std::string why;
     const bool readOnly = access == RecordAccess::ReadOnly;
-    std::unique_ptr<sqlite::Connection> db = readOnly && IsWalWithoutWriter(path)
-        ? sqlite::Connection::OpenImmutable(path, why)
-        : sqlite::Connection::Open(path, readOnly, BusyTimeoutMs, why);
-    if (!db)
-        return fail(why);
+    Outcome<std::unique_ptr<sqlite::Connection>> opened = readOnly && IsWalWithoutWriter(path)
+        ? sqlite::Connection::OpenImmutable(path)
+        : sqlite::Connection::Open(path, readOnly, BusyTimeoutMs);
+    if (!opened)
+        return fail(opened.Why());
+    sqlite::Connection &db = **opened;
     // Checked before anything is written: a file that is no database, one from a newer
     // version or another program's is refused untouched.
-    int64_t version = 0;
-    if (!ReadSchema(*db, version, why))
-        return fail(why);
-    if (readOnly && version == 0)
-        return fail(CORVALEN_TEXT("Record", "no games recorded yet"));
-    if (readOnly && !ReadOlderSchema(*db, version, why))
-        return fail(why);
+    const Outcome<int64_t> version = ReadSchema(db);
+    if (!version)
+        return fail(version.Why());
+    if (readOnly && *version == 0)
+        return fail(Error::Of(Error::Kind::NoGamesYet));
+    std::optional<Error> failed;
+    if (readOnly)
+        failed = ReadOlderSchema(db, *version);
     // Before the journal mode changes: an upgrade that fails leaves the file byte for byte.
-    if (!readOnly && version > 0 && version < SchemaVersion && !UpgradeSchema(*db, why))
-        return fail(why);
-    if (!readOnly) {
-        // WAL lets a second window read and write while this one holds the file open. With
-        // synchronous NORMAL a commit waits for no disk flush; a power cut may lose the last
-        // moves recorded, never the file.
-        if (!db->Execute(
-                "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON",
-                why))
-            return fail(why);
-        if (version == 0 && !CreateSchema(*db, why))
-            return fail(why);
-    }
-    return std::unique_ptr<GameRecord>(new GameRecord(path, std::move(db)));
+    else if (*version > 0 && *version < SchemaVersion)
+        failed = UpgradeSchema(db);
+    // WAL lets a second window read and write while this one holds the file open. With
+    // synchronous NORMAL a commit waits for no disk flush; a power cut may lose the last
+    // moves recorded, never the file.
+    if (!readOnly && !failed)
+        failed = db.Execute(
+            "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+    if (!readOnly && !failed && *version == 0)
+        failed = CreateSchema(db);
+    if (failed)
+        return fail(*failed);
+    return std::unique_ptr<GameRecord>(new GameRecord(path, std::move(*opened), std::move(played)));
 }
 
-std::optional<LoadReport> GameRecord::RecogniseLoad(
-    const BoardState &loaded, GameStatus status, const std::string &code, std::string &error)
+Outcome<LoadReport> GameRecord::RecogniseLoad(
+    const BoardState &loaded, GameStatus status, const std::string &code)
 {
     sqlite::Connection &db = *mConnection;
     sqlite::Transaction transaction(db, true);
     StoredHistory history(db, transaction);
-    const std::vector<GameRow> games = ReadGames(db, transaction, msPath);
+    const std::vector<GameRow> games = ReadGames(db, transaction, msPath, *mPlayed);
     Recognition found = Recognise(games, { loaded, status, code }, history);
     LoadReport &report = found.report;
     if (report.kind == LoadCase::Again)
@@ -148,11 +149,8 @@ std::optional<LoadReport> GameRecord::RecogniseLoad(
             report.firstMove ? report.firstMove->coordinates : std::string());
     if (found.continued)
         WriteContinued(db, transaction, *found.continued, found.report, code, Now());
-    std::string failure;
-    if (!transaction.Commit(failure)) {
-        error = Failure(failure);
-        return std::nullopt;
-    }
+    if (const std::optional<Error> failed = transaction.Commit())
+        return Failure(*failed);
     return std::move(found.report);
 }
 
@@ -161,92 +159,83 @@ LoadReport GameRecord::StartNewGame() const
     LoadReport report;
     report.kind = LoadCase::NewGame;
     report.startsOnSend = true;
-    report.recordedStatus = "New game";
-    report.status = record::ShownStatus(report.recordedStatus);
+    report.line = LoadLine::NewGame;
     return report;
 }
 
-bool GameRecord::StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded,
-    GameStatus status, const std::string &code, std::string &error)
+std::optional<Error> GameRecord::StartGameFromSameAsSent(
+    LoadReport &load, const BoardState &loaded, GameStatus status, const std::string &code)
 {
     if (!load.offersNewGame)
-        return true;
-    LoadReport started = StartingReport(
-        { loaded, status, code }, LoadCase::Otherwise, "Game started from this position");
+        return std::nullopt;
+    LoadReport started
+        = StartingReport({ loaded, status, code }, LoadCase::Otherwise, LoadLine::StartedHere);
     sqlite::Transaction transaction(*mConnection, true);
     const int64_t id = WriteNewGame(
         *mConnection, transaction, started, loaded, ResultOf(status, loaded.giToMove), Now());
-    std::string failure;
-    if (!transaction.Commit(failure)) {
-        error = Failure(failure);
-        return false;
-    }
+    if (const std::optional<Error> failed = transaction.Commit())
+        return Failure(*failed);
     started.startsOnSend = false;
     started.gameId = id;
-    NotePlayedThisRun(msPath, id);
+    mPlayed->Note(msPath, id);
     load = std::move(started);
-    return true;
+    return std::nullopt;
 }
 
-bool GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move move,
-    int16_t promotionPiece, const std::string &code, std::string &error, GameEnding claim)
+std::optional<Error> GameRecord::RecordSend(LoadReport &load, const BoardState &loaded, Move move,
+    int16_t promotionPiece, const std::string &code, GameEnding claim)
 {
     if (load.recordsNothing || (!load.gameId && !load.startsOnSend))
-        return true;
+        return std::nullopt;
     sqlite::Connection &db = *mConnection;
     sqlite::Transaction transaction(db, true);
     const std::string now = Now();
     int64_t id = load.gameId.value_or(0);
     if (!load.gameId)
-        id = WriteNewGame(db, transaction, load, loaded, "*", now);
+        id = WriteNewGame(db, transaction, load, loaded, Result::Unfinished, now);
     if (transaction.Ok())
         WriteLocalMove(db, transaction, id, load.plies, loaded, move, promotionPiece, code, now);
     if (claim != GameEnding::None) {
         sqlite::Statement end = db.Prepare("UPDATE game SET ending = ?2, result = ?3, ended_at = "
                                            "?4 WHERE id = ?1");
-        end.Bind(id, int64_t(claim), EndingResult(claim), now);
+        end.Bind(id, int64_t(claim), ResultText(EndingResult(claim)), now);
         transaction.Run(end);
     }
-    std::string failure;
-    if (!transaction.Commit(failure)) {
-        error = Failure(failure);
-        return false;
-    }
+    if (const std::optional<Error> failed = transaction.Commit())
+        return Failure(*failed);
     load.gameId = id;
     load.startsOnSend = false;
-    NotePlayedThisRun(msPath, id);
-    return true;
+    mPlayed->Note(msPath, id);
+    return std::nullopt;
 }
 
-std::string GameRecord::CastlingRefusal(
-    const LoadReport &load, const BoardState &board, Move move, std::string &error)
+Outcome<std::optional<LostCastling>> GameRecord::CastlingRefusal(
+    const LoadReport &load, const BoardState &board, Move move)
 {
     if (!load.gameId || !IsOnBoard(move.from) || !IsOnBoard(move.to)
         || board.Piece(move.from) != King || RowOf(move.from) != RowOf(move.to)
         || std::abs(move.to - move.from) != 2)
-        return {};
+        return std::optional<LostCastling>();
     sqlite::Transaction transaction(*mConnection, false);
     StoredHistory history(*mConnection, transaction);
     const std::optional<GameRow> game = ReadGameRow(*mConnection, transaction, *load.gameId);
-    std::string lost = game ? history.LostCastling(*game, load.plies, board.giToMove,
-                           move.to > move.from ? KingSide : QueenSide)
-                            : std::string();
+    std::optional<LostCastling> lost = game
+        ? history.CastlingLost(
+            *game, load.plies, board.giToMove, move.to > move.from ? KingSide : QueenSide)
+        : std::nullopt;
     if (!transaction.Ok())
-        error = Failure(transaction.Error());
+        return Failure(Error::Failure(transaction.Error()));
     return lost;
 }
 
-bool DeleteRecord(const std::string &path, std::string &error)
+std::optional<Error> DeleteRecord(const std::string &path)
 {
     for (const char *suffix : { "", "-wal", "-shm" }) {
         const std::string file = path + suffix;
-        if (std::remove(file.c_str()) != 0 && errno != ENOENT) {
-            error = Format(
-                CORVALEN_TEXT("Record", "cannot delete %1: %2"), { file, std::strerror(errno) });
-            return false;
-        }
+        if (std::remove(file.c_str()) != 0 && errno != ENOENT)
+            return Error::Of(Error::Kind::CannotDelete, file, std::strerror(errno));
     }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace corvalen

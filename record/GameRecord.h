@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "record/GameRows.h"
 #include "record/Pgn.h"
 #include "rules/BoardState.h"
+#include "rules/Error.h"
+#include "rules/GameLine.h"
 #include "rules/MateTest.h"
 #include "rules/Turn.h"
 
@@ -30,6 +33,20 @@ enum class LoadCase {
     DoesNotFollow, // close to a sent position, yet not one legal move from it: a new game
     Otherwise, // a new game from this position
     EarlierPosition, // a position a game passed before its last: nothing is recorded
+};
+
+// What the status line says of a load; the wording (game/RecordWords) words it with the
+// report's facts. The record keeps the number of a received position's line, so the numbers
+// never change.
+enum class LoadLine {
+    None = 0,
+    NewGame = 1, // "New game"
+    OpponentPlayed = 2, // the opponent's move: move
+    StartedHere = 3, // a game from this position
+    DoesNotFollow = 4, // not one legal move from a sent position: a new game
+    SameAsSent = 5, // the position sent in game gameId on date, after move (none: empty)
+    EarlierPosition = 6, // a position game gameId passed after earlierMove (empty: its start);
+                         // it now stands at move
 };
 
 // A move as the record keeps it.
@@ -62,11 +79,13 @@ struct LoadReport {
     // Moves recorded in the game up to the loaded position: a send of this turn goes there,
     // replacing what an earlier send of the same turn recorded.
     int plies = 0;
-    std::string status; // the one-line status text, in the player's language
-    // The status as the record keeps it for a later load of the same position: English, since
-    // the record outlives the language of the run that wrote it (ShownStatus translates it).
-    std::string recordedStatus;
-    std::string message; // text for a message box; empty when there is nothing to tell
+    // What the status line says, and its facts: numbered moves ("14... Nf6") and a date
+    // (YYYY-MM-DD, UTC). A load that does not follow also has a message naming the game it
+    // was nearest to: started on `date`, its last move sent `move` (empty when unknown).
+    LoadLine line = LoadLine::None;
+    std::string move;
+    std::string earlierMove;
+    std::string date;
     // The opponent's move to mark: its from and to squares, the rook's two squares for
     // castling, the taken pawn's square for en passant. Empty when there is none.
     std::vector<int16_t> marks;
@@ -93,7 +112,7 @@ struct GameSummary {
     int16_t localSide = White; // the colour the local player plays
     int plies = 0;
     std::string lastSan; // empty when no move is recorded
-    std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
+    Result result = Result::Unfinished;
     std::string opponent; // empty when unknown
     int16_t firstMover = White; // the side to move in the position the game started from
     int16_t toMove = White; // the side to move in its last recorded position
@@ -107,7 +126,7 @@ struct GameDetails {
     std::string startFen;
     int16_t localSide = White;
     std::vector<RecordedMove> moves; // in order
-    std::string result; // "*", "1-0", "0-1" or "1/2-1/2"
+    Result result = Result::Unfinished;
     GameEnding ending = GameEnding::None;
     std::string endedOn; // YYYY-MM-DD, UTC; empty without an ending
     std::string opponent;
@@ -130,17 +149,19 @@ enum class RecordAccess {
 };
 
 // The record of the local player's games in one SQLite file. Every method that fails answers
-// with an error value naming the file; none throws. A file that cannot be read (not a
+// with an Error naming the file; none throws. A file that cannot be read (not a
 // database, damaged, written by a newer version, in a folder that cannot be written) is
 // reported and left exactly as it is.
 class GameRecord {
 public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
-    // nullptr and `error` when the record cannot be opened as `access` asks.
-    static std::unique_ptr<GameRecord> Open(
-        const std::string &path, RecordAccess access, std::string &error);
+    // The record, or why it cannot be opened as `access` asks. `played` (kept by the caller
+    // across the record closed and opened again) gets the games this record starts or sends
+    // in; without it the record keeps its own.
+    static Outcome<std::unique_ptr<GameRecord>> Open(const std::string &path, RecordAccess access,
+        std::shared_ptr<record::PlayedGames> played = nullptr);
     ~GameRecord();
     GameRecord(const GameRecord &) = delete;
     GameRecord &operator=(const GameRecord &) = delete;
@@ -167,14 +188,14 @@ public:
     // Only "continues" writes, in one transaction; the games the last three start are
     // written by the first send. Mate or stalemate at load ends the game continued. The same
     // load recognised twice in one run finds the same game.
-    std::optional<LoadReport> RecogniseLoad(
-        const BoardState &loaded, GameStatus status, const std::string &code, std::string &error);
+    Outcome<LoadReport> RecogniseLoad(
+        const BoardState &loaded, GameStatus status, const std::string &code);
 
     // "Start a New Game" after same as sent: records at once a game from the loaded position
     // (from the standard start with the opponent's first move when the position is one White
     // move from it) and turns `load` into the report of that game.
-    bool StartGameFromSameAsSent(LoadReport &load, const BoardState &loaded, GameStatus status,
-        const std::string &code, std::string &error);
+    std::optional<Error> StartGameFromSameAsSent(
+        LoadReport &load, const BoardState &loaded, GameStatus status, const std::string &code);
 
     // New Game in the window: a report for the standard start with the local player as White.
     // Nothing is recorded until the first send.
@@ -184,58 +205,61 @@ public:
     // load.plies moves of load's game, replacing a move an earlier send of this turn recorded
     // there. `loaded` is the position before the move; promotionPiece counts only for a
     // promotion. Sets the result when the move mates or stalemates. Records nothing (and
-    // answers true) for a load that records nothing; for a load that starts a game creates it
+    // answers no error) for a load that records nothing; for a load that starts a game creates it
     // with what the load received, and fills load.gameId. A draw claimed with the move
     // (`claim`) ends the game in the same change. Whole or not at all.
-    bool RecordSend(LoadReport &load, const BoardState &loaded, Move move, int16_t promotionPiece,
-        const std::string &code, std::string &error, GameEnding claim = GameEnding::None);
+    std::optional<Error> RecordSend(LoadReport &load, const BoardState &loaded, Move move,
+        int16_t promotionPiece, const std::string &code, GameEnding claim = GameEnding::None);
 
-    // Asked before a castling move of board.giToMove is taken: empty when the record has no
-    // objection (or the move is no castling), else the refusal text, e.g. "You cannot castle
-    // on this side: your king moved in this game (12. Ke2)." Only the moves recorded before
-    // this turn's count; a game that started from a loaded position knows nothing before it.
-    std::string CastlingRefusal(
-        const LoadReport &load, const BoardState &board, Move move, std::string &error);
+    // Asked before a castling move of board.giToMove is taken: nullopt when the record has no
+    // objection (or the move is no castling), else why the right is lost and the move that
+    // lost it. Only the moves recorded before this turn's count; a game that started from a
+    // loaded position knows nothing before it.
+    Outcome<std::optional<record::LostCastling>> CastlingRefusal(
+        const LoadReport &load, const BoardState &board, Move move);
 
     // The games, the most recently played first.
-    std::optional<std::vector<GameSummary>> ListGames(std::string &error);
-    // One game's start date and numbered moves; nullopt and `error` for an unknown id.
-    std::optional<GameMoves> Moves(int64_t gameId, std::string &error);
-    // One game in PGN export format; nullopt and `error` for an unknown id.
-    std::optional<std::string> Pgn(int64_t gameId, std::string &error);
-    // One game whole; nullopt and `error` for an unknown id.
-    std::optional<GameDetails> Details(int64_t gameId, std::string &error);
+    Outcome<std::vector<GameSummary>> ListGames();
+    // One game's start date and numbered moves; NotFound for an unknown id.
+    Outcome<GameMoves> Moves(int64_t gameId);
+    // One game in PGN export format; NotFound for an unknown id.
+    Outcome<std::string> Pgn(int64_t gameId);
+    // One game whole; NotFound for an unknown id.
+    Outcome<GameDetails> Details(int64_t gameId);
 
-    // The player's own changes to one game, each whole or not at all. False with an empty
-    // `error` when no game matches (an unknown id, an ending for a game that has ended, no
-    // ending to clear); false with `error` when the record failed. A name or notes set again
-    // unchanged keep the time of the game's last change.
-    bool SetOpponent(
-        int64_t gameId, const std::string &name, const std::string &email, std::string &error);
-    bool SetNotes(int64_t gameId, const std::string &notes, std::string &error);
+    // The player's own changes to one game, each whole or not at all. NothingToChange when no
+    // game matches (an unknown id, an ending for a game that has ended, no ending to clear);
+    // a failure when the record failed. A name or notes set again unchanged keep the time of
+    // the game's last change.
+    std::optional<Error> SetOpponent(
+        int64_t gameId, const std::string &name, const std::string &email);
+    std::optional<Error> SetNotes(int64_t gameId, const std::string &notes);
     // Ends a game that is going on with `ending`, dated now; GameEnding::None clears an ending
     // again (a result from mate or stalemate has none, and stays).
-    bool SetEnding(int64_t gameId, GameEnding ending, std::string &error);
+    std::optional<Error> SetEnding(int64_t gameId, GameEnding ending);
     // Removes the game with its moves.
-    bool DeleteGame(int64_t gameId, std::string &error);
+    std::optional<Error> DeleteGame(int64_t gameId);
     // The local player's name for PGN, kept in the record so that the tool writes it too.
-    std::optional<std::string> PlayerName(std::string &error);
-    bool SetPlayerName(const std::string &name, std::string &error);
+    Outcome<std::string> PlayerName();
+    std::optional<Error> SetPlayerName(const std::string &name);
 
 private:
-    GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection);
+    GameRecord(std::string path, std::unique_ptr<sqlite::Connection> connection,
+        std::shared_ptr<record::PlayedGames> played);
     std::string Now() const;
-    std::string Failure(const std::string &what) const;
+    // `error` as it happened in this record.
+    Error Failure(Error error) const;
     // Runs `change` (a prepared write) in its own transaction; see SetOpponent.
-    bool Change(sqlite::Statement &change, std::string &error);
+    std::optional<Error> Change(sqlite::Statement &change);
 
     std::string msPath;
     std::unique_ptr<sqlite::Connection> mConnection;
+    std::shared_ptr<record::PlayedGames> mPlayed;
     Clock mNow;
 };
 
 // Deletes the record file and its -wal and -shm companions: the player's own "Delete
 // Record..." command. A missing file is no error.
-bool DeleteRecord(const std::string &path, std::string &error);
+std::optional<Error> DeleteRecord(const std::string &path);
 
 } // namespace corvalen

@@ -1,22 +1,12 @@
 #include "record/GameRows.h"
 
 #include <cstdlib>
-#include <mutex>
-#include <set>
-#include <utility>
 
 #include "code/PositionCode.h"
 #include "rules/Fen.h"
 #include "rules/San.h"
 
 namespace corvalen::record {
-
-namespace {
-
-    std::mutex gPlayedLock;
-    std::set<std::pair<std::string, int64_t>> gPlayed;
-
-} // namespace
 
 const std::string &StandardFen()
 {
@@ -41,11 +31,11 @@ std::string NumberedPly(int16_t firstMover, int64_t ply, const std::string &san)
     return NumberedMove(static_cast<int>(half / 2 + 1), half % 2 == 0 ? White : Black, san);
 }
 
-const char *ResultOf(GameStatus status, int16_t sideToMove)
+Result ResultOf(GameStatus status, int16_t sideToMove)
 {
     if (status == GameStatus::Mate)
-        return sideToMove == White ? "0-1" : "1-0";
-    return status == GameStatus::Stalemate ? "1/2-1/2" : "*";
+        return sideToMove == White ? Result::BlackWins : Result::WhiteWins;
+    return status == GameStatus::Stalemate ? Result::Draw : Result::Unfinished;
 }
 
 std::string MarksText(const std::vector<int16_t> &marks)
@@ -68,18 +58,6 @@ std::vector<int16_t> MarksOf(const std::string &text)
         position = end;
     }
     return marks;
-}
-
-void NotePlayedThisRun(const std::string &path, int64_t id)
-{
-    const std::lock_guard lock(gPlayedLock);
-    gPlayed.emplace(path, id);
-}
-
-bool PlayedThisRun(const std::string &path, int64_t id)
-{
-    const std::lock_guard lock(gPlayedLock);
-    return gPlayed.count({ path, id }) > 0;
 }
 
 } // namespace corvalen::record

@@ -4,7 +4,6 @@
 #include "rules/Fen.h"
 #include "rules/GameLine.h"
 #include "rules/MoveLegality.h"
-#include "rules/Text.h"
 
 namespace corvalen::record {
 
@@ -48,15 +47,15 @@ bool MayHavePassed(const Material &start, const Material &position, const Materi
     return notLater(start, position) && notLater(position, last);
 }
 
-std::string StoredHistory::LostCastling(
+std::optional<LostCastling> StoredHistory::CastlingLost(
     const GameRow &game, int64_t plies, int16_t colour, int16_t side)
 {
     if (!mTransaction.Ok())
-        return {};
+        return std::nullopt;
     std::string ignored;
     const std::optional<BoardState> start = BoardFromFen(game.startFen, ignored);
     if (!start)
-        return {};
+        return std::nullopt;
     // The rights are the game line's: its moves replayed from the start, up to the first the
     // line does not take.
     GameLine line(*start);
@@ -68,27 +67,12 @@ std::string StoredHistory::LostCastling(
         if (replays)
             replays = line.Play(moves.Text(0));
     if (!mTransaction.Check(moves))
-        return {};
+        return std::nullopt;
     const LostRight lost = line.CastlingLost(colour, side);
-    std::string refusal;
-    switch (lost.cause) {
-    case CastlingLoss::KingMoved:
-        refusal = CORVALEN_TEXT(
-            "Record", "You cannot castle on this side: your king moved in this game (%1).");
-        break;
-    case CastlingLoss::RookMoved:
-        refusal = CORVALEN_TEXT(
-            "Record", "You cannot castle on this side: your rook moved in this game (%1).");
-        break;
-    case CastlingLoss::RookTaken:
-        refusal = CORVALEN_TEXT(
-            "Record", "You cannot castle on this side: your rook was taken in this game (%1).");
-        break;
-    case CastlingLoss::None:
-        return {};
-    }
-    return Format(
-        refusal, { NumberedPly(SideOfFen(game.startFen), lost.ply - 1, line.SanTo(lost.ply)) });
+    if (lost.cause == CastlingLoss::None)
+        return std::nullopt;
+    return LostCastling { lost.cause,
+        NumberedPly(SideOfFen(game.startFen), lost.ply - 1, line.SanTo(lost.ply)) };
 }
 
 std::optional<RecordedPly> StoredHistory::EarlierPly(

@@ -28,10 +28,8 @@ namespace record {
     public:
         virtual ~GameHistory() = default;
         // Why `colour` may not castle on `side` after the first `plies` recorded moves, by the
-        // rights of the game's line (GameLine::CastlingLost), as the refusal the player reads:
-        // "You cannot castle on this side: your king moved in this game (12. Ke2)."; empty
-        // while the right stands.
-        virtual std::string LostCastling(
+        // rights of the game's line (GameLine::CastlingLost); nullopt while the right stands.
+        virtual std::optional<LostCastling> CastlingLost(
             const GameRow &game, int64_t plies, int16_t colour, int16_t side)
             = 0;
         // The latest move before the game's last after which the game stood at the position
@@ -64,7 +62,7 @@ namespace record {
             , mTransaction(transaction)
         {
         }
-        std::string LostCastling(
+        std::optional<LostCastling> CastlingLost(
             const GameRow &game, int64_t plies, int16_t colour, int16_t side) override;
         std::optional<RecordedPly> EarlierPly(
             const GameRow &game, const std::vector<std::string> &codes) override;

@@ -57,21 +57,21 @@ namespace {
 
 } // namespace
 
-const char *EndingResult(GameEnding ending)
+Result EndingResult(GameEnding ending)
 {
     switch (ending) {
     case GameEnding::WhiteResigned:
-        return "0-1";
+        return Result::BlackWins;
     case GameEnding::BlackResigned:
-        return "1-0";
+        return Result::WhiteWins;
     case GameEnding::DrawAgreed:
     case GameEnding::ThreefoldClaimed:
     case GameEnding::FiftyMovesClaimed:
-        return "1/2-1/2";
+        return Result::Draw;
     case GameEnding::None:
         break;
     }
-    return "*";
+    return Result::Unfinished;
 }
 
 std::string EndingComment(GameEnding ending)
@@ -122,10 +122,9 @@ std::string WritePgn(const PgnGame &game)
     // An ending the writer does not know (a record from a later version, or edited by hand)
     // is left out.
     const bool ended = !game.stopsAtIllegalMove && !EndingComment(game.ending).empty();
-    std::string result = ended ? EndingResult(game.ending) : game.result;
-    if (game.stopsAtIllegalMove
-        || (result != "1-0" && result != "0-1" && result != "1/2-1/2" && result != "*"))
-        result = "*";
+    const std::string result = ResultText(game.stopsAtIllegalMove ? Result::Unfinished
+            : ended                                               ? EndingResult(game.ending)
+                                                                  : game.result);
     std::string pgn = Tag("Event", "Corvalen e-mail game") + Tag("Site", "?")
         + Tag("Date", IsPgnDate(game.date) ? game.date : "????.??.??") + Tag("Round", "-")
         + Tag("White", NameOrUnknown(game.white)) + Tag("Black", NameOrUnknown(game.black))

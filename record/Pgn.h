@@ -5,6 +5,7 @@
 
 #include "rules/BoardState.h"
 #include "rules/GameLine.h"
+#include "rules/Result.h"
 
 namespace corvalen {
 
@@ -19,8 +20,8 @@ enum class GameEnding {
     FiftyMovesClaimed = 5,
 };
 
-// "0-1", "1-0" or "1/2-1/2"; "*" for None.
-const char *EndingResult(GameEnding ending);
+// The result an ending gives; Unfinished for None.
+Result EndingResult(GameEnding ending);
 // "White resigns.", "Draw agreed.", "Draw claimed: threefold repetition."; empty for None.
 std::string EndingComment(GameEnding ending);
 // The ending a successful claim gives; None for DrawClaim::None.
@@ -32,7 +33,7 @@ struct PgnGame {
     std::string setUpFen; // the position the game started from; empty for the standard start
     int16_t firstMover = White; // the side to move in that position
     std::vector<std::string> sans; // the moves in SAN, in order
-    std::string result = "*"; // "*", "1-0", "0-1" or "1/2-1/2"
+    Result result = Result::Unfinished;
     std::string white; // the players' names; empty when unknown
     std::string black;
     GameEnding ending = GameEnding::None; // when set, it gives the result
@@ -47,7 +48,7 @@ std::string NumberedMoveText(int16_t firstMover, const std::vector<std::string> 
 
 // The game in PGN export format: the seven tags in their order (Event "Corvalen e-mail game",
 // Site "?", Date ("????.??.??" unless it is YYYY.MM.DD), Round "-", White and Black (the names
-// as CleanName leaves them, "?" when empty), Result (one of the four, else "*")), SetUp "1" and
+// as CleanName leaves them, "?" when empty), Result), SetUp "1" and
 // FEN for a game that did not start from the standard position, Termination "normal" for a
 // game with a known ending, a blank line, the numbered moves in lines of at most 79 characters
 // ending with the ending's comment ("{White resigns.}") and the result, and a blank line after

@@ -6,7 +6,6 @@
 #include "record/Sqlite.h"
 #include "rules/Fen.h"
 #include "rules/GameLine.h"
-#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -14,8 +13,8 @@ using namespace record;
 
 namespace {
 
-    std::optional<GameDetails> ReadDetails(
-        sqlite::Connection &db, int64_t gameId, std::string &error)
+    // The game, or the reason without the record's name.
+    Outcome<GameDetails> ReadDetails(sqlite::Connection &db, int64_t gameId)
     {
         sqlite::Transaction transaction(db, false);
         sqlite::Statement game = db.Prepare(
@@ -23,14 +22,12 @@ namespace {
             "opponent_name, opponent_email, notes, (SELECT value FROM setting WHERE name = ?2) "
             "FROM game WHERE id = ?1");
         game.Bind(gameId, PlayerNameSetting);
-        if (!game.Step()) {
-            error = game.Failed()
-                ? game.Error()
-                : Format(CORVALEN_TEXT("Record", "no game %1"), { std::to_string(gameId) });
-            return std::nullopt;
-        }
+        if (!game.Step())
+            return game.Failed() ? Error::Failure(game.Error())
+                                 : Error::Of(Error::Kind::NotFound, std::to_string(gameId));
         GameDetails details { gameId, DateOf(game.Text(0)), game.Text(1),
-            static_cast<int16_t>(game.Int(2)), {}, game.Text(3), GameEnding(game.Int(5)),
+            static_cast<int16_t>(game.Int(2)), {},
+            ResultFromText(game.Text(3)).value_or(Result::Unfinished), GameEnding(game.Int(5)),
             DateOf(game.Text(6)), game.Text(7), game.Text(8), game.Text(9), {} };
         const std::string player = game.Text(10);
         sqlite::Statement moves = db.Prepare(
@@ -38,10 +35,8 @@ namespace {
         moves.Bind(gameId, game.Int(4));
         while (moves.Step())
             details.moves.push_back({ moves.Text(0), moves.Text(1) });
-        if (moves.Failed()) {
-            error = moves.Error();
-            return std::nullopt;
-        }
+        if (moves.Failed())
+            return Error::Failure(moves.Error());
 
         // The move text trusts nothing the file holds: it replays the moves' coordinates from
         // the start, up to the first that is not legal there.
@@ -69,7 +64,7 @@ namespace {
 
 } // namespace
 
-std::optional<std::vector<GameSummary>> GameRecord::ListGames(std::string &error)
+Outcome<std::vector<GameSummary>> GameRecord::ListGames()
 {
     sqlite::Statement games = mConnection->Prepare(
         "SELECT id, started, local_side, plies, last_san, result, opponent_name, start_fen, "
@@ -79,29 +74,27 @@ std::optional<std::vector<GameSummary>> GameRecord::ListGames(std::string &error
     std::vector<GameSummary> list;
     while (games.Step())
         list.push_back({ games.Int(0), DateOf(games.Text(1)), static_cast<int16_t>(games.Int(2)),
-            static_cast<int>(games.Int(3)), games.Text(4), games.Text(5), games.Text(6),
+            static_cast<int>(games.Int(3)), games.Text(4),
+            ResultFromText(games.Text(5)).value_or(Result::Unfinished), games.Text(6),
             SideOfFen(games.Text(7)), SideOfFen(games.Text(8)), static_cast<int>(games.Int(9)) });
-    if (games.Failed()) {
-        error = Failure(games.Error());
-        return std::nullopt;
-    }
+    if (games.Failed())
+        return Failure(Error::Failure(games.Error()));
     return list;
 }
 
-std::optional<GameDetails> GameRecord::Details(int64_t gameId, std::string &error)
+Outcome<GameDetails> GameRecord::Details(int64_t gameId)
 {
-    std::string failure;
-    std::optional<GameDetails> details = ReadDetails(*mConnection, gameId, failure);
+    Outcome<GameDetails> details = ReadDetails(*mConnection, gameId);
     if (!details)
-        error = Failure(failure);
+        return Failure(details.Why());
     return details;
 }
 
-std::optional<GameMoves> GameRecord::Moves(int64_t gameId, std::string &error)
+Outcome<GameMoves> GameRecord::Moves(int64_t gameId)
 {
-    const std::optional<GameDetails> game = Details(gameId, error);
+    const Outcome<GameDetails> game = Details(gameId);
     if (!game)
-        return std::nullopt;
+        return game.Why();
     const int16_t firstMover = SideOfFen(game->startFen);
     std::vector<std::string> sans;
     for (const RecordedMove &move : game->moves)
@@ -111,21 +104,21 @@ std::optional<GameMoves> GameRecord::Moves(int64_t gameId, std::string &error)
                      : NumberedPly(firstMover, int64_t(sans.size()) - 1, sans.back()) };
 }
 
-std::optional<std::string> GameRecord::Pgn(int64_t gameId, std::string &error)
+Outcome<std::string> GameRecord::Pgn(int64_t gameId)
 {
-    const std::optional<GameDetails> game = Details(gameId, error);
-    return game ? std::optional(game->pgn) : std::nullopt;
+    const Outcome<GameDetails> game = Details(gameId);
+    if (!game)
+        return game.Why();
+    return game->pgn;
 }
 
-std::optional<std::string> GameRecord::PlayerName(std::string &error)
+Outcome<std::string> GameRecord::PlayerName()
 {
     sqlite::Statement read = mConnection->Prepare("SELECT value FROM setting WHERE name = ?1");
     read.Bind(PlayerNameSetting);
     std::string name = read.Step() ? read.Text(0) : std::string();
-    if (read.Failed()) {
-        error = Failure(read.Error());
-        return std::nullopt;
-    }
+    if (read.Failed())
+        return Failure(Error::Failure(read.Error()));
     return name;
 }
 

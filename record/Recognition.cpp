@@ -7,7 +7,6 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
-#include "rules/Text.h"
 
 namespace corvalen::record {
 
@@ -110,13 +109,6 @@ namespace {
         Recognition found;
     };
 
-    // The record keeps the status in English; the report shows it in the player's language.
-    void SetRecordedStatus(LoadReport &report, std::string recorded)
-    {
-        report.status = ShownStatus(recorded);
-        report.recordedStatus = std::move(recorded);
-    }
-
     std::string LastMoveOf(const GameRow &game)
     {
         return NumberedPly(SideOfFen(game.startFen), game.plies - 1, game.lastSan);
@@ -138,23 +130,15 @@ namespace {
                 return false; // "again" finds that game
         for (const GameRow &game : c.games) {
             // A position every new game can have is no longer waited for once a game ended.
-            if (!game.lastSent || game.lastFen != c.fen || (c.opening && game.result != "*"))
+            if (!game.lastSent || game.lastFen != c.fen || (c.opening && IsFinished(game.result)))
                 continue;
             LoadReport &report = c.found.report;
             report.gameId = game.id;
             report.plies = static_cast<int>(game.plies);
             report.recordsNothing = report.offersNewGame = true;
-            const std::string id = std::to_string(game.id);
-            report.status = game.plies > 0
-                ? Format(
-                    CORVALEN_TEXT("Record", "This is the position you sent in game %1 on %2 (%3)."),
-                    { id, DateOf(game.sentAt), LastMoveOf(game) })
-                : Format(CORVALEN_TEXT("Record", "This is the position you sent in game %1 on %2."),
-                    { id, DateOf(game.sentAt) });
-            report.message = report.status + ' '
-                + CORVALEN_TEXT("Record", "Your opponent has not replied with a move yet.");
-            // The status line says why the board takes no move.
-            report.status = report.message;
+            report.line = LoadLine::SameAsSent;
+            report.date = DateOf(game.sentAt);
+            report.move = game.plies > 0 ? LastMoveOf(game) : std::string();
             return true;
         }
         return false;
@@ -173,18 +157,16 @@ namespace {
         const std::optional<Step> step = sent ? StepBetween(*sent, c.fen) : std::nullopt;
         if (!step
             || (step->castling
-                && !c.history
-                        .LostCastling(game, game.plies, sent->giToMove,
-                            step->move.to > step->move.from ? KingSide : QueenSide)
-                        .empty()))
+                && c.history.CastlingLost(game, game.plies, sent->giToMove,
+                    step->move.to > step->move.from ? KingSide : QueenSide)))
             return false;
         LoadReport &report = c.found.report;
         report.gameId = game.id;
         report.plies = static_cast<int>(game.plies + 1);
         report.marks = step->changed;
-        SetRecordedStatus(report,
-            "Your opponent played " + NumberedPly(SideOfFen(game.startFen), game.plies, step->san));
-        report.recordsNothing = game.result != "*";
+        report.line = LoadLine::OpponentPlayed;
+        report.move = NumberedPly(SideOfFen(game.startFen), game.plies, step->san);
+        report.recordsNothing = IsFinished(game.result);
         if (!report.recordsNothing)
             c.found.continued = ContinuedGame { game.id, game.plies,
                 { step->san, MoveCoordinates(step->move, step->promotionPiece) }, c.fen,
@@ -200,7 +182,7 @@ namespace {
         for (const bool ended : { false, true })
             if (!ended || !c.opening)
                 for (const GameRow &game : c.games)
-                    if ((game.result != "*") == ended && ContinuesGame(c, game))
+                    if (IsFinished(game.result) == ended && ContinuesGame(c, game))
                         return true;
         return false;
     }
@@ -212,12 +194,20 @@ namespace {
                 continue;
             // An opening position recurs in every game: it belongs to the game that received it
             // only while that game goes on and nothing was sent since.
-            if (c.opening && (game.plies != game.receivedPlies || game.result != "*"))
+            if (c.opening && (game.plies != game.receivedPlies || IsFinished(game.result)))
                 continue;
             LoadReport &report = c.found.report;
             report.gameId = game.id;
             report.plies = static_cast<int>(game.receivedPlies);
-            SetRecordedStatus(report, game.receivedStatus);
+            // Only the lines a received position is kept with; another number (a file edited
+            // by hand) says nothing.
+            report.line = game.receivedLine >= 0
+                    && game.receivedLine <= static_cast<int64_t>(LoadLine::DoesNotFollow)
+                ? static_cast<LoadLine>(game.receivedLine)
+                : LoadLine::None;
+            if (report.line == LoadLine::OpponentPlayed)
+                report.move = NumberedPly(
+                    SideOfFen(game.startFen), game.receivedPlies - 1, game.receivedSan);
             report.marks = MarksOf(game.receivedMarks);
             return true;
         }
@@ -247,17 +237,10 @@ namespace {
             report.gameId = game.id;
             report.plies = ply ? static_cast<int>(ply->ply + 1) : 0;
             report.recordsNothing = true;
-            const std::string id = std::to_string(game.id);
-            report.status = ply
-                ? Format(CORVALEN_TEXT("Record",
-                             "This is an earlier position of game %1 (after %2); the game now "
-                             "stands at %3."),
-                    { id, NumberedPly(SideOfFen(game.startFen), ply->ply, ply->san),
-                        LastMoveOf(game) })
-                : Format(CORVALEN_TEXT("Record",
-                             "This is an earlier position of game %1 (the position it started "
-                             "from); the game now stands at %2."),
-                    { id, LastMoveOf(game) });
+            report.line = LoadLine::EarlierPosition;
+            report.earlierMove
+                = ply ? NumberedPly(SideOfFen(game.startFen), ply->ply, ply->san) : std::string();
+            report.move = LastMoveOf(game);
             return true;
         }
         return false;
@@ -267,7 +250,7 @@ namespace {
     {
         if (!c.opening)
             return false;
-        c.found.report = StartingReport(c.loaded, LoadCase::GameStarts, "");
+        c.found.report = StartingReport(c.loaded, LoadCase::GameStarts, LoadLine::None);
         return true;
     }
 
@@ -290,25 +273,16 @@ namespace {
         const std::optional<RecordedPly> sent = nearest->lastSent
             ? RecordedPly { nearest->plies - 1, nearest->lastSan }
             : c.history.LastSent(*nearest);
-        c.found.report = StartingReport(c.loaded, LoadCase::DoesNotFollow,
-            "Does not follow your last move: kept as a new game");
-        const std::string started = DateOf(nearest->started);
-        c.found.report.message = sent
-            ? Format(CORVALEN_TEXT("Record",
-                         "This position does not follow by one legal move from the position you "
-                         "sent in the game started %1 (last move %2). It is kept as a new game."),
-                { started, NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san) })
-            : Format(CORVALEN_TEXT("Record",
-                         "This position does not follow by one legal move from the position you "
-                         "sent in the game started %1. It is kept as a new game."),
-                { started });
+        c.found.report = StartingReport(c.loaded, LoadCase::DoesNotFollow, LoadLine::DoesNotFollow);
+        c.found.report.date = DateOf(nearest->started);
+        c.found.report.move = sent ? NumberedPly(SideOfFen(nearest->startFen), sent->ply, sent->san)
+                                   : std::string();
         return true;
     }
 
     bool Otherwise(Context &c)
     {
-        c.found.report
-            = StartingReport(c.loaded, LoadCase::Otherwise, "Game started from this position");
+        c.found.report = StartingReport(c.loaded, LoadCase::Otherwise, LoadLine::StartedHere);
         return true;
     }
 
@@ -330,8 +304,7 @@ namespace {
 
 } // namespace
 
-LoadReport StartingReport(
-    const LoadedPosition &loaded, LoadCase otherwise, const std::string &otherwiseStatus)
+LoadReport StartingReport(const LoadedPosition &loaded, LoadCase otherwise, LoadLine otherwiseLine)
 {
     const std::string fen = FenFromBoard(loaded.board);
     const std::optional<std::optional<Step>> opening = Opening(fen, SquaresOfFen(fen));
@@ -340,35 +313,21 @@ LoadReport StartingReport(
     report.receivedCode = loaded.code;
     if (!opening) {
         report.kind = otherwise;
-        SetRecordedStatus(report, otherwiseStatus);
+        report.line = otherwiseLine;
         report.startFen = fen;
     } else if (const std::optional<Step> &first = *opening) {
         report.kind = LoadCase::GameStarts;
-        SetRecordedStatus(report, "Your opponent played " + NumberedPly(White, 0, first->san));
+        report.line = LoadLine::OpponentPlayed;
+        report.move = NumberedPly(White, 0, first->san);
         report.marks = first->changed;
         report.firstMove
             = RecordedMove { first->san, MoveCoordinates(first->move, first->promotionPiece) };
         report.plies = 1;
     } else {
         report.kind = LoadCase::GameStarts;
-        SetRecordedStatus(report, "New game");
+        report.line = LoadLine::NewGame;
     }
     return report;
-}
-
-std::string ShownStatus(const std::string &recorded)
-{
-    if (recorded == "New game")
-        return CORVALEN_TEXT("Record", "New game");
-    if (recorded == "Game started from this position")
-        return CORVALEN_TEXT("Record", "Game started from this position");
-    if (recorded == "Does not follow your last move: kept as a new game")
-        return CORVALEN_TEXT("Record", "Does not follow your last move: kept as a new game");
-    constexpr std::string_view Played = "Your opponent played ";
-    if (recorded.starts_with(Played))
-        return Format(CORVALEN_TEXT("Record", "Your opponent played %1"),
-            { std::string_view(recorded).substr(Played.size()) });
-    return recorded;
 }
 
 Recognition Recognise(

@@ -23,7 +23,7 @@ struct ContinuedGame {
     int64_t ply = 0; // the move's ply; the game then has ply + 1 moves
     RecordedMove move;
     std::string fen; // the loaded position
-    std::string result; // "*", or how the loaded position ends the game
+    Result result = Result::Unfinished; // how the loaded position ends the game
 };
 
 struct Recognition {
@@ -37,12 +37,7 @@ Recognition Recognise(
     const std::vector<GameRow> &games, const LoadedPosition &loaded, GameHistory &history);
 
 // The report of a game that `loaded` starts, kind GameStarts (the standard start or one White
-// move from it) or `otherwise` with its status.
-LoadReport StartingReport(
-    const LoadedPosition &loaded, LoadCase otherwise, const std::string &otherwiseStatus);
-
-// A status the record keeps (LoadReport::recordedStatus, in English: "New game", "Your opponent
-// played 14... Nf6") in the player's language; a text it does not know stays as it is.
-std::string ShownStatus(const std::string &recorded);
+// move from it) or `otherwise` with its line.
+LoadReport StartingReport(const LoadedPosition &loaded, LoadCase otherwise, LoadLine otherwiseLine);
 
 } // namespace corvalen::record

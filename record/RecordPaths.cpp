@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "rules/Text.h"
 
 namespace corvalen {
 
@@ -43,21 +42,18 @@ std::string OptionsFilePath()
     return BaseFolder("XDG_CONFIG_HOME", "/.config") + "/corvalen/corvalen.conf";
 }
 
-bool MakePrivateFolder(const std::string &folder, std::string &error)
+std::optional<Error> MakePrivateFolder(const std::string &folder)
 {
     struct stat info { };
     if (folder.empty() || stat(folder.c_str(), &info) == 0)
-        return true;
+        return std::nullopt;
     const size_t slash = folder.find_last_of('/');
-    if (slash != std::string::npos && slash > 0
-        && !MakePrivateFolder(folder.substr(0, slash), error))
-        return false;
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = Format(CORVALEN_TEXT("Record", "cannot make the folder %1: %2"),
-            { folder, std::strerror(errno) });
-        return false;
-    }
-    return true;
+    if (slash != std::string::npos && slash > 0)
+        if (std::optional<Error> failed = MakePrivateFolder(folder.substr(0, slash)))
+            return failed;
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return Error::Of(Error::Kind::CannotMakeFolder, folder, std::strerror(errno));
+    return std::nullopt;
 }
 
 } // namespace corvalen

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "rules/Error.h"
 
 namespace corvalen {
 
@@ -12,8 +15,8 @@ std::string RecordFilePath();
 // $XDG_CONFIG_HOME/corvalen/corvalen.conf
 std::string OptionsFilePath();
 
-// Makes the folder and any missing parents, each new one with mode 0700. False and the reason
-// in `error` when it cannot.
-bool MakePrivateFolder(const std::string &folder, std::string &error);
+// Makes the folder and any missing parents, each new one with mode 0700; the reason when it
+// cannot.
+std::optional<Error> MakePrivateFolder(const std::string &folder);
 
 } // namespace corvalen

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 #include <utility>
 
-#include "rules/Text.h"
 namespace corvalen::sqlite {
 
 Statement::Statement(sqlite3 *db, std::string_view sql)
@@ -108,32 +107,33 @@ std::string Statement::Text(int column) const
 
 namespace {
 
-    sqlite3 *OpenDatabase(const std::string &name, int flags, std::string &error)
+    Outcome<sqlite3 *> OpenDatabase(const std::string &name, int flags)
     {
         sqlite3 *db = nullptr;
         const int result = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
         if (result == SQLITE_OK)
             return db;
-        error = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+        corvalen::Error error
+            = corvalen::Error::Failure(db ? sqlite3_errmsg(db) : sqlite3_errstr(result));
         sqlite3_close(db);
-        return nullptr;
+        return error;
     }
 
 } // namespace
 
-std::unique_ptr<Connection> Connection::Open(
-    const std::string &path, bool readOnly, int busyTimeoutMs, std::string &error)
+Outcome<std::unique_ptr<Connection>> Connection::Open(
+    const std::string &path, bool readOnly, int busyTimeoutMs)
 {
-    sqlite3 *db
-        = OpenDatabase(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, error);
+    const Outcome<sqlite3 *> db
+        = OpenDatabase(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
     if (!db)
-        return nullptr;
-    sqlite3_busy_timeout(db, busyTimeoutMs);
-    sqlite3_extended_result_codes(db, 1);
-    return std::unique_ptr<Connection>(new Connection(db));
+        return db.Why();
+    sqlite3_busy_timeout(*db, busyTimeoutMs);
+    sqlite3_extended_result_codes(*db, 1);
+    return std::unique_ptr<Connection>(new Connection(*db));
 }
 
-std::unique_ptr<Connection> Connection::OpenImmutable(const std::string &path, std::string &error)
+Outcome<std::unique_ptr<Connection>> Connection::OpenImmutable(const std::string &path)
 {
     // A URI file name: every byte that could end the path or start a query escaped.
     std::string uri = "file:";
@@ -146,11 +146,12 @@ std::unique_ptr<Connection> Connection::OpenImmutable(const std::string &path, s
             uri += c;
         }
     }
-    sqlite3 *db = OpenDatabase(uri + "?immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, error);
+    const Outcome<sqlite3 *> db
+        = OpenDatabase(uri + "?immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
     if (!db)
-        return nullptr;
-    sqlite3_extended_result_codes(db, 1);
-    return std::unique_ptr<Connection>(new Connection(db));
+        return db.Why();
+    sqlite3_extended_result_codes(*db, 1);
+    return std::unique_ptr<Connection>(new Connection(*db));
 }
 
 Connection::~Connection()
@@ -158,14 +159,14 @@ Connection::~Connection()
     sqlite3_close(mDb);
 }
 
-bool Connection::Execute(const char *sql, std::string &error)
+std::optional<corvalen::Error> Connection::Execute(const char *sql)
 {
     char *message = nullptr;
     if (sqlite3_exec(mDb, sql, nullptr, nullptr, &message) == SQLITE_OK)
-        return true;
-    error = message ? message : sqlite3_errmsg(mDb);
+        return std::nullopt;
+    corvalen::Error error = corvalen::Error::Failure(message ? message : sqlite3_errmsg(mDb));
     sqlite3_free(message);
-    return false;
+    return error;
 }
 
 int64_t Connection::Changes() const
@@ -186,29 +187,32 @@ bool Connection::InTransaction() const
 Transaction::Transaction(Connection &connection, bool write)
     : mConnection(connection)
 {
-    mOpen = mConnection.Execute(write ? "BEGIN IMMEDIATE" : "BEGIN", mError);
+    if (const std::optional<corvalen::Error> failed
+        = mConnection.Execute(write ? "BEGIN IMMEDIATE" : "BEGIN"))
+        Fail(failed->message);
+    else
+        mOpen = true;
 }
 
 Transaction::~Transaction()
 {
     // Rolls back what was not committed; the reason dies with the transaction.
     if (mOpen)
-        Fail(CORVALEN_TEXT("Record", "not committed"));
+        Fail({});
 }
 
 void Transaction::Fail(const std::string &why)
 {
-    if (mError.empty())
-        mError = why.empty() ? CORVALEN_TEXT("Record", "failed") : why;
+    if (!mFailed)
+        mError = why;
+    mFailed = true;
     if (!mOpen)
         return;
     mOpen = false;
     // Only while SQLite has not rolled back by itself: a ROLLBACK then would fail, and
     // nothing else may run.
-    if (mConnection.InTransaction()) {
-        std::string ignored;
-        mConnection.Execute("ROLLBACK", ignored);
-    }
+    if (mConnection.InTransaction())
+        mConnection.Execute("ROLLBACK");
 }
 
 bool Transaction::Run(Statement &statement)
@@ -220,9 +224,10 @@ bool Transaction::Run(Statement &statement)
 
 bool Transaction::Execute(const char *sql)
 {
-    std::string why;
-    if (Ok() && !mConnection.Execute(sql, why))
-        Fail(why);
+    if (!Ok())
+        return false;
+    if (const std::optional<corvalen::Error> failed = mConnection.Execute(sql))
+        Fail(failed->message);
     return Ok();
 }
 
@@ -233,16 +238,18 @@ bool Transaction::Check(const Statement &statement)
     return Ok();
 }
 
-bool Transaction::Commit(std::string &error)
+std::optional<corvalen::Error> Transaction::Commit()
 {
-    std::string why;
-    if (Ok() && mConnection.Execute("COMMIT", why)) {
-        mOpen = false;
-        return true;
+    if (Ok()) {
+        const std::optional<corvalen::Error> failed = mConnection.Execute("COMMIT");
+        if (!failed) {
+            mOpen = false;
+            return std::nullopt;
+        }
+        Fail(failed->message);
     }
-    Fail(why);
-    error = mError;
-    return false;
+    Fail({});
+    return corvalen::Error::Failure(mError);
 }
 
 } // namespace corvalen::sqlite

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "rules/Error.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -68,20 +70,20 @@ class Connection {
 public:
     // Opens `path` read-only or for reading and writing (never creating it: the file must
     // exist), with a busy timeout so that a second process waits for a short write instead
-    // of failing. nullptr and SQLite's reason in `error` when it cannot be opened.
-    static std::unique_ptr<Connection> Open(
-        const std::string &path, bool readOnly, int busyTimeoutMs, std::string &error);
+    // of failing. SQLite's reason when it cannot be opened.
+    static Outcome<std::unique_ptr<Connection>> Open(
+        const std::string &path, bool readOnly, int busyTimeoutMs);
     // Opens `path` read-only as a file nothing else changes: without locks, and without the
     // -wal and -shm files a read-only open of a WAL database makes and leaves behind.
-    static std::unique_ptr<Connection> OpenImmutable(const std::string &path, std::string &error);
+    static Outcome<std::unique_ptr<Connection>> OpenImmutable(const std::string &path);
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
     Statement Prepare(std::string_view sql) { return Statement(mDb, sql); }
     // Runs SQL without parameters (several statements allowed, stopping at the first that
-    // fails); false and `error` on a failure.
-    bool Execute(const char *sql, std::string &error);
+    // fails); the failure, if any.
+    std::optional<corvalen::Error> Execute(const char *sql);
     int64_t LastInsertId() const;
     // The rows the last INSERT, UPDATE or DELETE changed.
     int64_t Changes() const;
@@ -111,8 +113,8 @@ public:
     Transaction &operator=(const Transaction &) = delete;
 
     // True while the transaction began and no step failed.
-    bool Ok() const { return mError.empty(); }
-    // Empty while Ok(), else the first failure.
+    bool Ok() const { return !mFailed; }
+    // Empty while Ok(), else the first failure (empty too when SQLite gave no reason).
     const std::string &Error() const { return mError; }
     // Runs `statement` to its end unless a step failed before; false once any step failed.
     bool Run(Statement &statement);
@@ -120,15 +122,16 @@ public:
     bool Execute(const char *sql);
     // Takes note of a query that stopped stepping: false once it or any step before failed.
     bool Check(const Statement &statement);
-    // Commits when every step succeeded; else (or when COMMIT fails) rolls back, false and
-    // the reason in `error`.
-    bool Commit(std::string &error);
+    // Commits when every step succeeded; else (or when COMMIT fails) rolls back and answers
+    // the reason.
+    std::optional<corvalen::Error> Commit();
 
 private:
     void Fail(const std::string &why);
 
     Connection &mConnection;
     bool mOpen = false;
+    bool mFailed = false;
     std::string mError;
 };
 

@@ -5,7 +5,6 @@
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
 #include "rules/San.h"
-#include "rules/Text.h"
 
 namespace corvalen::record {
 
@@ -71,19 +70,48 @@ CREATE TABLE setting (
 PRAGMA user_version = 2;
 )";
 
-    // A version-1 file read without writing: the same names as version 2, in this connection's
-    // temporary schema (which SQLite searches first, and which lives outside the file).
+    // Version 3 keeps what the status line of a received position said as facts: the line
+    // (LoadLine's numbers) and the move it named, where versions 1 and 2 kept the English
+    // sentence. Only the program's own sentences were ever written, so each maps back; the
+    // move is the status's last word ("Your opponent played 14... Nf6").
+#define CORVALEN_RECEIVED_CASE                                                                     \
+    "CASE WHEN received_status IS NULL THEN NULL WHEN received_status = 'New game' THEN 1 "        \
+    "WHEN substr(received_status, 1, 21) = 'Your opponent played ' THEN 2 "                        \
+    "WHEN received_status = 'Game started from this position' THEN 3 "                             \
+    "WHEN received_status = 'Does not follow your last move: kept as a new game' THEN 4 ELSE 0 "   \
+    "END"
+#define CORVALEN_RECEIVED_SAN                                                                      \
+    "CASE WHEN substr(received_status, 1, 21) = 'Your opponent played ' THEN "                     \
+    "replace(received_status, rtrim(received_status, replace(received_status, ' ', '')), '') END"
+    constexpr const char *UpgradeToThree = "ALTER TABLE game ADD COLUMN received_case INTEGER; "
+                                           "ALTER TABLE game ADD COLUMN received_san TEXT; "
+                                           "UPDATE game SET received_case = " CORVALEN_RECEIVED_CASE
+                                           ", received_san = " CORVALEN_RECEIVED_SAN "; "
+                                           "ALTER TABLE game DROP COLUMN received_status; "
+                                           "PRAGMA user_version = 3;";
+
+    // An older file read without writing: the names of the current version, in this
+    // connection's temporary schema (which SQLite searches first, and which lives outside the
+    // file). Version 1 is first read as version 2.
     constexpr const char *ReadVersionOneAsTwo = R"(
-CREATE TEMP VIEW game AS SELECT g.*, '' AS opponent_name, '' AS opponent_email, '' AS notes,
+CREATE TEMP VIEW game_two AS SELECT g.*, '' AS opponent_name, '' AS opponent_email, '' AS notes,
     0 AS ending, NULL AS ended_at, COALESCE((SELECT played FROM main.move WHERE game_id = g.id
     ORDER BY ply DESC LIMIT 1), g.started) AS changed_at FROM main.game AS g;
 CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
 )";
+    constexpr const char *ReadAsThree
+        = "CREATE TEMP VIEW game AS SELECT id, started, start_fen, local_side, result, plies, "
+          "last_fen, last_sent, last_san, played_order, sent_fen, sent_at, received_fen, "
+          "received_plies, received_marks, opponent_name, opponent_email, notes, ending, "
+          "ended_at, changed_at, " CORVALEN_RECEIVED_CASE
+          " AS received_case, " CORVALEN_RECEIVED_SAN " AS received_san FROM ";
+#undef CORVALEN_RECEIVED_CASE
+#undef CORVALEN_RECEIVED_SAN
 
     constexpr const char *NextOrder = "(SELECT COALESCE(MAX(played_order), 0) + 1 FROM game)";
 
     // Every table's columns with their types and constraints, one line each.
-    std::optional<std::string> Tables(sqlite::Connection &db, std::string &error)
+    Outcome<std::string> Tables(sqlite::Connection &db)
     {
         sqlite::Statement read = db.Prepare(
             "SELECT t.name, c.name, c.type, c.\"notnull\", c.pk, c.dflt_value FROM sqlite_schema "
@@ -93,120 +121,125 @@ CREATE TEMP TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL);
         while (read.Step())
             for (int column = 0; column < 6; ++column)
                 tables += read.Text(column) + (column == 5 ? "\n" : " ");
-        if (read.Failed()) {
-            error = read.Error();
-            return std::nullopt;
-        }
+        if (read.Failed())
+            return Error::Failure(read.Error());
         return tables;
     }
 
-    std::string MadeTables(bool upgraded)
+    std::string MadeTables(int64_t version)
     {
-        std::string error;
-        const auto memory = sqlite::Connection::Open(":memory:", false, 0, error);
-        const bool made = memory && memory->Execute(SchemaOne, error)
-            && (!upgraded || memory->Execute(UpgradeToTwo, error));
-        const std::optional<std::string> read = made ? Tables(*memory, error) : std::nullopt;
-        return read.value_or(error);
+        auto memory = sqlite::Connection::Open(":memory:", false, 0);
+        if (!memory)
+            return {};
+        std::optional<Error> failed = (*memory)->Execute(SchemaOne);
+        for (int made = 1; made < version && !failed; ++made)
+            failed = (*memory)->Execute(made == 1 ? UpgradeToTwo : UpgradeToThree);
+        if (failed)
+            return {};
+        const Outcome<std::string> read = Tables(**memory);
+        return read ? *read : std::string();
     }
 
-    // The tables of a version (1 or 2), as a file the program made holds them.
+    // The tables of a version (1 to 3), as a file the program made holds them; each made once,
+    // when a file of that version is first opened.
     const std::string &SchemaTables(int64_t version)
     {
         if (version == 1) {
-            static const std::string one = MadeTables(false);
+            static const std::string one = MadeTables(1);
             return one;
         }
-        static const std::string two = MadeTables(true);
-        return two;
+        if (version == 2) {
+            static const std::string two = MadeTables(2);
+            return two;
+        }
+        static const std::string three = MadeTables(3);
+        return three;
     }
 
 } // namespace
 
-bool ReadSchema(sqlite::Connection &db, int64_t &version, std::string &error)
+Outcome<int64_t> ReadSchema(sqlite::Connection &db)
 {
     sqlite::Statement read = db.Prepare("SELECT (SELECT user_version FROM pragma_user_version),"
                                         " (SELECT count(*) FROM sqlite_schema)");
-    if (!read.Step()) {
-        error = read.Failed() ? read.Error() : CORVALEN_TEXT("Record", "cannot be read");
-        return false;
-    }
-    version = read.Int(0);
+    if (!read.Step())
+        return read.Failed() ? Error::Failure(read.Error()) : Error::Of(Error::Kind::Unreadable);
+    const int64_t version = read.Int(0);
     const int64_t objects = read.Int(1);
-    if (version > GameRecord::SchemaVersion) {
-        error = Format(CORVALEN_TEXT("Record",
-                           "written by a newer version of Corvalen (record version %1); left as "
-                           "it is"),
-            { std::to_string(version) });
-        return false;
-    }
+    if (version > GameRecord::SchemaVersion)
+        return Error::Of(Error::Kind::NewerVersion, std::to_string(version));
     if (version == 0 && objects == 0)
-        return true;
-    std::optional<std::string> tables;
-    if (version > 0 && !(tables = Tables(db, error)))
-        return false;
-    if (version == 0 || *tables != SchemaTables(version)) {
-        error = CORVALEN_TEXT("Record", "not a Corvalen game record; left as it is");
-        return false;
+        return version;
+    if (version > 0) {
+        const Outcome<std::string> tables = Tables(db);
+        if (!tables)
+            return tables.Why();
+        if (*tables == SchemaTables(version))
+            return version;
     }
-    return true;
+    return Error::Of(Error::Kind::NotARecord);
 }
 
-bool CreateSchema(sqlite::Connection &db, std::string &error)
+std::optional<Error> CreateSchema(sqlite::Connection &db)
 {
     sqlite::Transaction transaction(db, true);
-    if (!transaction.Ok()) {
-        error = transaction.Error();
-        return false;
-    }
+    if (!transaction.Ok())
+        return Error::Failure(transaction.Error());
     // Asked again under the write lock: another window may have made the schema since.
-    int64_t version = 0;
-    if (!ReadSchema(db, version, error))
-        return false;
-    if (version > 0
-        || (transaction.Execute(SchemaOne) && transaction.Execute(UpgradeToTwo)
-            && transaction.Commit(error)))
-        return true;
-    error = transaction.Error();
-    return false;
+    const Outcome<int64_t> version = ReadSchema(db);
+    if (!version)
+        return version.Why();
+    if (*version > 0)
+        return std::nullopt;
+    transaction.Execute(SchemaOne) && transaction.Execute(UpgradeToTwo)
+        && transaction.Execute(UpgradeToThree);
+    return transaction.Commit();
 }
 
-bool UpgradeSchema(sqlite::Connection &db, std::string &error)
+std::optional<Error> UpgradeSchema(sqlite::Connection &db)
 {
     sqlite::Transaction transaction(db, true);
-    int64_t version = 0;
-    if (transaction.Ok() && !ReadSchema(db, version, error))
-        return false;
-    if (version == GameRecord::SchemaVersion
-        || (transaction.Execute(UpgradeToTwo) && transaction.Commit(error)))
-        return true;
-    error = transaction.Error();
-    return false;
+    if (!transaction.Ok())
+        return Error::Failure(transaction.Error());
+    const Outcome<int64_t> version = ReadSchema(db);
+    if (!version)
+        return version.Why();
+    if (*version == GameRecord::SchemaVersion)
+        return std::nullopt;
+    (*version > 1 || transaction.Execute(UpgradeToTwo)) && transaction.Execute(UpgradeToThree);
+    return transaction.Commit();
 }
 
-bool ReadOlderSchema(sqlite::Connection &db, int64_t version, std::string &error)
+std::optional<Error> ReadOlderSchema(sqlite::Connection &db, int64_t version)
 {
-    return version == GameRecord::SchemaVersion || db.Execute(ReadVersionOneAsTwo, error);
+    if (version == GameRecord::SchemaVersion)
+        return std::nullopt;
+    if (version == 1)
+        if (std::optional<Error> failed = db.Execute(ReadVersionOneAsTwo))
+            return failed;
+    return db.Execute(
+        (ReadAsThree + std::string(version == 1 ? "temp.game_two" : "main.game")).c_str());
 }
 
 namespace {
 
     constexpr const char *GameColumns
         = "SELECT id, started, start_fen, local_side, result, plies, last_fen, last_sent, "
-          "last_san, sent_fen, sent_at, received_fen, received_plies, received_status, "
-          "received_marks FROM game";
+          "last_san, sent_fen, sent_at, received_fen, received_plies, received_case, "
+          "received_san, received_marks FROM game";
 
     GameRow RowOf(const sqlite::Statement &read)
     {
         return GameRow { read.Int(0), read.Text(1), read.Text(2), static_cast<int16_t>(read.Int(3)),
-            read.Text(4), read.Int(5), read.Text(6), read.Int(7) != 0, read.Text(8), read.Text(9),
-            read.Text(10), read.Text(11), read.Int(12), read.Text(13), read.Text(14), false };
+            ResultFromText(read.Text(4)).value_or(Result::Unfinished), read.Int(5), read.Text(6),
+            read.Int(7) != 0, read.Text(8), read.Text(9), read.Text(10), read.Text(11),
+            read.Int(12), read.Int(13), read.Text(14), read.Text(15), false };
     }
 
 } // namespace
 
-std::vector<GameRow> ReadGames(
-    sqlite::Connection &db, sqlite::Transaction &transaction, const std::string &path)
+std::vector<GameRow> ReadGames(sqlite::Connection &db, sqlite::Transaction &transaction,
+    const std::string &path, const PlayedGames &played)
 {
     std::vector<GameRow> games;
     if (!transaction.Ok())
@@ -214,7 +247,7 @@ std::vector<GameRow> ReadGames(
     sqlite::Statement read = db.Prepare(std::string(GameColumns) + " ORDER BY played_order DESC");
     while (read.Step()) {
         games.push_back(RowOf(read));
-        games.back().playedThisRun = PlayedThisRun(path, games.back().id);
+        games.back().playedThisRun = played.Has(path, games.back().id);
     }
     transaction.Check(read);
     return games;
@@ -283,32 +316,34 @@ void WriteContinued(sqlite::Connection &db, sqlite::Transaction &transaction,
         return;
     sqlite::Statement update = db.Prepare(
         std::string("UPDATE game SET plies = ?2, last_fen = ?3, last_sent = 0, last_san = ?4, "
-                    "result = ?5, received_fen = ?3, received_plies = ?2, received_status = ?6, "
-                    "received_marks = ?7, changed_at = ?8, played_order = ")
+                    "result = ?5, received_fen = ?3, received_plies = ?2, received_case = ?6, "
+                    "received_san = ?4, received_marks = ?7, changed_at = ?8, played_order = ")
         + NextOrder + " WHERE id = ?1");
     update.Bind(continued.gameId, continued.ply + 1, continued.fen, continued.move.san,
-        continued.result, report.recordedStatus, MarksText(report.marks), now);
+        ResultText(continued.result), int64_t(report.line), MarksText(report.marks), now);
     transaction.Run(update);
 }
 
 int64_t WriteNewGame(sqlite::Connection &db, sqlite::Transaction &transaction,
-    const LoadReport &load, const BoardState &loaded, const std::string &result,
-    const std::string &now)
+    const LoadReport &load, const BoardState &loaded, Result result, const std::string &now)
 {
     const std::string fen = FenFromBoard(loaded);
     sqlite::Statement insert = db.Prepare(
-        std::string("INSERT INTO game (started, start_fen, local_side, result, plies, last_fen, "
-                    "last_san, played_order, received_fen, received_plies, received_status, "
-                    "received_marks, changed_at, opponent_name, opponent_email) VALUES (?1, ?2, "
-                    "?3, ?4, ?5, ?6, ?7, ")
-        + NextOrder + ", ?6, ?5, ?8, ?9, ?1, ?10, ?11)");
+        std::string(
+            "INSERT INTO game (started, start_fen, local_side, result, plies, last_fen, "
+            "last_san, played_order, received_fen, received_plies, received_case, received_san, "
+            "received_marks, changed_at, opponent_name, opponent_email) VALUES (?1, ?2, "
+            "?3, ?4, ?5, ?6, ?7, ")
+        + NextOrder + ", ?6, ?5, ?8, ?7, ?9, ?1, ?10, ?11)");
     const std::string &startFen = load.startFen.empty() ? StandardFen() : load.startFen;
     if (load.firstMove)
-        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, load.firstMove->san,
-            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
+        insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
+            load.firstMove->san, int64_t(load.line), MarksText(load.marks), load.opponent,
+            load.opponentEmail);
     else
-        insert.Bind(now, startFen, loaded.giToMove, result, load.plies, fen, std::nullopt,
-            load.recordedStatus, MarksText(load.marks), load.opponent, load.opponentEmail);
+        insert.Bind(now, startFen, loaded.giToMove, ResultText(result), load.plies, fen,
+            std::nullopt, int64_t(load.line), MarksText(load.marks), load.opponent,
+            load.opponentEmail);
     if (!transaction.Run(insert))
         return 0;
     const int64_t id = db.LastInsertId();
@@ -350,7 +385,7 @@ void WriteLocalMove(sqlite::Connection &db, sqlite::Transaction &transaction, in
                     "result = CASE ending WHEN 0 THEN ?5 ELSE result END, sent_fen = ?3, "
                     "sent_at = ?6, changed_at = ?6, played_order = ")
         + NextOrder + " WHERE id = ?1");
-    update.Bind(gameId, plies + 1, fen, san, ResultOf(status, after.giToMove), now);
+    update.Bind(gameId, plies + 1, fen, san, ResultText(ResultOf(status, after.giToMove)), now);
     transaction.Run(drop) && transaction.Run(insert) && transaction.Run(update);
 }
 

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>Weiß hat aufgegeben</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Remis kann reklamiert werden: 50 Züge ohne Schlagen oder Bauernzug.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+135"/>
         <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
@@ -73,7 +73,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Sie können die Figuren Ihres Gegners nicht ziehen.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+45"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Sie haben %1 bereits gesendet. Zurücknehmen? Falls Ihr Gegner diese E-Mail hat, passt diese Partie nicht mehr dazu.</translation>
     </message>
@@ -88,7 +88,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Sie haben aus dieser Stellung bereits %1 gesendet. Stattdessen %2 senden? Falls Ihr Gegner diese E-Mail hat, passt diese Partie nicht mehr dazu.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+83"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schachmatt: Sie gewinnen. Zug senden meldet es dem Gegner.</translation>
     </message>
@@ -148,7 +148,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Remis: Keine Seite kann mattsetzen.</translation>
     </message>
     <message>
-        <location line="+304"/>
+        <location line="+292"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Schach: mein Zug (ich reklamiere Remis: dreifache Wiederholung)</translation>
     </message>
@@ -239,33 +239,32 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+68"/>
-        <location line="+12"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>die Partienaufzeichnung %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>diese Datei gibt es nicht</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>kann nicht angelegt werden: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>noch keine Partien aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Sie können auf dieser Seite nicht rochieren: Ihr König hat in dieser Partie gezogen (%1).</translation>
     </message>
@@ -280,52 +279,52 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Sie können auf dieser Seite nicht rochieren: Ihr Turm wurde in dieser Partie geschlagen (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+29"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>keine Partie %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Dies ist Ihre gesendete Stellung aus Partie %1 vom %2 (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>This is the position you sent in game %1 on %2.</source>
         <translation>Dies ist Ihre gesendete Stellung aus Partie %1 vom %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Your opponent has not replied with a move yet.</source>
         <translation>Ihr Gegner hat noch nicht mit einem Zug geantwortet.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+26"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>Dies ist eine frühere Stellung von Partie %1 (nach %2); die Partie steht jetzt bei %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-4"/>
         <source>This is an earlier position of game %1 (the position it started from); the game now stands at %2.</source>
         <translation>Dies ist eine frühere Stellung von Partie %1 (die Ausgangsstellung); die Partie steht jetzt bei %2.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+25"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1 (last move %2). It is kept as a new game.</source>
         <translation>Diese Stellung folgt nicht durch einen regelgerechten Zug aus der Stellung, die Sie in der am %1 begonnenen Partie gesendet haben (letzter Zug %2). Sie wird als neue Partie geführt.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-4"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1. It is kept as a new game.</source>
         <translation>Diese Stellung folgt nicht durch einen regelgerechten Zug aus der Stellung, die Sie in der am %1 begonnenen Partie gesendet haben. Sie wird als neue Partie geführt.</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="-33"/>
         <source>New game</source>
         <translation>Neue Partie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Game started from this position</source>
         <translation>Partie ab dieser Stellung begonnen</translation>
     </message>
@@ -335,37 +334,32 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Folgt nicht aus Ihrem letzten Zug: als neue Partie geführt</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-4"/>
         <source>Your opponent played %1</source>
         <translation>Ihr Gegner spielte %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+196"/>
-        <source>not committed</source>
-        <translation>nicht übernommen</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+131"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>von einer neueren Version von Corvalen geschrieben (Aufzeichnungsversion %1); unverändert gelassen</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>keine Partienaufzeichnung von Corvalen; unverändert gelassen</translation>
     </message>
@@ -600,7 +594,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
         <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>Bauer</translation>
@@ -736,7 +730,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +739,13 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+167"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schach</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-210"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Zug zurück</translation>
@@ -784,7 +778,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Zugeingabe</translation>
@@ -800,15 +794,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Bitte kopieren Sie den ganzen CHESS-CODE erneut aus der E-Mail.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-157"/>
+        <location line="+172"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Matt</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-172"/>
+        <location line="+177"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Patt</translation>
@@ -889,7 +883,7 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopieren</translation>
@@ -968,14 +962,14 @@ An ihrer Stelle wird ein leeres Feld gezeigt.</translation>
         <location line="+7"/>
         <location line="+415"/>
         <location line="+77"/>
-        <location line="+10"/>
-        <location line="+23"/>
+        <location line="+8"/>
+        <location line="+24"/>
         <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-512"/>
+        <location line="-511"/>
         <source>Moves of the game</source>
         <translation>Züge der Partie</translation>
     </message>
@@ -1151,7 +1145,7 @@ This cannot be undone.</source>
 Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Save PGN</source>
         <translation>PGN speichern</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>las blancas abandonaron</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Se pueden reclamar tablas: 50 jugadas sin captura ni movimiento de peón.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+135"/>
         <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
@@ -73,7 +73,7 @@ Este turno continúa sin el registro.</translation>
         <translation>No puede mover las piezas de su adversario.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+45"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Ya ha enviado %1. ¿Retirarla? Si su adversario tiene ese correo, esta partida dejará de coincidir con él.</translation>
     </message>
@@ -88,7 +88,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Ya ha enviado %1 desde esta posición. ¿Enviar %2 en su lugar? Si su adversario tiene ese correo, esta partida dejará de coincidir con él.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+83"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Jaque mate: usted gana. Enviar jugada se lo comunica al adversario.</translation>
     </message>
@@ -148,7 +148,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Tablas: ningún bando puede dar mate.</translation>
     </message>
     <message>
-        <location line="+304"/>
+        <location line="+292"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Ajedrez: mi jugada (reclamo tablas: triple repetición)</translation>
     </message>
@@ -239,33 +239,32 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+68"/>
-        <location line="+12"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>el registro de partidas %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>no existe ese archivo</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>no se puede crear: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>aún no hay partidas registradas</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>no se puede borrar %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>No puede enrocar por este lado: su rey se movió en esta partida (%1).</translation>
     </message>
@@ -280,52 +279,52 @@ Este turno continúa sin el registro.</translation>
         <translation>No puede enrocar por este lado: su torre fue capturada en esta partida (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+29"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>no existe la partida %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Es la posición que envió en la partida %1 el %2 (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>This is the position you sent in game %1 on %2.</source>
         <translation>Es la posición que envió en la partida %1 el %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Your opponent has not replied with a move yet.</source>
         <translation>Su adversario aún no ha respondido con una jugada.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+26"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>Es una posición anterior de la partida %1 (tras %2); la partida va ahora por %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-4"/>
         <source>This is an earlier position of game %1 (the position it started from); the game now stands at %2.</source>
         <translation>Es una posición anterior de la partida %1 (la posición inicial); la partida va ahora por %2.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+25"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1 (last move %2). It is kept as a new game.</source>
         <translation>Esta posición no se obtiene con una jugada legal desde la posición que envió en la partida empezada el %1 (última jugada %2). Se guarda como partida nueva.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-4"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1. It is kept as a new game.</source>
         <translation>Esta posición no se obtiene con una jugada legal desde la posición que envió en la partida empezada el %1. Se guarda como partida nueva.</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="-33"/>
         <source>New game</source>
         <translation>Partida nueva</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Game started from this position</source>
         <translation>Partida empezada desde esta posición</translation>
     </message>
@@ -335,37 +334,32 @@ Este turno continúa sin el registro.</translation>
         <translation>No sigue a su última jugada: se guarda como partida nueva</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-4"/>
         <source>Your opponent played %1</source>
         <translation>Su adversario jugó %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+196"/>
-        <source>not committed</source>
-        <translation>no confirmado</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>falló</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+131"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>no se puede leer</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>escrito por una versión más reciente de Corvalen (versión del registro %1); se deja como está</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>no es un registro de partidas de Corvalen; se deja como está</translation>
     </message>
@@ -600,7 +594,7 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
         <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>peón</translation>
@@ -736,7 +730,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +739,13 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+167"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Jaque</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-210"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
@@ -784,7 +778,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Su jugada</translation>
@@ -800,15 +794,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Copie de nuevo el CHESS-CODE completo del correo electrónico.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-157"/>
+        <location line="+172"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mate</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-172"/>
+        <location line="+177"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Ahogado</translation>
@@ -889,7 +883,7 @@ En su lugar se muestra una casilla vacía.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copiar &amp;FEN</translation>
@@ -968,14 +962,14 @@ En su lugar se muestra una casilla vacía.</translation>
         <location line="+7"/>
         <location line="+415"/>
         <location line="+77"/>
-        <location line="+10"/>
-        <location line="+23"/>
+        <location line="+8"/>
+        <location line="+24"/>
         <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partida</translation>
     </message>
     <message>
-        <location line="-512"/>
+        <location line="-511"/>
         <source>Moves of the game</source>
         <translation>Jugadas de la partida</translation>
     </message>
@@ -1151,7 +1145,7 @@ This cannot be undone.</source>
 Esto no se puede deshacer.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Save PGN</source>
         <translation>Guardar PGN</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>les Blancs ont abandonné</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Nulle réclamable&#xa0;: 50 coups sans prise ni coup de pion.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+135"/>
         <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
@@ -73,7 +73,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Vous ne pouvez pas jouer les pièces de votre adversaire.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+45"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Vous avez déjà envoyé %1. Reprendre ce coup&#xa0;? Si votre adversaire a reçu cet e-mail, cette partie n&apos;y correspondra plus.</translation>
     </message>
@@ -88,7 +88,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Vous avez déjà envoyé %1 depuis cette position. Envoyer %2 à la place&#xa0;? Si votre adversaire a reçu cet e-mail, cette partie n&apos;y correspondra plus.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+83"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Échec et mat&#xa0;: vous gagnez. « Envoyer le coup » en informe l&apos;adversaire.</translation>
     </message>
@@ -148,7 +148,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Nulle&#xa0;: aucun camp ne peut mater.</translation>
     </message>
     <message>
-        <location line="+304"/>
+        <location line="+292"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Échecs&#xa0;: mon coup (je réclame la nulle&#xa0;: triple répétition)</translation>
     </message>
@@ -239,33 +239,32 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+68"/>
-        <location line="+12"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>le registre des parties %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>ne peut pas être créé&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>aucune partie enregistrée pour l&apos;instant</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre roi a bougé dans cette partie (%1).</translation>
     </message>
@@ -280,52 +279,52 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Vous ne pouvez pas roquer de ce côté&#xa0;: votre tour a été prise dans cette partie (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+29"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>pas de partie %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>C&apos;est la position envoyée dans la partie %1 le %2 (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>This is the position you sent in game %1 on %2.</source>
         <translation>C&apos;est la position envoyée dans la partie %1 le %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Your opponent has not replied with a move yet.</source>
         <translation>Votre adversaire n&apos;a pas encore répondu par un coup.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+26"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>C&apos;est une position antérieure de la partie %1 (après %2)&#xa0;; la partie en est à %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-4"/>
         <source>This is an earlier position of game %1 (the position it started from); the game now stands at %2.</source>
         <translation>C&apos;est une position antérieure de la partie %1 (la position de départ)&#xa0;; la partie en est à %2.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+25"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1 (last move %2). It is kept as a new game.</source>
         <translation>Cette position ne découle pas d&apos;un coup légal de la position que vous avez envoyée dans la partie commencée le %1 (dernier coup %2). Elle est conservée comme nouvelle partie.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-4"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1. It is kept as a new game.</source>
         <translation>Cette position ne découle pas d&apos;un coup légal de la position que vous avez envoyée dans la partie commencée le %1. Elle est conservée comme nouvelle partie.</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="-33"/>
         <source>New game</source>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Game started from this position</source>
         <translation>Partie commencée à partir de cette position</translation>
     </message>
@@ -335,37 +334,32 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Ne suit pas votre dernier coup&#xa0;: gardée comme nouvelle partie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-4"/>
         <source>Your opponent played %1</source>
         <translation>Votre adversaire a joué %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+196"/>
-        <source>not committed</source>
-        <translation>non validé</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>l&apos;opération a échoué</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+131"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>ne peut pas être lu</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>écrit par une version plus récente de Corvalen (version du registre %1)&#xa0;; laissé tel quel</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>pas un registre de parties Corvalen&#xa0;; laissé tel quel</translation>
     </message>
@@ -600,7 +594,7 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
         <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>pion</translation>
@@ -736,7 +730,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +739,13 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+167"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-210"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
@@ -784,7 +778,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Votre coup</translation>
@@ -800,15 +794,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-157"/>
+        <location line="+172"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-172"/>
+        <location line="+177"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
@@ -889,7 +883,7 @@ Une case vide est affichée à sa place.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copier la &amp;FEN</translation>
@@ -968,14 +962,14 @@ Une case vide est affichée à sa place.</translation>
         <location line="+7"/>
         <location line="+415"/>
         <location line="+77"/>
-        <location line="+10"/>
-        <location line="+23"/>
+        <location line="+8"/>
+        <location line="+24"/>
         <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
     <message>
-        <location line="-512"/>
+        <location line="-511"/>
         <source>Moves of the game</source>
         <translation>Coups de la partie</translation>
     </message>
@@ -1151,7 +1145,7 @@ This cannot be undone.</source>
 Cette action est irréversible.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Save PGN</source>
         <translation>Enregistrer le PGN</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>il Bianco ha abbandonato</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Si può reclamare la patta: 50 mosse senza catture né mosse di pedone.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+135"/>
         <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
@@ -73,7 +73,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Non puoi muovere i pezzi dell&apos;avversario.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+45"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Hai già inviato %1. Ritirarla? Se l&apos;avversario ha ricevuto quell&apos;e-mail, questa partita non corrisponderà più.</translation>
     </message>
@@ -88,7 +88,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Hai già inviato %1 da questa posizione. Inviare invece %2? Se l&apos;avversario ha ricevuto quell&apos;e-mail, questa partita non corrisponderà più.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+83"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Scacco matto: hai vinto. Invia mossa lo comunica all&apos;avversario.</translation>
     </message>
@@ -148,7 +148,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Patta: nessuno dei due può dare matto.</translation>
     </message>
     <message>
-        <location line="+304"/>
+        <location line="+292"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Scacchi: la mia mossa (reclamo la patta: triplice ripetizione)</translation>
     </message>
@@ -239,33 +239,32 @@ Questo turno prosegue senza il registro.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+68"/>
-        <location line="+12"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>il registro delle partite %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>il file non esiste</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>non può essere creato: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>nessuna partita ancora registrata</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>impossibile eliminare %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>Non puoi arroccare da questo lato: il tuo re si è mosso in questa partita (%1).</translation>
     </message>
@@ -280,52 +279,52 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Non puoi arroccare da questo lato: la tua torre è stata catturata in questa partita (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+29"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>nessuna partita %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>È la posizione che hai inviato nella partita %1 il %2 (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>This is the position you sent in game %1 on %2.</source>
         <translation>È la posizione che hai inviato nella partita %1 il %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Your opponent has not replied with a move yet.</source>
         <translation>L&apos;avversario non ha ancora risposto con una mossa.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+26"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>È una posizione precedente della partita %1 (dopo %2); la partita è ora a %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-4"/>
         <source>This is an earlier position of game %1 (the position it started from); the game now stands at %2.</source>
         <translation>È una posizione precedente della partita %1 (la posizione iniziale); la partita è ora a %2.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+25"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1 (last move %2). It is kept as a new game.</source>
         <translation>Questa posizione non deriva con una mossa legale dalla posizione che hai inviato nella partita iniziata il %1 (ultima mossa %2). Viene tenuta come nuova partita.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-4"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1. It is kept as a new game.</source>
         <translation>Questa posizione non deriva con una mossa legale dalla posizione che hai inviato nella partita iniziata il %1. Viene tenuta come nuova partita.</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="-33"/>
         <source>New game</source>
         <translation>Nuova partita</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Game started from this position</source>
         <translation>Partita iniziata da questa posizione</translation>
     </message>
@@ -335,37 +334,32 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Non segue la tua ultima mossa: tenuta come nuova partita</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-4"/>
         <source>Your opponent played %1</source>
         <translation>L&apos;avversario ha giocato %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+196"/>
-        <source>not committed</source>
-        <translation>non confermato</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>non riuscito</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+131"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>non può essere letto</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>scritto da una versione più recente di Corvalen (versione del registro %1); lasciato com&apos;è</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>non è un registro di partite di Corvalen; lasciato com&apos;è</translation>
     </message>
@@ -600,7 +594,7 @@ Questo turno prosegue senza il registro.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
         <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>pedone</translation>
@@ -736,7 +730,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +739,13 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+167"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Scacco</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-210"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Annulla</translation>
@@ -784,7 +778,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Scrivi mossa</translation>
@@ -800,15 +794,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Copia di nuovo l&apos;intero CHESS-CODE dall&apos;e-mail.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-157"/>
+        <location line="+172"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Matto</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-172"/>
+        <location line="+177"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Stallo</translation>
@@ -889,7 +883,7 @@ Al suo posto viene mostrata una casa vuota.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>Copia &amp;FEN</translation>
@@ -968,14 +962,14 @@ Al suo posto viene mostrata una casa vuota.</translation>
         <location line="+7"/>
         <location line="+415"/>
         <location line="+77"/>
-        <location line="+10"/>
-        <location line="+23"/>
+        <location line="+8"/>
+        <location line="+24"/>
         <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partita</translation>
     </message>
     <message>
-        <location line="-512"/>
+        <location line="-511"/>
         <source>Moves of the game</source>
         <translation>Mosse della partita</translation>
     </message>
@@ -1151,7 +1145,7 @@ This cannot be undone.</source>
 L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Save PGN</source>
         <translation>Salva PGN</translation>
     </message>

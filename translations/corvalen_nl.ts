@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+76"/>
+        <location filename="../game/Game.cpp" line="+77"/>
         <source>White resigned</source>
         <translation>wit gaf op</translation>
     </message>
@@ -49,7 +49,7 @@
         <translation>Remise claimbaar: 50 zetten zonder slag of pionzet.</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+135"/>
         <location filename="../game/PageView.cpp" line="+197"/>
         <source>The record could not be written: %1
 
@@ -73,7 +73,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>U kunt de stukken van uw tegenstander niet verplaatsen.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+45"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>U hebt %1 al verstuurd. Terugnemen? Als uw tegenstander die e-mail heeft, klopt deze partij er niet meer mee.</translation>
     </message>
@@ -88,7 +88,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>U hebt vanuit deze stelling al %1 verstuurd. In plaats daarvan %2 versturen? Als uw tegenstander die e-mail heeft, klopt deze partij er niet meer mee.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+83"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schaakmat: u wint. Verzenden laat het de tegenstander weten.</translation>
     </message>
@@ -148,7 +148,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Remise: geen van beide kan mat zetten.</translation>
     </message>
     <message>
-        <location line="+304"/>
+        <location line="+292"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Schaken: mijn zet (ik claim remise: drievoudige herhaling)</translation>
     </message>
@@ -239,33 +239,32 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>Record</name>
     <message>
-        <location filename="../record/GameRecord.cpp" line="+68"/>
-        <location line="+12"/>
+        <location filename="../game/RecordWords.cpp" line="+136"/>
         <source>the game record %1: %2</source>
         <translation>het partijarchief %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-31"/>
         <source>there is no such file</source>
         <translation>dit bestand bestaat niet</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>cannot be created: %1</source>
         <translation>kan niet worden aangemaakt: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+7"/>
         <source>no games recorded yet</source>
         <translation>nog geen partijen gearchiveerd</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+16"/>
         <source>cannot delete %1: %2</source>
         <translation>kan %1 niet verwijderen: %2</translation>
     </message>
     <message>
-        <location filename="../record/History.cpp" line="+76"/>
+        <location line="-55"/>
         <source>You cannot castle on this side: your king moved in this game (%1).</source>
         <translation>U kunt aan deze kant niet rokeren: uw koning heeft in deze partij al bewogen (%1).</translation>
     </message>
@@ -280,52 +279,52 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>U kunt aan deze kant niet rokeren: uw toren is in deze partij geslagen (%1).</translation>
     </message>
     <message>
-        <location filename="../record/Reading.cpp" line="+29"/>
+        <location line="+18"/>
         <source>no game %1</source>
         <translation>geen partij %1</translation>
     </message>
     <message>
-        <location filename="../record/Recognition.cpp" line="+150"/>
+        <location line="-86"/>
         <source>This is the position you sent in game %1 on %2 (%3).</source>
         <translation>Dit is de stelling die u in partij %1 op %2 verstuurde (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-3"/>
         <source>This is the position you sent in game %1 on %2.</source>
         <translation>Dit is de stelling die u in partij %1 op %2 verstuurde.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Your opponent has not replied with a move yet.</source>
         <translation>Uw tegenstander heeft nog niet met een zet geantwoord.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+26"/>
         <source>This is an earlier position of game %1 (after %2); the game now stands at %3.</source>
         <translation>Dit is een eerdere stelling van partij %1 (na %2); de partij staat nu bij %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-4"/>
         <source>This is an earlier position of game %1 (the position it started from); the game now stands at %2.</source>
         <translation>Dit is een eerdere stelling van partij %1 (de beginstelling); de partij staat nu bij %2.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+25"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1 (last move %2). It is kept as a new game.</source>
         <translation>Deze stelling volgt niet met één reglementaire zet uit de stelling die u verstuurde in de partij begonnen op %1 (laatste zet %2). Ze wordt bewaard als nieuwe partij.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-4"/>
         <source>This position does not follow by one legal move from the position you sent in the game started %1. It is kept as a new game.</source>
         <translation>Deze stelling volgt niet met één reglementaire zet uit de stelling die u verstuurde in de partij begonnen op %1. Ze wordt bewaard als nieuwe partij.</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="-33"/>
         <source>New game</source>
         <translation>Nieuwe partij</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Game started from this position</source>
         <translation>Partij begonnen vanuit deze stelling</translation>
     </message>
@@ -335,37 +334,32 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Volgt niet op uw laatste zet: bewaard als nieuwe partij</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-4"/>
         <source>Your opponent played %1</source>
         <translation>Uw tegenstander speelde %1</translation>
     </message>
     <message>
-        <location filename="../record/RecordPaths.cpp" line="+56"/>
+        <location line="+80"/>
         <source>cannot make the folder %1: %2</source>
         <translation>kan de map %1 niet aanmaken: %2</translation>
     </message>
     <message>
-        <location filename="../record/Sqlite.cpp" line="+196"/>
-        <source>not committed</source>
-        <translation>niet vastgelegd</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-12"/>
         <source>failed</source>
         <translation>mislukt</translation>
     </message>
     <message>
-        <location filename="../record/Store.cpp" line="+131"/>
+        <location line="+19"/>
         <source>cannot be read</source>
         <translation>kan niet worden gelezen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>written by a newer version of Corvalen (record version %1); left as it is</source>
         <translation>geschreven door een nieuwere versie van Corvalen (archiefversie %1); ongewijzigd gelaten</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+6"/>
         <source>not a Corvalen game record; left as it is</source>
         <translation>geen partijarchief van Corvalen; ongewijzigd gelaten</translation>
     </message>
@@ -600,7 +594,7 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>corvalen::PieceImages</name>
     <message>
-        <location filename="../ui/PieceImages.cpp" line="+39"/>
+        <location filename="../ui/PieceImages.cpp" line="+40"/>
         <location filename="../game/PageView.cpp" line="-67"/>
         <source>pawn</source>
         <translation>pion</translation>
@@ -736,7 +730,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
 <context>
     <name>corvalen::frmChess</name>
     <message>
-        <location filename="../ui/frmChess.cpp" line="+49"/>
+        <location filename="../ui/frmChess.cpp" line="+50"/>
         <location filename="../ui/main.cpp" line="+15"/>
         <location filename="../game/PageWords.cpp" line="-17"/>
         <source>Chess</source>
@@ -745,13 +739,13 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     <message>
         <location line="+47"/>
         <location line="+44"/>
-        <location line="+162"/>
+        <location line="+167"/>
         <location filename="../game/PageView.cpp" line="-42"/>
         <source>In Check</source>
         <translation>Schaak</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-210"/>
         <location filename="../game/PageWords.cpp" line="+4"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Terugnemen</translation>
@@ -784,7 +778,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
         <translation>&amp;Afsluiten</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+74"/>
         <location filename="../game/PageWords.cpp" line="+3"/>
         <source>Type a move</source>
         <translation>Typ een zet</translation>
@@ -800,15 +794,15 @@ Please copy the whole CHESS-CODE from the e-mail again.</source>
 Kopieer de hele CHESS-CODE opnieuw uit de e-mail.</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+167"/>
+        <location line="-157"/>
+        <location line="+172"/>
         <location filename="../game/PageView.cpp" line="-48"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+172"/>
+        <location line="-172"/>
+        <location line="+177"/>
         <location filename="../game/PageView.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
@@ -889,7 +883,7 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
 <context>
     <name>corvalen::frmGame</name>
     <message>
-        <location filename="../ui/frmGame.cpp" line="+91"/>
+        <location filename="../ui/frmGame.cpp" line="+92"/>
         <location filename="../game/DeskWords.cpp" line="+4"/>
         <source>Copy &amp;FEN</source>
         <translation>&amp;FEN kopiëren</translation>
@@ -968,14 +962,14 @@ In plaats daarvan wordt een leeg veld getoond.</translation>
         <location line="+7"/>
         <location line="+415"/>
         <location line="+77"/>
-        <location line="+10"/>
-        <location line="+23"/>
+        <location line="+8"/>
+        <location line="+24"/>
         <location filename="../game/DeskWords.cpp" line="-27"/>
         <source>Game</source>
         <translation>Partij</translation>
     </message>
     <message>
-        <location line="-512"/>
+        <location line="-511"/>
         <source>Moves of the game</source>
         <translation>Zetten van de partij</translation>
     </message>
@@ -1151,7 +1145,7 @@ This cannot be undone.</source>
 Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Save PGN</source>
         <translation>PGN opslaan</translation>
     </message>

@@ -67,7 +67,7 @@ QVariant GameTableModel::data(const QModelIndex &index, int role) const
     case Since:
         return SinceText(game.daysSince);
     case Result:
-        return QString::fromStdString(game.result);
+        return QString::fromUtf8(ResultText(game.result));
     default:
         return {};
     }

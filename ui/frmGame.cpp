@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "game/RecordWords.h"
 #include "ui/GameTableModel.h"
 #include "ui/Options.h"
 #include "ui/ReplayBoard.h"
@@ -397,7 +398,7 @@ void frmGame::ShowPly(int ply)
 
 void frmGame::EnableResults()
 {
-    const bool open = mView && mView->result == "*";
+    const bool open = mView && !IsFinished(mView->result);
     cmdResign->setEnabled(open);
     cmdOpponentResigned->setEnabled(open);
     cmdDrawAgreed->setEnabled(open);
@@ -619,10 +620,9 @@ void frmGame::cmdDeleteRecord_Click()
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
-    std::string error;
-    if (!Game::DeleteRecord(mContent.recordFile.toStdString(), error))
-        QMessageBox(
-            QMessageBox::Warning, tr("Game"), QString::fromStdString(error), QMessageBox::Ok, this)
+    if (const std::optional<Error> failed = Game::DeleteRecord(mContent.recordFile.toStdString()))
+        QMessageBox(QMessageBox::Warning, tr("Game"), QString::fromStdString(WordRecordError(*failed)),
+            QMessageBox::Ok, this)
             .exec();
     ShowRecordState();
 }

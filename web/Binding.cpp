@@ -15,6 +15,7 @@
 #include "game/Game.h"
 #include "game/PageView.h"
 #include "game/PageWords.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "rules/Fen.h"
 #include "rules/Text.h"
@@ -218,7 +219,7 @@ public:
             item.set("lastMove", row.lastMove);
             item.set("turn", TurnText(row.turn));
             item.set("daysSince", row.daysSince);
-            item.set("result", row.result);
+            item.set("result", std::string(ResultText(row.result)));
             rows.call<void>("push", item);
         }
         val desk = val::object();
@@ -241,10 +242,10 @@ public:
         view.set("opponent", mView->opponent);
         view.set("email", mView->opponentEmail);
         view.set("notes", mView->notes);
-        view.set("open", mView->result == "*");
+        view.set("open", !IsFinished(mView->result));
         view.set("ended", mView->ending != GameEnding::None);
         view.set("claim",
-            mView->result == "*" && mView->id == mGame.CurrentGameId()
+            !IsFinished(mView->result) && mView->id == mGame.CurrentGameId()
                 && mGame.ClaimableDraw() != DrawClaim::None);
         view.set("pgn", mView->pgn);
         view.set("black", mView->localSide == Black);
@@ -377,10 +378,9 @@ std::string ImportRecord(const std::string &path)
             std::fwrite("\1\1", 1, 2, file);
         std::fclose(file);
     }
-    std::string error;
-    const std::unique_ptr<GameRecord> record
-        = GameRecord::Open(path, RecordAccess::ReadOnly, error);
-    return record ? std::string() : error;
+    const Outcome<std::unique_ptr<GameRecord>> record
+        = GameRecord::Open(path, RecordAccess::ReadOnly);
+    return record ? std::string() : WordRecordError(record.Why());
 }
 
 } // namespace corvalen

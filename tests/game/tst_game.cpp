@@ -117,7 +117,7 @@ QString Play(const QString &script)
                 rows << QString::fromStdString((row.opponent.empty() ? "?" : row.opponent)
                     + (row.localSide == White ? " as White, " : " as Black, ")
                     + std::to_string(row.fullMoves) + ": " + row.lastMove + ' '
-                    + turn[int(row.turn)] + ' ' + row.result);
+                    + turn[int(row.turn)] + ' ' + ResultText(row.result));
             said << rows.join(", ");
         } else {
             const bool wait = step.endsWith('!');

@@ -23,12 +23,12 @@ struct Ledger {
 };
 
 // A load the first send records, with its status line.
-LoadReport Started(LoadCase kind, const char *status)
+LoadReport Started(LoadCase kind, LoadLine line)
 {
     LoadReport load;
     load.kind = kind;
     load.startsOnSend = true;
-    load.status = status;
+    load.line = line;
     return load;
 }
 
@@ -38,54 +38,54 @@ public:
         : mLedger(ledger)
     {
     }
-    std::optional<LoadReport> RecogniseLoad(
-        const BoardState &, GameStatus, const std::string &, std::string &) override
+    Outcome<LoadReport> RecogniseLoad(const BoardState &, GameStatus, const std::string &) override
     {
-        return Started(LoadCase::Otherwise, "Game started from this position");
+        return Started(LoadCase::Otherwise, LoadLine::StartedHere);
     }
-    bool StartGameFromSameAsSent(
-        LoadReport &, const BoardState &, GameStatus, const std::string &, std::string &) override
-    {
-        return true;
-    }
-    LoadReport StartNewGame() const override { return Started(LoadCase::NewGame, "New game"); }
-    bool RecordSend(LoadReport &load, const BoardState &loaded, Move move, int16_t promotion,
-        const std::string &, std::string &error, GameEnding) override
-    {
-        if (mLedger.spoiled) {
-            error = "no room left";
-            return false;
-        }
-        mLedger.sends << QString::fromStdString(MoveToSan(loaded, move, promotion));
-        load.gameId = 1;
-        return true;
-    }
-    std::string CastlingRefusal(
-        const LoadReport &, const BoardState &, Move, std::string &) override
+    std::optional<Error> StartGameFromSameAsSent(
+        LoadReport &, const BoardState &, GameStatus, const std::string &) override
     {
         return {};
     }
-    std::optional<std::vector<GameSummary>> ListGames(std::string &) override { return {}; }
-    std::optional<GameMoves> Moves(int64_t, std::string &) override
+    LoadReport StartNewGame() const override
+    {
+        return Started(LoadCase::NewGame, LoadLine::NewGame);
+    }
+    std::optional<Error> RecordSend(LoadReport &load, const BoardState &loaded, Move move,
+        int16_t promotion, const std::string &, GameEnding) override
+    {
+        if (mLedger.spoiled)
+            return Error::Failure("no room left");
+        mLedger.sends << QString::fromStdString(MoveToSan(loaded, move, promotion));
+        load.gameId = 1;
+        return {};
+    }
+    Outcome<std::optional<record::LostCastling>> CastlingRefusal(
+        const LoadReport &, const BoardState &, Move) override
+    {
+        return std::optional<record::LostCastling>();
+    }
+    Outcome<std::vector<GameSummary>> ListGames() override { return std::vector<GameSummary>(); }
+    Outcome<GameMoves> Moves(int64_t) override
     {
         return GameMoves { "", "", mLedger.sends.last().toStdString() };
     }
-    std::optional<std::string> Pgn(int64_t, std::string &) override { return ""; }
-    std::optional<GameDetails> Details(int64_t id, std::string &) override
+    Outcome<std::string> Pgn(int64_t) override { return std::string(); }
+    Outcome<GameDetails> Details(int64_t id) override
     {
         GameDetails game;
         game.id = id;
         return game;
     }
-    bool SetOpponent(int64_t, const std::string &, const std::string &, std::string &) override
+    std::optional<Error> SetOpponent(int64_t, const std::string &, const std::string &) override
     {
-        return true;
+        return {};
     }
-    bool SetNotes(int64_t, const std::string &, std::string &) override { return true; }
-    bool SetEnding(int64_t, GameEnding, std::string &) override { return true; }
-    bool DeleteGame(int64_t, std::string &) override { return true; }
-    std::optional<std::string> PlayerName(std::string &) override { return ""; }
-    bool SetPlayerName(const std::string &, std::string &) override { return true; }
+    std::optional<Error> SetNotes(int64_t, const std::string &) override { return {}; }
+    std::optional<Error> SetEnding(int64_t, GameEnding) override { return {}; }
+    std::optional<Error> DeleteGame(int64_t) override { return {}; }
+    Outcome<std::string> PlayerName() override { return std::string(); }
+    std::optional<Error> SetPlayerName(const std::string &) override { return {}; }
 
 private:
     Ledger &mLedger;
@@ -160,12 +160,13 @@ private slots:
         QFETCH(QString, told);
         QFETCH(QString, recorded);
         Ledger ledger;
-        Game game("memory", [&ledger](const std::string &, std::string &error) {
-            ++ledger.opened;
-            if (ledger.broken)
-                error = "no such folder";
-            return ledger.broken ? nullptr : std::make_unique<MemoryRecord>(ledger);
-        });
+        Game game(
+            "memory", [&ledger](const std::string &, auto) -> Outcome<std::unique_ptr<TurnRecord>> {
+                ++ledger.opened;
+                if (ledger.broken)
+                    return Error::Failure("no such folder");
+                return std::unique_ptr<TurnRecord>(std::make_unique<MemoryRecord>(ledger));
+            });
         game.SwitchRecord(record);
         const QString code = Code(fen);
         game.Load(ReadCodeText(code.toStdString()).decoded, code.toStdString());

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "Support.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "record/Names.h"
 #include "record/Pgn.h"
@@ -36,8 +37,41 @@ std::optional<SanMove> Play(BoardState &board, const QString &san)
     return move;
 }
 
+// The record at `path` opened as `access`; nullptr and the reason in `why` when it cannot be.
+std::unique_ptr<GameRecord> OpenRecord(
+    const QString &path, RecordAccess access = RecordAccess::Create, std::string *why = nullptr)
+{
+    Outcome<std::unique_ptr<GameRecord>> record = GameRecord::Open(path.toStdString(), access);
+    if (record)
+        return std::move(*record);
+    if (why)
+        *why = WordRecordError(record.Why());
+    return nullptr;
+}
+
+// A connection of its own to the file at `path`, beside any record that holds it open.
+std::unique_ptr<sqlite::Connection> Connect(const QString &path, bool readOnly = false)
+{
+    return std::move(*sqlite::Connection::Open(path.toStdString(), readOnly, 0));
+}
+
+// `sql` run on the file at `path` beside the record: SQLite's reason when it fails, else empty.
+std::string Execute(const QString &path, const char *sql)
+{
+    const std::optional<Error> failed = Connect(path)->Execute(sql);
+    return failed ? failed->message : std::string();
+}
+
+// The report of a script's last step, and what it said: the load's message, or the record's
+// error, and a castling refusal after them.
+struct Seen {
+    LoadReport report;
+    std::string said;
+};
+
 // Plays both sides' turns against the local player's record as the window would, the clock at
-// noon (UTC) of 2026-03-01, and returns the report of the last load or send. Steps:
+// noon (UTC) of 2026-03-01, and returns the report of the last load or send with what it said.
+// Steps:
 //   new  New Game    start  the standard start loaded    fen:FEN  FEN ('_' for ' ') loaded
 //   >SAN   the local move on the position loaded last, sent (a second one: Undo, another move)
 //   ~SAN   the opponent moves          <SAN   the opponent moves and the local player loads it
@@ -45,24 +79,30 @@ std::optional<SanMove> Play(BoardState &board, const QString &san)
 //   day:N  the clock at 2026-03-N      ?SAN   CastlingRefusal's answer, added to the message
 //   ply:N  the position after the script's Nth move loaded      renew  Start a New Game
 //   refuse:WHEN  a trigger (WHEN: "AFTER_UPDATE_ON_game") that fails every later write
-LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last = nullptr)
+Seen RunScript(GameRecord &record, const QString &script, BoardState *last = nullptr)
 {
     LoadReport report;
+    std::string said;
     BoardState loaded = Position(StartFen), current = loaded;
     std::vector<BoardState> played;
-    std::string error;
+    auto failed = [&](const std::optional<Error> &error) {
+        if (error)
+            said = "error: " + WordRecordError(*error);
+    };
     auto load = [&](const BoardState &position) {
         loaded = current = position;
         const GameStatus status = LoadedStatus(loaded, FindKing(loaded));
-        const std::optional<LoadReport> recognised = record.RecogniseLoad(
-            loaded, status, EncodePositionCode(loaded, loaded.giToMove), error);
-        report = recognised.value_or(LoadReport {});
-        report.message = recognised ? report.message : "error: " + error;
+        const Outcome<LoadReport> recognised
+            = record.RecogniseLoad(loaded, status, EncodePositionCode(loaded, loaded.giToMove));
+        report = recognised ? *recognised : LoadReport {};
+        said = WordLoadMessage(report);
+        failed(recognised ? std::nullopt : std::optional(recognised.Why()));
     };
     for (const QString &step : ("day:1 " + script).split(' ', Qt::SkipEmptyParts)) {
         const QString san = step.mid(1);
         if (step == "new") {
             report = record.StartNewGame();
+            said.clear();
             loaded = current = Position(StartFen);
         } else if (step == "start" || step.startsWith("fen:")) {
             load(Position(step == "start" ? StartFen : step.mid(4).replace('_', ' ')));
@@ -75,26 +115,30 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
         } else if (step.startsWith("ply:")) {
             load(played.at(step.mid(4).toUInt() - 1));
         } else if (step == "renew") {
-            if (!record.StartGameFromSameAsSent(report, loaded,
-                    LoadedStatus(loaded, FindKing(loaded)),
-                    EncodePositionCode(loaded, loaded.giToMove), error))
-                report.message = "error: " + error;
+            const std::optional<Error> error = record.StartGameFromSameAsSent(report, loaded,
+                LoadedStatus(loaded, FindKing(loaded)),
+                EncodePositionCode(loaded, loaded.giToMove));
+            said = WordLoadMessage(report);
+            failed(error);
         } else if (step.startsWith("refuse:")) {
             const QString trigger = "CREATE TRIGGER refuse " + step.mid(7).replace('_', ' ')
                 + " BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END";
-            if (!sqlite::Connection::Open(record.Path(), false, 0, error)
-                     ->Execute(qPrintable(trigger), error))
+            const std::string error
+                = Execute(QString::fromStdString(record.Path()), qPrintable(trigger));
+            if (!error.empty())
                 qFatal("test script: %s", error.c_str());
         } else if (step[0] == '>') {
             current = loaded;
             const SanMove move = Play(current, san).value();
             played.push_back(current);
-            if (!record.RecordSend(report, loaded, move.move, move.promotionPiece,
-                    EncodePositionCode(current, current.giToMove), error))
-                report.message = "error: " + error;
+            failed(record.RecordSend(report, loaded, move.move, move.promotionPiece,
+                EncodePositionCode(current, current.giToMove)));
         } else if (step[0] == '?') {
             const Move move = MoveFromSan(loaded, san.toStdString()).value().move;
-            report.message += record.CastlingRefusal(report, loaded, move, error) + error;
+            const auto refusal = record.CastlingRefusal(report, loaded, move);
+            said += !refusal ? WordRecordError(refusal.Why())
+                : *refusal   ? WordLostCastling(**refusal)
+                             : std::string();
         } else if (!Play(current, san) || (played.push_back(current), false)) {
             qFatal("test script: no move %s", qPrintable(step));
         } else if (step[0] == '<') {
@@ -103,18 +147,17 @@ LoadReport RunScript(GameRecord &record, const QString &script, BoardState *last
     }
     if (last)
         *last = current;
-    return report;
+    return { report, said };
 }
 
 // "2:white 0 - *; 1:white 3 Nf3 *": every game, the most recently played first.
 QString Games(GameRecord &record)
 {
-    std::string error;
     QStringList games;
-    for (const GameSummary &game : std::vector(record.ListGames(error).value()))
+    for (const GameSummary &game : std::vector(*record.ListGames()))
         games << QString::fromStdString(std::to_string(game.id)
             + (game.localSide == White ? ":white " : ":black ") + std::to_string(game.plies) + ' '
-            + (game.lastSan.empty() ? "-" : game.lastSan) + ' ' + game.result);
+            + (game.lastSan.empty() ? "-" : game.lastSan) + ' ' + ResultText(game.result));
     return games.join("; ");
 }
 
@@ -148,14 +191,14 @@ QByteArray PgnWarnings(const QString &pgn, QByteArray *moves = nullptr)
     return reader.readAllStandardError();
 }
 
-// A record as the first version of the program wrote it, by that version's SQL: game N
-// (from 1) started on 2026-03-0N, its move at ply P played P days later.
-void WriteVersionOne(const QString &path, const QStringList &games)
+// A record as the first (`version` 1) or second version of the program wrote it, by that
+// version's SQL: game N (from 1) started on 2026-03-0N, its move at ply P played P days later,
+// game 1's last position received. In version 2 game 2 has an opponent, notes and an ending.
+void WriteOldRecord(const QString &path, const QStringList &games, int version)
 {
-    std::string error;
     QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-    auto db = sqlite::Connection::Open(path.toStdString(), false, 0, error);
-    QVERIFY2(db->Execute(R"(
+    auto db = Connect(path);
+    QVERIFY(!db->Execute(R"(
 CREATE TABLE game (id INTEGER PRIMARY KEY, started TEXT NOT NULL, start_fen TEXT NOT NULL,
     local_side INTEGER NOT NULL, result TEXT NOT NULL DEFAULT '*', plies INTEGER NOT NULL
     DEFAULT 0, last_fen TEXT NOT NULL, last_sent INTEGER NOT NULL DEFAULT 0, last_san TEXT,
@@ -167,9 +210,7 @@ CREATE INDEX game_by_received ON game(received_fen);
 CREATE TABLE move (game_id INTEGER NOT NULL REFERENCES game(id) ON DELETE CASCADE,
     ply INTEGER NOT NULL, san TEXT NOT NULL, coordinates TEXT NOT NULL, code TEXT NOT NULL,
     local INTEGER NOT NULL, played TEXT NOT NULL, PRIMARY KEY (game_id, ply)) WITHOUT ROWID;
-PRAGMA user_version = 1;)",
-                 error),
-        error.c_str());
+PRAGMA user_version = 1;)"));
     for (int id = 1; id <= games.size(); ++id) {
         const QStringList game = games[id - 1].split('|'); // start FEN, local side, SAN
         BoardState board = Position(game[0]);
@@ -195,6 +236,22 @@ PRAGMA user_version = 1;)",
             int(board.giToMove != local), sans.last().toStdString());
         QVERIFY(insert.Run());
     }
+    QVERIFY(!db->Execute("UPDATE game SET received_fen = last_fen, received_plies = plies, "
+                         "received_status = 'Your opponent played 6... O-O-O' WHERE id = 1"));
+    QVERIFY(version == 1 || !db->Execute(R"(
+ALTER TABLE game ADD COLUMN opponent_name TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN opponent_email TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN notes TEXT NOT NULL DEFAULT '';
+ALTER TABLE game ADD COLUMN ending INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE game ADD COLUMN ended_at TEXT;
+ALTER TABLE game ADD COLUMN changed_at TEXT NOT NULL DEFAULT '';
+UPDATE game SET changed_at = COALESCE((SELECT played FROM move WHERE game_id = game.id
+    ORDER BY ply DESC LIMIT 1), started);
+CREATE TABLE setting (name TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;
+PRAGMA user_version = 2;
+UPDATE game SET opponent_name = 'Ann', notes = 'kind', ending = 2, result = '1-0',
+    ended_at = '2026-03-09T12:00:00Z' WHERE id = 2;
+INSERT INTO setting VALUES ('player_name', 'Me');)"));
 }
 
 } // namespace
@@ -307,15 +364,13 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, report);
         QTemporaryDir folder;
-        std::string error;
-        const auto record
-            = GameRecord::Open(folder.filePath("r").toStdString(), RecordAccess::Create, error);
-        const LoadReport seen = RunScript(*record, script);
+        const auto record = OpenRecord(folder.filePath("r"));
+        const Seen seen = RunScript(*record, script);
         QStringList marks;
-        for (const int16_t square : seen.marks)
+        for (const int16_t square : seen.report.marks)
             marks << QString::fromStdString(SquareName(square));
-        QCOMPARE(QString::fromStdString(seen.status) + '|' + marks.join(' ') + '|' + Games(*record)
-                + QString::fromStdString(seen.message.empty() ? "" : '|' + seen.message),
+        QCOMPARE(QString::fromStdString(WordLoadLine(seen.report)) + '|' + marks.join(' ') + '|'
+                + Games(*record) + QString::fromStdString(seen.said.empty() ? "" : '|' + seen.said),
             report);
     }
 
@@ -341,17 +396,15 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, failing);
         QTemporaryDir folder;
-        std::string error;
         QStringList dumps;
         for (const QString &script : { before, before + ' ' + failing }) {
             const QString path = folder.filePath(QString::number(dumps.size()));
-            auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
-            const LoadReport report = RunScript(*record, script);
-            QCOMPARE(
-                QString::fromStdString(report.message).contains("disk full"), script != before);
-            for (const GameSummary &game : std::vector(record->ListGames(error).value()))
-                QCOMPARE(PgnWarnings(QString::fromStdString(*record->Pgn(game.id, error))), "");
-            auto db = sqlite::Connection::Open(path.toStdString(), false, 0, error);
+            auto record = OpenRecord(path);
+            QCOMPARE(QString::fromStdString(RunScript(*record, script).said).contains("disk full"),
+                script != before);
+            for (const GameSummary &game : std::vector(*record->ListGames()))
+                QCOMPARE(PgnWarnings(QString::fromStdString(*record->Pgn(game.id))), "");
+            auto db = Connect(path);
             sqlite::Statement read = db->Prepare(
                 "SELECT group_concat(g.id || g.plies || ifnull(g.last_san, '') || g.received_fen "
                 "|| ifnull(g.sent_fen, '') || (SELECT group_concat(ply || san, ' ') FROM move "
@@ -387,12 +440,10 @@ private slots:
         QFETCH(QString, tagsEnd);
         QFETCH(QString, firstMoves);
         QTemporaryDir folder;
-        std::string error;
-        const auto record
-            = GameRecord::Open(folder.filePath("r").toStdString(), RecordAccess::Create, error);
+        const auto record = OpenRecord(folder.filePath("r"));
         BoardState last;
-        const int64_t id = RunScript(*record, script, &last).gameId.value();
-        const QString pgn = QString::fromStdString(record->Pgn(id, error).value());
+        const int64_t id = RunScript(*record, script, &last).report.gameId.value();
+        const QString pgn = QString::fromStdString(*record->Pgn(id));
         const QString tags = "[Event \"Corvalen e-mail game\"]\n[Site \"?\"]\n[Date "
                              "\"2026.03.01\"]\n[Round \"-\"]\n[White \"?\"]\n[Black \"?\"]\n"
                              "[Result \""
@@ -402,7 +453,7 @@ private slots:
         const QStringList lines = pgn.mid(tags.size()).trimmed().split('\n');
         const QString moves = lines.join(' ');
         QVERIFY2(moves.startsWith(firstMoves), qPrintable(moves));
-        QCOMPARE(QString::fromStdString(record->Moves(id, error)->moveText + ' ') + result, moves);
+        QCOMPARE(QString::fromStdString(record->Moves(id)->moveText + ' ') + result, moves);
         BoardState board = Position(tags.contains("FEN") ? tagsEnd.section('"', 4, 4) : StartFen);
         for (const QString &token : moves.split(' ')) {
             std::optional<SanMove> move;
@@ -426,7 +477,7 @@ private slots:
         QTest::addColumn<QString>("setUp"); // SQL that makes the file, or "text" or "read-only"
         QTest::addColumn<QString>("reason");
         Row("not a database", "text", "file is not a database");
-        Row("written by a newer version", "PRAGMA user_version = 3", "newer version of Corvalen");
+        Row("written by a newer version", "PRAGMA user_version = 4", "newer version of Corvalen");
         Row("another program's database", "CREATE TABLE t (a)", "not a Corvalen game record");
         Row("another program's tables under the record's version",
             "CREATE TABLE game (id); CREATE TABLE move (id); PRAGMA user_version = 1",
@@ -440,17 +491,14 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir folder;
         const QString path = folder.filePath("games.sqlite");
-        std::string error;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly)
             && file.write(QByteArray(setUp == "text" ? 4096 : 0, 'x')) >= 0);
         file.close();
         if (setUp == "read-only")
-            RunScript(
-                *GameRecord::Open(path.toStdString(), RecordAccess::Create, error), "new >e4");
+            RunScript(*OpenRecord(path), "new >e4");
         else if (setUp != "text")
-            QVERIFY(sqlite::Connection::Open(path.toStdString(), false, 0, error)
-                        ->Execute(qPrintable(setUp), error));
+            QCOMPARE(Execute(path, qPrintable(setUp)), "");
         const QByteArray before = Contents(path);
 
         // Root writes into any folder: the test then acts as the folder's owner `nobody`.
@@ -467,7 +515,8 @@ private slots:
             { RecordAccess::Create, RecordAccess::ReadWrite, RecordAccess::ReadOnly }) {
             // The tool still reads a record in a folder it cannot write.
             const bool reads = readOnly && access == RecordAccess::ReadOnly;
-            QCOMPARE(GameRecord::Open(path.toStdString(), access, error) != nullptr, reads);
+            std::string error;
+            QCOMPARE(OpenRecord(path, access, &error) != nullptr, reads);
             const QString said = QString::fromStdString(error);
             QVERIFY2(reads
                     || (said.startsWith("the game record " + path + ": ") && said.contains(reason)),
@@ -517,23 +566,22 @@ private slots:
         QFETCH(QString, answer);
         QTemporaryDir folder;
         const QString path = folder.filePath("record/corvalen/games.sqlite");
-        std::string error;
-        auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+        auto record = OpenRecord(path);
         RunScript(*record, "new >e4 <e5 >Nf3 fen:4k3/8/8/8/8/8/8/R3K3_b >Kd7");
         for (const int id : { 1, 2 })
-            answer.replace(QString("@%1").arg(id), QString::fromStdString(*record->Pgn(id, error)));
+            answer.replace(QString("@%1").arg(id), QString::fromStdString(*record->Pgn(id)));
         // Delete Record... takes the file and its companions (the record is open: both exist).
         QVERIFY(home != "deleted"
-            || (DeleteRecord(path.toStdString(), error) && !QFile::exists(path + "-wal")));
+            || (!DeleteRecord(path.toStdString()) && !QFile::exists(path + "-wal")));
         // By hand: a line break in a date, a comment in a SAN, an ending no version knows, a
         // tab and a bidirectional mark in a name, a move that is not legal.
         QVERIFY(home != "edited"
-            || sqlite::Connection::Open(path.toStdString(), false, 0, error)
-                   ->Execute("UPDATE game SET started = '2026-03' || char(10) || '01', ending = 9, "
-                             "opponent_name = 'Bo' || char(9) || 'b' || char(8207) WHERE id = 1; "
-                             "UPDATE move SET san = 'e4 {evil' WHERE game_id = 1 AND ply = 0; "
-                             "UPDATE move SET coordinates = 'e8e1' WHERE game_id = 2",
-                       error));
+            || Execute(path,
+                "UPDATE game SET started = '2026-03' || char(10) || '01', ending = 9, "
+                "opponent_name = 'Bo' || char(9) || 'b' || char(8207) WHERE id = 1; "
+                "UPDATE move SET san = 'e4 {evil' WHERE game_id = 1 AND ply = 0; "
+                "UPDATE move SET coordinates = 'e8e1' WHERE game_id = 2")
+                   .empty());
         if (home == "closed")
             record.reset(); // the record stays in WAL mode, with no -wal file beside it
         const QByteArray before = Contents(path);
@@ -546,37 +594,47 @@ private slots:
             QCOMPARE(PgnWarnings(answer.section('|', 1, 1)), "");
     }
 
-    // A record of the first version (three games: as White with en passant and castling on
+    // A record of an older version (three games: as White with en passant and castling on
     // both sides, as Black, from a set-up position with Black to move): "games|user_version|
-    // whole days since each game's last change, or 'as it was' when not a byte changed".
-    void upgradesVersionOne_data()
+    // whole days since each game's last change, or 'as it was' when not a byte changed", and
+    // once opened "|the status line of game 1's received position loaded again|game 2's notes".
+    void upgradesOlderVersions_data()
     {
+        QTest::addColumn<int>("version");
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("after");
-        const QString games = "0|3\t2026-03-03\tblack\t2\tO-O-O\t*\t\tyours\n"
-                              "2\t2026-03-02\tblack\t4\te6\t*\t\ttheirs\n"
-                              "1\t2026-03-01\twhite\t12\tO-O-O\t*\t\tyours\n|";
-        Row("read by the tool", "tool", games + "|1|as it was");
-        Row("opened by the program", "open", games + "|2|16 15 8");
-        Row("its upgrade failing midway", "refuse", games + "|1|as it was");
+        const QString one = "0|3\t2026-03-03\tblack\t2\tO-O-O\t*\t\tyours\n"
+                            "2\t2026-03-02\tblack\t4\te6\t*\t\ttheirs\n"
+                            "1\t2026-03-01\twhite\t12\tO-O-O\t*\t\tyours\n|";
+        const QString two = QString(one).replace("e6\t*\t\ttheirs", "e6\t1-0\tAnn\t");
+        const QString opened = "|3|16 15 8|Your opponent played 6... O-O-O|";
+        Row("version 1 read by the tool", 1, "tool", one + "|1|as it was");
+        Row("version 1 opened by the program", 1, "open", one + opened);
+        Row("version 1, its upgrade failing midway", 1, "refuse", one + "|1|as it was");
+        Row("version 2 read by the tool", 2, "tool", two + "|2|as it was");
+        Row("version 2 opened by the program", 2, "open", two + opened + "kind");
+        Row("version 2, its upgrade failing midway", 2, "refuse", two + "|2|as it was");
     }
 
-    void upgradesVersionOne()
+    void upgradesOlderVersions()
     {
+        QFETCH(int, version);
         QFETCH(QString, step);
         QFETCH(QString, after);
         QTemporaryDir folder;
         const QString path = folder.filePath("corvalen/games.sqlite");
         QVERIFY(QDir(folder.path()).mkdir("corvalen"));
-        WriteVersionOne(path,
-            { StartFen + "|w|e4 d5 e5 f5 exf6 Nc6 Nf3 Bg4 Be2 Qd7 O-O O-O-O",
-                StartFen + "|b|d4 Nf6 c4 e6", "r3k2r/8/8/8/8/8/8/R3K2R b|b|O-O O-O-O" });
+        const QString first = "e4 d5 e5 f5 exf6 Nc6 Nf3 Bg4 Be2 Qd7 O-O O-O-O";
+        WriteOldRecord(path,
+            { StartFen + "|w|" + first, StartFen + "|b|d4 Nf6 c4 e6",
+                "r3k2r/8/8/8/8/8/8/R3K2R b|b|O-O O-O-O" },
+            version);
         std::string error;
         if (step == "refuse")
-            QVERIFY(sqlite::Connection::Open(path.toStdString(), false, 0, error)
-                        ->Execute("CREATE TRIGGER refuse BEFORE UPDATE ON game BEGIN SELECT "
-                                  "RAISE(ROLLBACK, 'disk full'); END",
-                            error));
+            QCOMPARE(Execute(path,
+                         "CREATE TRIGGER refuse BEFORE UPDATE ON game BEGIN SELECT "
+                         "RAISE(ROLLBACK, 'disk full'); END"),
+                "");
         const QByteArray before = Contents(path);
         const QString pgn = RunTool(folder.path(), "pgn all");
         QCOMPARE(PgnWarnings(pgn.section('|', 1, 1)), "");
@@ -585,24 +643,32 @@ private slots:
             qPrintable(pgn));
         QString days = "as it was";
         if (step != "tool") {
-            auto record = GameRecord::Open(path.toStdString(), RecordAccess::Create, error);
+            auto record = OpenRecord(path, RecordAccess::Create, &error);
             QCOMPARE(record == nullptr, step == "refuse");
             QVERIFY(record || error.find("disk full") != std::string::npos);
             if (record) {
                 record->SetClock([] { return std::chrono::system_clock::from_time_t(1774008000); });
                 days.clear();
-                for (const GameSummary &game : std::vector(record->ListGames(error).value()))
+                for (const GameSummary &game : std::vector(*record->ListGames()))
                     days += QString::number(game.daysSince) + (game.id > 1 ? " " : "");
+                BoardState received = Position(StartFen);
+                for (const QString &san : first.split(' '))
+                    Play(received, san);
+                const LoadReport again
+                    = *record->RecogniseLoad(received, LoadedStatus(received, FindKing(received)),
+                        EncodePositionCode(received, received.giToMove));
+                days += QString::fromStdString(
+                    '|' + WordLoadLine(again) + '|' + record->Details(2)->notes);
             }
         }
         QCOMPARE(RunTool(folder.path(), "pgn all"), pgn);
         const QString games = RunTool(folder.path(), "games");
         if (Contents(path) != before)
             days.replace("as it was", "changed");
-        auto db = sqlite::Connection::Open(path.toStdString(), true, 0, error);
-        sqlite::Statement version = db->Prepare("PRAGMA user_version");
-        QVERIFY(version.Step());
-        QCOMPARE(games + '|' + QString::number(version.Int(0)) + '|' + days, after);
+        auto db = Connect(path, true);
+        sqlite::Statement read = db->Prepare("PRAGMA user_version");
+        QVERIFY(read.Step());
+        QCOMPARE(games + '|' + QString::number(read.Int(0)) + '|' + days, after);
     }
 
     // The players' names and a result the position cannot show, from the White tag on.

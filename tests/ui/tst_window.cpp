@@ -134,14 +134,12 @@ public:
     // Each recorded game as "plies:moves read back", the most recent first.
     QStringList Games() const
     {
-        std::string error;
         QStringList games;
-        const auto record = GameRecord::Open(File().toStdString(), RecordAccess::ReadOnly, error);
+        const auto record = GameRecord::Open(File().toStdString(), RecordAccess::ReadOnly);
         for (const GameSummary &game :
-            record ? *record->ListGames(error) : std::vector<GameSummary>()) {
-            const QStringList words
-                = QString::fromStdString(record->Moves(game.id, error)->moveText)
-                      .split(' ', Qt::SkipEmptyParts);
+            record ? *(*record)->ListGames() : std::vector<GameSummary>()) {
+            const QStringList words = QString::fromStdString((*record)->Moves(game.id)->moveText)
+                                          .split(' ', Qt::SkipEmptyParts);
             games << QString("%1:%2").arg(game.plies).arg(words.size() - words.filter(".").size());
         }
         return games;
@@ -918,13 +916,10 @@ private slots:
                 });
                 QTest::mouseClick(window.cmdGame, Qt::LeftButton);
             } else if (step == "spoil") {
-                std::string error;
-                const auto db
-                    = sqlite::Connection::Open(home.File().toStdString(), false, 1000, error);
+                const auto db = sqlite::Connection::Open(home.File().toStdString(), false, 1000);
                 QVERIFY(db
-                    && db->Execute("CREATE TRIGGER spoil BEFORE INSERT ON move BEGIN SELECT "
-                                   "RAISE(ROLLBACK, 'no room left'); END",
-                        error));
+                    && !(*db)->Execute("CREATE TRIGGER spoil BEFORE INSERT ON move BEGIN SELECT "
+                                       "RAISE(ROLLBACK, 'no room left'); END"));
                 spoiled = true;
             } else if (step == "reopen" || step == "renew") {
                 loaded.modals.Then([step](QWidget *box) {

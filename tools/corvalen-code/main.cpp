@@ -14,6 +14,7 @@
 
 #include "code/CodeText.h"
 #include "code/PositionCode.h"
+#include "game/RecordWords.h"
 #include "record/GameRecord.h"
 #include "record/RecordPaths.h"
 #include "rules/Fen.h"
@@ -229,11 +230,12 @@ std::unique_ptr<GameRecord> OpenRecord()
         std::cerr << "error: no game record (turn it on in the Game dialog)\n";
         return nullptr;
     }
-    std::string error;
-    std::unique_ptr<GameRecord> record = GameRecord::Open(path, RecordAccess::ReadOnly, error);
-    if (!record)
-        std::cerr << "error: " << error << '\n';
-    return record;
+    Outcome<std::unique_ptr<GameRecord>> record = GameRecord::Open(path, RecordAccess::ReadOnly);
+    if (!record) {
+        std::cerr << "error: " << WordRecordError(record.Why()) << '\n';
+        return nullptr;
+    }
+    return std::move(*record);
 }
 
 // A text from the record as one field of a tab-separated line: every tab, line break and other
@@ -255,18 +257,17 @@ int ListGames(std::string_view argument)
     std::unique_ptr<GameRecord> record = OpenRecord();
     if (!record)
         return ExitDamagedCode;
-    std::string error;
-    const std::optional<std::vector<GameSummary>> games = record->ListGames(error);
+    const Outcome<std::vector<GameSummary>> games = record->ListGames();
     if (!games) {
-        std::cerr << "error: " << error << '\n';
+        std::cerr << "error: " << WordRecordError(games.Why()) << '\n';
         return ExitDamagedCode;
     }
     for (const GameSummary &game : *games)
         std::cout << game.id << '\t' << OneField(game.startDate) << '\t'
                   << (game.localSide == White ? "white" : "black") << '\t' << game.plies << '\t'
                   << (game.lastSan.empty() ? "-" : OneField(game.lastSan)) << '\t'
-                  << OneField(game.result) << '\t' << OneField(game.opponent) << '\t'
-                  << (game.result != "*"                     ? ""
+                  << ResultText(game.result) << '\t' << OneField(game.opponent) << '\t'
+                  << (IsFinished(game.result)                ? ""
                              : game.toMove == game.localSide ? "yours"
                                                              : "theirs")
                   << '\n';
@@ -289,14 +290,13 @@ int WriteGames(std::string_view argument)
     std::unique_ptr<GameRecord> record = OpenRecord();
     if (!record)
         return ExitDamagedCode;
-    std::string error;
     std::vector<int64_t> ids;
     if (wanted > 0) {
         ids.push_back(wanted);
     } else {
-        const std::optional<std::vector<GameSummary>> games = record->ListGames(error);
+        const Outcome<std::vector<GameSummary>> games = record->ListGames();
         if (!games) {
-            std::cerr << "error: " << error << '\n';
+            std::cerr << "error: " << WordRecordError(games.Why()) << '\n';
             return ExitDamagedCode;
         }
         for (const GameSummary &game : *games)
@@ -310,9 +310,9 @@ int WriteGames(std::string_view argument)
     }
     std::string text;
     for (const int64_t id : ids) {
-        const std::optional<std::string> pgn = record->Pgn(id, error);
+        const Outcome<std::string> pgn = record->Pgn(id);
         if (!pgn) {
-            std::cerr << "error: " << error << '\n';
+            std::cerr << "error: " << WordRecordError(pgn.Why()) << '\n';
             return ExitDamagedCode;
         }
         text += *pgn;
