@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "rules/San.h"
-#include "ui/PieceImages.h"
 
 namespace corvalen {
 
@@ -46,7 +45,7 @@ void BoardCell::paintEvent(QPaintEvent *event)
     painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
-QString CellName(const BoardState &board, const BoardCell &cell)
+QString CellName(const BoardState &board, int16_t square, bool marked, bool inCheck)
 {
     // Whole phrases, since the colour agrees with the piece in many languages.
     static const char *const pieces[2][6] = {
@@ -67,15 +66,14 @@ QString CellName(const BoardState &board, const BoardCell &cell)
             QT_TRANSLATE_NOOP("corvalen::BoardCell", "%1, black king"),
         },
     };
-    const int16_t square = cell.Index();
     const QString squareName = QString::fromStdString(SquareName(square));
     const int16_t piece = board.Piece(square);
     QString name = board.IsEmpty(square) || piece < Pawn || piece > King
         ? BoardCell::tr("%1, empty").arg(squareName)
         : BoardCell::tr(pieces[board.Colour(square) == White ? 0 : 1][piece]).arg(squareName);
-    if (piece == King && board.Colour(square) == board.giToMove && board.mbInCheck)
+    if (inCheck)
         name = BoardCell::tr("%1, in check").arg(name);
-    if (cell.IsMarked())
+    if (marked)
         name = BoardCell::tr("%1, last move").arg(name);
     return name;
 }

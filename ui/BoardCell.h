@@ -7,8 +7,8 @@
 
 namespace corvalen {
 
-// One of the 64 board cells; its index is the square it shows. A cell can be dragged only while
-// its drag mode is on, and then the cursor shows its drag icon.
+// One of a BoardView's 64 cells; its index is the square it shows. A cell can be dragged only
+// while its drag mode is on, and then the cursor shows its drag icon.
 class BoardCell : public PictureBox {
     Q_OBJECT
 public:
@@ -43,8 +43,8 @@ private:
     QString msDragIconFile;
 };
 
-// How a screen reader names a cell: "e4, white pawn", "d5, empty", "e8, black king, in check",
-// and "e4, white pawn, last move" on a marked cell.
-QString CellName(const BoardState &board, const BoardCell &cell);
+// How a screen reader names the cell of `square`: "e4, white pawn", "d5, empty", "e8, black
+// king, in check" (`inCheck`), and "e4, white pawn, last move" on a `marked` cell.
+QString CellName(const BoardState &board, int16_t square, bool marked, bool inCheck);
 
 } // namespace corvalen

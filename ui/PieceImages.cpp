@@ -59,23 +59,19 @@ QString EmptySquareFile(int16_t square)
     return ImagesFolder() + QLatin1String(IsDarkSquare(square) ? "/blue.bmp" : "/white.bmp");
 }
 
-void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour, int16_t piece,
-    QString &pictureFile, QString &iconFile)
+QString PieceFile(int16_t square, int16_t colour, int16_t piece, bool checkMark)
 {
-    pictureFile = ImagesFolder() + QLatin1String(IsDarkSquare(square) ? "/b" : "/w");
-    iconFile = ImagesFolder() + u'/';
-    if (colour != White) {
-        pictureFile += u'b';
-    } else {
-        pictureFile += u'g';
-        iconFile += u'w';
-    }
-    pictureFile += PieceName(piece);
-    iconFile += PieceName(piece);
-    if (colour == board.giToMove && piece == King && board.mbInCheck)
-        pictureFile += u'x';
-    pictureFile += QLatin1String(".bmp");
-    iconFile += QLatin1String(".ico");
+    QString file = ImagesFolder() + QLatin1String(IsDarkSquare(square) ? "/b" : "/w")
+        + QLatin1Char(colour != White ? 'b' : 'g') + PieceName(piece);
+    if (checkMark && piece == King)
+        file += u'x';
+    return file + QLatin1String(".bmp");
+}
+
+QString IconFile(int16_t colour, int16_t piece)
+{
+    return ImagesFolder() + QLatin1String(colour != White ? "/" : "/w") + PieceName(piece)
+        + QLatin1String(".ico");
 }
 
 QString SharpPictureFile(const QString &file)

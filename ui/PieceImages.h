@@ -25,10 +25,11 @@ bool IsDarkSquare(int16_t square);
 // The empty-square picture of a square: blue.bmp (dark) or white.bmp (light), full path.
 QString EmptySquareFile(int16_t square);
 
-// Full paths of the picture and the drag icon of a piece of `colour` and `piece` on `square`.
-// The picture carries the check mark "x" for the king of the side to move while it is in check.
-void GetPieceImageFiles(const BoardState &board, int16_t square, int16_t colour, int16_t piece,
-    QString &pictureFile, QString &iconFile);
+// Full path of the picture of a piece of `colour` and `piece` on `square`, with the check mark
+// "x" when `checkMark` is set and the piece is a king.
+QString PieceFile(int16_t square, int16_t colour, int16_t piece, bool checkMark);
+// Full path of the drag icon of a piece of `colour` and `piece`.
+QString IconFile(int16_t colour, int16_t piece);
 
 // The twice-sized twin of a picture file: ".../wbrook.bmp" gives ".../wbrook@2x.bmp".
 QString SharpPictureFile(const QString &file);

@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,8 +23,7 @@
 #include "code/CodeText.h"
 #include "rules/San.h"
 #include "rules/TypedMove.h"
-#include "ui/BoardCell.h"
-#include "ui/BoardFrame.h"
+#include "ui/BoardView.h"
 #include "ui/Options.h"
 #include "ui/PictureBox.h"
 #include "ui/PieceImages.h"
@@ -33,13 +31,6 @@
 #include "ui/frmBoardCode.h"
 #include "ui/frmGame.h"
 #include "ui/frmPawnChange.h"
-
-// The window's own pictures are compiled into this library; a static library's resources must
-// be registered by name, outside any namespace.
-static void InitWindowPictures()
-{
-    Q_INIT_RESOURCE(corvalen);
-}
 
 namespace corvalen {
 
@@ -103,10 +94,11 @@ frmChess::frmChess(QWidget *parent)
     , cmdAbout(
           MakeButton(QStringLiteral("cmdAbout"), tr("&About..."), QRect(280, 240, 77, 25), this))
     , cmdExit(MakeButton(QStringLiteral("cmdExit"), tr("&E&xit"), QRect(280, 272, 77, 25), this))
-    , picBoard(new BoardFrame(this))
+    , picBoard(new BoardView(this))
+    , imgCell(picBoard->Cells())
     , lblStatus(new QLabel(this))
 {
-    InitWindowPictures();
+    RegisterWindowPictures();
     setObjectName(QStringLiteral("frmChess"));
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/corvalen.png")));
@@ -153,26 +145,7 @@ frmChess::frmChess(QWidget *parent)
 
     picBoard->setObjectName(QStringLiteral("picBoard"));
     picBoard->setGeometry(12, 36, 259, 260);
-    picBoard->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picBoard->setLineWidth(1);
     picBoard->setFocusPolicy(Qt::TabFocus);
-    const int inset = picBoard->frameWidth();
-    // The window's own empty squares, shown until the first picture file is read. Each is read
-    // once, through QImage: QPixmap's own reading asks the resource's time for its cache key,
-    // and each such time costs a time-zone conversion.
-    const QString emptyFiles[2] = { QStringLiteral(":/empty-light.png"),
-        QStringLiteral(":/empty-dark.png") };
-    const QPixmap empties[2] = { QPixmap::fromImage(QImage(emptyFiles[0])),
-        QPixmap::fromImage(QImage(emptyFiles[1])) };
-    for (int16_t square = 0; square < 64; ++square) {
-        auto *cell = new BoardCell(square, picBoard);
-        cell->setGeometry(inset + ColumnOf(square) * CellSize, inset + RowOf(square) * CellSize,
-            CellSize, CellSize);
-        cell->setAccessibleName(CellName(BoardState(), *cell));
-        const int dark = IsDarkSquare(square) ? 1 : 0;
-        cell->ShowPicture(empties[dark], emptyFiles[dark]);
-        imgCell[square] = cell;
-    }
 
     txtMove->setObjectName(QStringLiteral("txtMove"));
     txtMove->setGeometry(ColumnLeft, 142, column, 22);
@@ -216,7 +189,11 @@ frmChess::frmChess(QWidget *parent)
     connect(cmdGame, &QPushButton::clicked, this, &frmChess::cmdGame_Click);
     // Enter in the move box makes the move and goes no further: it never presses Exit.
     txtMove->installEventFilter(this);
-    connect(picBoard, &BoardFrame::CellDropped, this, &frmChess::imgCell_DragDrop);
+    connect(picBoard, &BoardView::MoveDropped, this, &frmChess::imgCell_DragDrop);
+    connect(picBoard, &BoardView::PictureMissing, this, [this](const QString &file) {
+        if (msMissingPicture.isEmpty())
+            msMissingPicture = file;
+    });
 }
 
 frmChess::~frmChess() = default;
@@ -261,16 +238,8 @@ bool frmChess::LoadPosition()
 
 void frmChess::ShowLoadedPosition()
 {
-    // The pieces are drawn first without the check mark; the check display then redraws the
-    // one king the code named.
-    BoardState plain = mGame.Board();
-    plain.mbInCheck = false;
-    for (int16_t square = 0; square < 64; ++square) {
-        if (!plain.IsEmpty(square)) {
-            DrawPieceOf(plain, square);
-            MakeDraggable(square);
-        }
-    }
+    picBoard->SetMovable(true);
+    ShowBoard(mGame.Board());
     ShowCheckAndMate();
     txtMove->setEnabled(true);
 }
@@ -307,7 +276,6 @@ void frmChess::ShowCheckAndMate()
         picCheck->ShowPicture(QPixmap(CheckPicture), CheckPicture);
         SetCheckCaption(tr("In Check"));
         picCheck->show();
-        DrawPiece(turn.KingSquare());
         if (status == GameStatus::Mate) {
             ShowPicture(picCheck, ImagesFolder() + QStringLiteral("/mate.bmp"));
             SetCheckCaption(tr("Mate"));
@@ -327,13 +295,6 @@ void frmChess::SetCheckCaption(const QString &caption)
     picCheck->setAccessibleName(caption);
 }
 
-void frmChess::ClearCheck()
-{
-    HideCheck();
-    if (const int16_t king = mGame.CurrentTurn().KingSquareNow(); king != NoSquare)
-        DrawPiece(king);
-}
-
 void frmChess::HideCheck()
 {
     picCheck->hide();
@@ -342,10 +303,7 @@ void frmChess::HideCheck()
 
 void frmChess::LockBoard()
 {
-    for (BoardCell *cell : imgCell) {
-        cell->SetDragMode(false);
-        cell->ClearDragIcon();
-    }
+    picBoard->SetMovable(false);
     txtMove->setEnabled(false);
 }
 
@@ -367,7 +325,7 @@ void frmChess::cmdNew_Click()
     SetTurnLabel(White);
     // Cells that held a piece before must not stay draggable once they are empty.
     LockBoard();
-    DrawBoard();
+    picBoard->ShowEmpty();
     mGame.NewGame();
     SetViewForLoadedPosition();
     ShowLoadedPosition();
@@ -392,10 +350,6 @@ void frmChess::cmdUndo_Click()
 
 void frmChess::UndoMove()
 {
-    const MoveOutcome &outcome = mGame.CurrentTurn().Outcome();
-    DrawSquare(outcome.miLastTarget);
-    if (outcome.miCastleTarget > NoSquare)
-        DrawSquare(outcome.miCastleTarget);
     cmdUndo->setEnabled(false);
     cmdSend->setEnabled(false);
     mGame.Undo();
@@ -484,6 +438,7 @@ void frmChess::cmdGame_Click()
     AdoptFormerPlayerName();
     ShowNotices();
     SetViewForLoadedPosition();
+    ShowBoard(mGame.Board());
 }
 
 void frmChess::AdoptFormerPlayerName()
@@ -503,7 +458,7 @@ void frmChess::cmdAbout_Click()
     frmAbout::ShowModal(this);
 }
 
-void frmChess::imgCell_DragDrop(int16_t target, int16_t source)
+void frmChess::imgCell_DragDrop(int16_t source, int16_t target)
 {
     const bool taken = mGame.TakesMove(source, target);
     ShowNotices();
@@ -533,31 +488,17 @@ void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
     const int16_t mover = mGame.Board().giToMove;
     if (mGame.NeedsPromotionChoice(source, target) && promotionPiece == Empty) {
         // The pawn stands on its last row while the player chooses what it becomes.
-        DrawSquare(source);
-        QString pictureFile;
-        QString iconFile;
-        GetPieceImageFiles(mGame.Board(), target, mover, Pawn, pictureFile, iconFile);
-        ShowPicture(imgCell[target], pictureFile);
+        BoardState waiting = mGame.Board();
+        waiting.EmptySquare(source);
+        waiting.PutPiece(target, Pawn, mover);
+        ShowBoard(waiting);
         frmPawnChange dialog(mover, this);
         dialog.exec();
         promotionPiece = dialog.miCurrSel;
     }
 
-    // The changed squares are drawn as the board stood before the check indicator goes.
-    const bool wasInCheck = mGame.Board().mbInCheck;
-    const MoveOutcome &outcome = mGame.Play(source, target, promotionPiece);
-    BoardState shown = mGame.Board();
-    shown.mbInCheck = wasInCheck;
-    for (int i = 0; i < outcome.changedCount; ++i) {
-        const int16_t square = outcome.changedSquares[static_cast<size_t>(i)];
-        if (shown.IsEmpty(square))
-            DrawSquare(square);
-        else
-            DrawPieceOf(shown, square);
-    }
-
-    if (wasInCheck)
-        ClearCheck();
+    mGame.Play(source, target, promotionPiece);
+    HideCheck();
     LockBoard();
     cmdUndo->setEnabled(true);
     cmdSend->setEnabled(true);
@@ -568,7 +509,7 @@ void frmChess::MakeMove(int16_t source, int16_t target, int16_t promotionPiece)
 void frmChess::ShowStatus()
 {
     lblStatus->setText(FromStd(mGame.StatusLine()));
-    MarkSquares(mGame.Marks());
+    ShowBoard(mGame.Board());
 }
 
 void frmChess::ShowNotices()
@@ -594,12 +535,12 @@ void frmChess::ShowNotices()
     }
 }
 
-void frmChess::MarkSquares(const std::vector<int16_t> &squares)
+void frmChess::ShowBoard(const BoardState &board)
 {
-    for (BoardCell *cell : imgCell) {
-        cell->SetMarked(std::find(squares.begin(), squares.end(), cell->Index()) != squares.end());
-        cell->setAccessibleName(CellName(mGame.Board(), *cell));
-    }
+    const Turn &turn = mGame.CurrentTurn();
+    const bool check = !turn.PlayedMove()
+        && (turn.Status() == GameStatus::Check || turn.Status() == GameStatus::Mate);
+    picBoard->Show(board, mGame.Marks(), check ? turn.KingSquare() : NoSquare, mbFlipped);
 }
 
 void frmChess::SetViewForLoadedPosition()
@@ -610,25 +551,15 @@ void frmChess::SetViewForLoadedPosition()
     if (flipped == mbFlipped)
         return;
     mbFlipped = flipped;
-    PlaceCells();
+    // The files and ranks around the board turn with it; the cells at the next ShowBoard.
+    update();
 }
 
 void frmChess::FlipView()
 {
     mbFlippedByKey = !mbFlippedByKey;
     SetViewForLoadedPosition();
-}
-
-void frmChess::PlaceCells()
-{
-    const int inset = picBoard->frameWidth();
-    for (BoardCell *cell : imgCell) {
-        const int16_t square = cell->Index();
-        const int column = mbFlipped ? 7 - ColumnOf(square) : ColumnOf(square);
-        const int row = mbFlipped ? 7 - RowOf(square) : RowOf(square);
-        cell->move(inset + column * CellSize, inset + row * CellSize);
-    }
-    update();
+    ShowBoard(mGame.Board());
 }
 
 void frmChess::paintEvent(QPaintEvent *event)
@@ -672,50 +603,6 @@ void frmChess::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void frmChess::DrawBoard()
-{
-    for (int16_t square = 0; square < 64; ++square)
-        DrawSquare(square);
-}
-
-void frmChess::DrawSquare(int16_t square)
-{
-    if (!IsOnBoard(square))
-        return;
-    ShowPicture(imgCell[square], EmptySquareFile(square));
-    imgCell[square]->setAccessibleName(CellName(BoardState(), *imgCell[square]));
-}
-
-void frmChess::DrawPiece(int16_t square)
-{
-    DrawPieceOf(mGame.Board(), square);
-}
-
-void frmChess::DrawPieceOf(const BoardState &board, int16_t square)
-{
-    QString pictureFile;
-    QString iconFile;
-    GetPieceImageFiles(
-        board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
-    ShowPicture(imgCell[square], pictureFile);
-    imgCell[square]->setAccessibleName(CellName(board, *imgCell[square]));
-}
-
-void frmChess::MakeDraggable(int16_t square)
-{
-    QString pictureFile;
-    QString iconFile;
-    const BoardState &board = mGame.Board();
-    GetPieceImageFiles(
-        board, square, board.Colour(square), board.Piece(square), pictureFile, iconFile);
-    bool ok = false;
-    BoardCell *cell = imgCell[square];
-    cell->SetDragIcon(LoadPicture(iconFile, ok), iconFile);
-    if (!ok && msMissingPicture.isEmpty())
-        msMissingPicture = iconFile;
-    cell->SetDragMode(true);
 }
 
 void frmChess::ShowPicture(PictureBox *box, const QString &file)

@@ -18,7 +18,7 @@ class QPushButton;
 namespace corvalen {
 
 class BoardCell;
-class BoardFrame;
+class BoardView;
 class PictureBox;
 
 // The main window: the board, the turn label, the check indicator, the buttons, the move box
@@ -60,8 +60,9 @@ public:
     QPushButton *cmdNew;
     QPushButton *cmdAbout;
     QPushButton *cmdExit;
-    BoardFrame *picBoard;
-    std::array<BoardCell *, 64> imgCell;
+    BoardView *picBoard;
+    // picBoard's cells, by square.
+    const std::array<BoardCell *, 64> &imgCell;
     QLabel *lblStatus;
 
 public slots:
@@ -72,7 +73,7 @@ public slots:
     void cmdExit_Click();
     void cmdAbout_Click();
     // A piece dragged from cell `source` was released over cell `target`.
-    void imgCell_DragDrop(int16_t target, int16_t source);
+    void imgCell_DragDrop(int16_t source, int16_t target);
     // Enter in the move box: the typed move takes the path of a drop.
     void txtMove_Enter();
     // Ctrl+F: the board seen from the other side, for this run.
@@ -95,7 +96,6 @@ private:
     void ShowDamagedCodeMessage();
     void ShowCheckAndMate();
     void SetCheckCaption(const QString &caption);
-    void ClearCheck();
     // Hides the check indicator, and its name with it.
     void HideCheck();
     void LockBoard();
@@ -103,30 +103,21 @@ private:
     // The one move of the turn, from a drop or the move box; promotionPiece Empty asks the
     // player.
     void MakeMove(int16_t source, int16_t target, int16_t promotionPiece);
-    // Takes the move back and redraws the squares it changed; asks nothing.
+    // Takes the move back and redraws the board; asks nothing.
     void UndoMove();
     // Moves the name an earlier version kept in the options into the record, once.
     void AdoptFormerPlayerName();
     void ShowSentMessage(const QString &code, const QString &numberedMove);
 
-    // The Game's status line and the marks of the opponent's move.
+    // The Game's status line, and the board with the marks of the opponent's move.
     void ShowStatus();
     // What the Game has to tell, one message box each, then the status line.
     void ShowNotices();
-    void MarkSquares(const std::vector<int16_t> &squares);
-
-    // Where each cell stands: White's side at the bottom, or Black's when flipped.
-    void PlaceCells();
+    // The board as it stands: the position, the marks, the king in check as loaded until a
+    // move is made, and the side the view is seen from.
+    void ShowBoard(const BoardState &board);
     void SetViewForLoadedPosition();
 
-    void DrawBoard();
-    void DrawSquare(int16_t square);
-    // Paints the piece standing on the square (with the check mark when due).
-    void DrawPiece(int16_t square);
-    // The same for the piece `board` holds there, its check mark as `board` says.
-    void DrawPieceOf(const BoardState &board, int16_t square);
-    // Gives the cell of an occupied square its drag icon and lets it be dragged.
-    void MakeDraggable(int16_t square);
     void ShowPicture(PictureBox *box, const QString &file);
     // Tells the player, once per run, about the first picture file that failed to load.
     void ReportMissingPicture();

@@ -23,9 +23,10 @@
 #include <algorithm>
 
 #include "game/RecordWords.h"
+#include "rules/MoveLegality.h"
+#include "ui/BoardView.h"
 #include "ui/GameTableModel.h"
 #include "ui/Options.h"
-#include "ui/ReplayBoard.h"
 
 namespace corvalen {
 
@@ -88,7 +89,7 @@ frmGame::frmGame(const GameDialogContent &content, Game &game, QWidget *parent)
     , tblGames(Named(new QTableView(fraDesk), "tblGames"))
     , lblMoveList(nullptr)
     , lstMoves(Named(new QListWidget(fraDesk), "lstMoves"))
-    , picReplay(Named(new ReplayBoard(fraDesk), "picReplay"))
+    , picReplay(Named(new BoardView(fraDesk), "picReplay"))
     , cmdCopyFen(MakeButton("cmdCopyFen", tr("Copy &FEN"), fraDesk))
     , lblClipboard(Named(new QLabel(this), "lblClipboard"))
     , lblOpponent(nullptr)
@@ -377,7 +378,7 @@ void frmGame::ShowGame(int row)
     if (mView)
         ShowPly(mView->line.Plies());
     else
-        picReplay->ShowPosition(BoardState(), false);
+        picReplay->Show(BoardState(), {}, NoSquare, false);
     EnableResults();
     ShowRecordState();
 }
@@ -387,7 +388,9 @@ void frmGame::ShowPly(int ply)
     if (!mView)
         return;
     miPly = std::clamp(ply, 0, mView->line.Plies());
-    picReplay->ShowPosition(mView->line.At(miPly).board, mView->localSide == Black);
+    const BoardState &board = mView->line.At(miPly).board;
+    picReplay->Show(
+        board, {}, board.mbInCheck ? FindKing(board) : NoSquare, mView->localSide == Black);
     const QSignalBlocker blocker(lstMoves);
     lstMoves->setCurrentRow(miPly - 1);
     if (miPly > 0)

@@ -19,7 +19,7 @@ class QWidget;
 namespace corvalen {
 
 class GameTableModel;
-class ReplayBoard;
+class BoardView;
 
 // What the Game dialog shows of the record.
 struct GameDialogContent {
@@ -49,7 +49,7 @@ public:
     QTableView *tblGames;
     QLabel *lblMoveList;
     QListWidget *lstMoves;
-    ReplayBoard *picReplay;
+    BoardView *picReplay;
     QPushButton *cmdCopyFen;
     QLabel *lblClipboard;
     QLabel *lblOpponent;

@@ -10,10 +10,9 @@
 #include "rules/San.h"
 #include "rules/Text.h"
 #include "ui/BoardCell.h"
-#include "ui/BoardFrame.h"
+#include "ui/BoardView.h"
 #include "ui/GameTableModel.h"
 #include "ui/Options.h"
-#include "ui/ReplayBoard.h"
 #include "ui/frmBoardCode.h"
 #include "ui/frmChess.h"
 #include "ui/frmGame.h"
@@ -163,8 +162,9 @@ void PlayTurn(const QString &fen, const QString &move)
 
 // What the Game dialog shows for `probe`: "rows" (the table, " / " between rows), "selected",
 // "enabled" (the result buttons that can be pressed), "board" (the FEN-like placement the
-// replay board's cells name), "flipped", "pgn" (White;Black;Result of Copy PGN), "refused",
-// "email", "notes", "keys" (each access key once, every control named without "&").
+// replay board's cells name), "check" (the cell named in check, and its picture), "flipped", "pgn"
+// (White;Black;Result of Copy PGN), "refused", "email", "notes", "keys" (each access key once,
+// every control named without "&").
 QString Probe(frmGame *dialog, const QString &probe)
 {
     QAbstractItemModel *model = dialog->tblGames->model();
@@ -196,6 +196,10 @@ QString Probe(frmGame *dialog, const QString &probe)
             board.replace(QString(run, '1'), QString::number(run));
         return board;
     }
+    if (probe == "check")
+        for (BoardCell *cell : dialog->picReplay->Cells())
+            if (Name(cell).contains("check"))
+                shown << Name(cell) + ' ' + Shown(cell);
     if (probe == "flipped")
         return dialog->picReplay->Cells()[size_t(Sq("a1"))]->y() == 1 ? "yes" : "no";
     if (probe == "pgn") {
@@ -970,10 +974,12 @@ private slots:
                                  .arg(QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate));
         Row("every game, this turn's selected", "",
             "rows=" + both
-                + "; selected=0; flipped=no; enabled=Resign... / Opponent Resigned... / "
+                + "; selected=0; flipped=no; check=; enabled=Resign... / Opponent Resigned... / "
                   "Draw Agreed... / Delete Game...");
         Row("replay by keys: the position after the third ply", "keys Alt+V Home Right Right Right",
             QString("board=rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R"));
+        Row("a king in check on the replay board", "check / keys Alt+V Home Right",
+            QString("check=e8, black king, in check wbkingx.bmp"));
         Row("Home is the start, End the last", "keys Alt+V Home Right Home",
             "board=rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR");
         Row("Black's game from Black's side", "select 1",
@@ -1027,8 +1033,12 @@ private slots:
         for (const QString &move :
             steps.startsWith("repeated") ? QStringList { "Ng1", "Nf3", "Ng1" } : QStringList())
             PlayTurn(move == "Nf3" ? back : knights, move);
+        if (steps.startsWith("check"))
+            PlayTurn("4k3/8/8/8/8/8/8/R3K3 w", "Ra8+");
         Loaded loaded;
-        QVERIFY(loaded.Load(Code(steps.startsWith("repeated") ? back : knights)));
+        QVERIFY(loaded.Load(Code(steps.startsWith("check") ? "R7/4k3/8/8/8/8/8/4K3 w"
+                : steps.startsWith("repeated")             ? back
+                                                           : knights)));
         const QStringList sessions = steps.split("reopen");
         for (int session = 0; session < sessions.size(); ++session)
             loaded.modals.Then([&, session](QWidget *modal) {
@@ -1129,18 +1139,13 @@ private slots:
     void pictureFolderHoldsTheNamedFiles()
     {
         QSet<QString> names { "mate.bmp" };
-        BoardState board;
         for (int16_t square = 0; square < 64; ++square) {
             names << QFileInfo(EmptySquareFile(square)).fileName();
             for (const bool inCheck : { false, true })
                 for (int16_t colour = White; colour <= Black; ++colour)
-                    for (int16_t piece = Pawn; piece <= King; ++piece) {
-                        board.giToMove = colour;
-                        board.mbInCheck = inCheck;
-                        QString picture, icon;
-                        GetPieceImageFiles(board, square, colour, piece, picture, icon);
-                        names << QFileInfo(picture).fileName() << QFileInfo(icon).fileName();
-                    }
+                    for (int16_t piece = Pawn; piece <= King; ++piece)
+                        names << QFileInfo(PieceFile(square, colour, piece, inCheck)).fileName()
+                              << QFileInfo(IconFile(colour, piece)).fileName();
         }
         QStringList expected(names.begin(), names.end());
         expected.sort();
