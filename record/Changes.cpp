@@ -13,7 +13,7 @@ std::optional<Error> GameRecord::Change(sqlite::Statement &change)
     sqlite::Transaction transaction(*mConnection, true);
     if (transaction.Run(change) && mConnection->Changes() == 0) {
         transaction.Commit();
-        return Error { Error::Kind::NothingToChange, {} };
+        return Error::Of(Error::Kind::NothingToChange);
     }
     if (const std::optional<Error> failed = transaction.Commit())
         return Failure(*failed);
