@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "game/PageWords.h"
 #include "rules/BoardState.h"
 #include "rules/GameStatus.h"
 
@@ -14,8 +16,9 @@ class Game;
 // words and pictures, so that the two never differ. Qt-free.
 
 // The picture of a square as the window shows it, without folder or extension: "wgking" (a
-// white king on a light square), "bbkingx" (a black king in check on a dark one: a king of the
-// side to move while `check` is shown), "blue" or "white" for an empty dark or light square.
+// white king on a light square), "bbkingx" (a black king in check on a dark one), "blue" or
+// "white" for an empty dark or light square.
+// A king of the side to move shows in check while `check` is shown.
 std::string CellPicture(const BoardState &board, Square square, bool check);
 // The accessible name of a cell: "e4, white pawn", "e8, black king, in check", "e2, empty, last
 // move".
@@ -23,11 +26,6 @@ std::string CellName(const BoardState &board, Square square, bool marked, bool c
 // The squares the piece on `from` may move to now; none once the move is made, for the
 // opponent's pieces and for empty squares.
 std::vector<Square> LegalTargets(const Game &game, Square from);
-
-// The turn label above the board: "WHITE to move.\nUse the mouse to drag and drop your move."
-std::string TurnLabel(Colour toMove);
-// The caption beside the check picture: "In Check", "Mate", "Stalemate"; empty for none.
-std::string CheckCaption(GameStatus status);
 
 // The four pieces a pawn may become, in the chooser's order (rook, knight, bishop, queen), with
 // the letter that chooses each and its picture on a light or (chosen) dark square.
@@ -39,21 +37,6 @@ struct PromotionChoice {
     std::string chosenPicture; // "bgqueen"
 };
 std::vector<PromotionChoice> PromotionChoices(Colour toMove);
-// The chooser's title, its caption and the hint for keys.
-std::string PromotionTitle();
-std::string PromotionCaption();
-std::string PromotionHint();
-
-// "Clipboard": where Send Move puts the code.
-std::string ClipboardName();
-// The messages of the turn, as the window words them for `clipboardName`.
-std::string NoCodeMessage(const std::string &clipboardName);
-std::string DamagedCodeMessage();
-std::string SentMessage(const std::string &clipboardName);
-// The record could not reach the browser's storage (`error` as the browser words it).
-std::string StorageFailedMessage(const std::string &error);
-std::string NewMailCaption(); // "New E-mail", without its access key
-std::string StartNewGameCaption(); // "Start a New Game"
 
 // A mailto: link to `address` (none when empty) with the subject and the code as its body.
 // Every byte but letters, digits and "-._~" is percent-encoded ("@" kept in the address), so

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+77"/>
+        <location filename="../game/TurnWords.cpp" line="+18"/>
         <source>White resigned</source>
         <translation>Weiß hat aufgegeben</translation>
     </message>
@@ -49,8 +49,7 @@
         <translation>Remis kann reklamiert werden: 50 Züge ohne Schlagen oder Bauernzug.</translation>
     </message>
     <message>
-        <location line="+135"/>
-        <location filename="../game/PageView.cpp" line="+190"/>
+        <location line="+108"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -59,7 +58,7 @@ This turn goes on without the record.</source>
 Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>%1
 
 This turn goes on without the record.</source>
@@ -68,27 +67,27 @@ This turn goes on without the record.</source>
 Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>Sie können die Figuren Ihres Gegners nicht ziehen.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="-33"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Sie haben %1 bereits gesendet. Zurücknehmen? Falls Ihr Gegner diese E-Mail hat, passt diese Partie nicht mehr dazu.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>Send %1</source>
         <translation>%1 senden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Sie haben aus dieser Stellung bereits %1 gesendet. Stattdessen %2 senden? Falls Ihr Gegner diese E-Mail hat, passt diese Partie nicht mehr dazu.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="-29"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schachmatt: Sie gewinnen. Zug senden meldet es dem Gegner.</translation>
     </message>
@@ -103,12 +102,12 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Zug senden kopiert Ihren Zug – oder Zug zurück.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
         <source>This game ended on %1 (%2); nothing is recorded</source>
         <translation>Partie beendet am %1 (%2); nichts wird aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-58"/>
         <source>This position cannot arise in a game (%1); it is not recorded.</source>
         <translation>Stellung in keiner Partie möglich (%1); sie wird nicht aufgezeichnet.</translation>
     </message>
@@ -128,7 +127,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Sie haben diese Stellung in Partie %1 am %2 mit %3 beantwortet; ein jetzt gesendeter Zug beginnt eine neue Partie.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Checkmate: Black wins.</source>
         <translation>Schachmatt: Schwarz gewinnt.</translation>
     </message>
@@ -148,7 +147,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
         <translation>Remis: Keine Seite kann mattsetzen.</translation>
     </message>
     <message>
-        <location line="+292"/>
+        <location line="+81"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Schach: mein Zug (ich reklamiere Remis: dreifache Wiederholung)</translation>
     </message>
@@ -181,7 +180,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+11"/>
+        <location filename="../game/PageWords.cpp" line="+13"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Fügen Sie den CHESS-CODE Ihres Gegners ein (Strg+V)</translation>
     </message>
@@ -406,91 +405,91 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+53"/>
-        <location filename="../game/PageView.cpp" line="-142"/>
+        <location filename="../game/PageWords.cpp" line="+40"/>
         <source>%1, white pawn</source>
         <translation>%1, weißer Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, weißer Turm</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, weißer Springer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, weißer Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, weiße Dame</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, weißer König</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, schwarzer Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, schwarzer Turm</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, schwarzer Springer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, schwarzer Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, schwarze Dame</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, schwarzer König</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../game/PageView.cpp" line="+25"/>
+        <location filename="../game/PageWords.cpp" line="+94"/>
         <source>%1, empty</source>
         <translation>%1, leer</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, in check</source>
         <translation>%1, im Schach</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, letzter Zug</translation>
     </message>
@@ -595,37 +594,37 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+40"/>
-        <location filename="../game/PageView.cpp" line="-65"/>
+        <location filename="../game/PageWords.cpp" line="-135"/>
         <source>pawn</source>
         <translation>Bauer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>rook</source>
         <translation>Turm</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>knight</source>
         <translation>Springer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>bishop</source>
         <translation>Läufer</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>queen</source>
         <translation>Dame</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>king</source>
         <translation>König</translation>
     </message>
@@ -649,7 +648,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageWords.cpp" line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-28"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,7 +690,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+123"/>
+        <location filename="../game/PageWords.cpp" line="+93"/>
         <source>Clipboard</source>
         <translation>Zwischenablage</translation>
     </message>
@@ -707,7 +706,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageWords.cpp" line="-7"/>
+        <location filename="../game/PageWords.cpp" line="-100"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -718,7 +717,7 @@ Dieser Zug wird ohne Aufzeichnung gespielt.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+105"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -732,7 +731,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     <message>
         <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
-        <location filename="../game/PageWords.cpp" line="-17"/>
+        <location filename="../game/PageWords.cpp" line="-122"/>
         <source>Chess</source>
         <translation>Schach</translation>
     </message>
@@ -740,13 +739,13 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
         <location line="+47"/>
         <location line="+45"/>
         <location line="+144"/>
-        <location filename="../game/PageView.cpp" line="-42"/>
+        <location filename="../game/PageWords.cpp" line="+89"/>
         <source>In Check</source>
         <translation>Schach</translation>
     </message>
     <message>
         <location line="-188"/>
-        <location filename="../game/PageWords.cpp" line="+4"/>
+        <location filename="../game/PageWords.cpp" line="-85"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Zug zurück</translation>
     </message>
@@ -785,7 +784,7 @@ Bitte KOPIEREN Sie den CHESS-CODE in die Zwischenablage und drücken Sie OK.</tr
     </message>
     <message>
         <location line="+115"/>
-        <location filename="../game/PageView.cpp" line="+50"/>
+        <location filename="../game/PageWords.cpp" line="+124"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -796,20 +795,20 @@ Bitte kopieren Sie den ganzen CHESS-CODE erneut aus der E-Mail.</translation>
     <message>
         <location line="-134"/>
         <location line="+148"/>
-        <location filename="../game/PageView.cpp" line="-48"/>
+        <location filename="../game/PageWords.cpp" line="-39"/>
         <source>Mate</source>
         <translation>Matt</translation>
     </message>
     <message>
         <location line="-148"/>
         <location line="+153"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Patt</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>SCHWARZ am Zug.
@@ -817,7 +816,7 @@ Ziehen Sie Ihren Zug mit der Maus.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>WEISS am Zug.
@@ -825,7 +824,7 @@ Ziehen Sie Ihren Zug mit der Maus.</translation>
     </message>
     <message>
         <location line="+76"/>
-        <location filename="../game/PageView.cpp" line="+65"/>
+        <location filename="../game/PageWords.cpp" line="+56"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -840,7 +839,7 @@ FÜGEN Sie diesen CHESS-CODE jetzt in eine E-Mail EIN und senden Sie sie ab.</tr
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+16"/>
+        <location filename="../game/PageWords.cpp" line="+15"/>
         <source>New E-mail</source>
         <translation>Neue E-Mail</translation>
     </message>
@@ -860,7 +859,7 @@ Ihr CHESS-CODE ist noch in der %1: Fügen Sie ihn in eine E-Mail ein.</translati
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Neue Partie beginnen</translation>
     </message>
@@ -1184,7 +1183,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
-        <location filename="../game/PageView.cpp" line="-52"/>
+        <location filename="../game/PageWords.cpp" line="-51"/>
         <source>Select the piece you would like:</source>
         <translation>Gewünschte Figur wählen:</translation>
     </message>
@@ -1196,7 +1195,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="-34"/>
-        <location filename="../game/PageView.cpp" line="-5"/>
+        <location filename="../game/PageWords.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Bauernumwandlung</translation>
     </message>
@@ -1207,7 +1206,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Die Pfeiltasten oder R, N, B und Q (Turm, Springer, Läufer, Dame) wählen eine Figur; Enter übernimmt sie.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+77"/>
+        <location filename="../game/TurnWords.cpp" line="+18"/>
         <source>White resigned</source>
         <translation>las blancas abandonaron</translation>
     </message>
@@ -49,8 +49,7 @@
         <translation>Se pueden reclamar tablas: 50 jugadas sin captura ni movimiento de peón.</translation>
     </message>
     <message>
-        <location line="+135"/>
-        <location filename="../game/PageView.cpp" line="+190"/>
+        <location line="+108"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -59,7 +58,7 @@ This turn goes on without the record.</source>
 Este turno continúa sin el registro.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>%1
 
 This turn goes on without the record.</source>
@@ -68,27 +67,27 @@ This turn goes on without the record.</source>
 Este turno continúa sin el registro.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>No puede mover las piezas de su adversario.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="-33"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Ya ha enviado %1. ¿Retirarla? Si su adversario tiene ese correo, esta partida dejará de coincidir con él.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>Send %1</source>
         <translation>Enviar %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Ya ha enviado %1 desde esta posición. ¿Enviar %2 en su lugar? Si su adversario tiene ese correo, esta partida dejará de coincidir con él.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="-29"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Jaque mate: usted gana. Enviar jugada se lo comunica al adversario.</translation>
     </message>
@@ -103,12 +102,12 @@ Este turno continúa sin el registro.</translation>
         <translation>Pulse Enviar jugada para copiar su jugada, o Deshacer.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
         <source>This game ended on %1 (%2); nothing is recorded</source>
         <translation>Esta partida terminó el %1 (%2); no se registra nada</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-58"/>
         <source>This position cannot arise in a game (%1); it is not recorded.</source>
         <translation>Esta posición no puede darse en una partida (%1); no se registra.</translation>
     </message>
@@ -128,7 +127,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Respondió a esta posición en la partida %1 el %2 con %3; una jugada enviada ahora empieza una partida nueva.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Checkmate: Black wins.</source>
         <translation>Jaque mate: ganan las negras.</translation>
     </message>
@@ -148,7 +147,7 @@ Este turno continúa sin el registro.</translation>
         <translation>Tablas: ningún bando puede dar mate.</translation>
     </message>
     <message>
-        <location line="+292"/>
+        <location line="+81"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Ajedrez: mi jugada (reclamo tablas: triple repetición)</translation>
     </message>
@@ -181,7 +180,7 @@ Este turno continúa sin el registro.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+11"/>
+        <location filename="../game/PageWords.cpp" line="+13"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Pegue el CHESS-CODE de su adversario (Ctrl+V)</translation>
     </message>
@@ -406,91 +405,91 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+53"/>
-        <location filename="../game/PageView.cpp" line="-142"/>
+        <location filename="../game/PageWords.cpp" line="+40"/>
         <source>%1, white pawn</source>
         <translation>%1, peón blanco</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, torre blanca</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, caballo blanco</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, alfil blanco</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, dama blanca</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, rey blanco</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, peón negro</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, torre negra</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, caballo negro</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, alfil negro</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, dama negra</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, rey negro</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../game/PageView.cpp" line="+25"/>
+        <location filename="../game/PageWords.cpp" line="+94"/>
         <source>%1, empty</source>
         <translation>%1, vacía</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, in check</source>
         <translation>%1, en jaque</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, última jugada</translation>
     </message>
@@ -595,37 +594,37 @@ Este turno continúa sin el registro.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+40"/>
-        <location filename="../game/PageView.cpp" line="-65"/>
+        <location filename="../game/PageWords.cpp" line="-135"/>
         <source>pawn</source>
         <translation>peón</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>rook</source>
         <translation>torre</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>knight</source>
         <translation>caballo</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>bishop</source>
         <translation>alfil</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>queen</source>
         <translation>dama</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>king</source>
         <translation>rey</translation>
     </message>
@@ -649,7 +648,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageWords.cpp" line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-28"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -691,7 +690,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+123"/>
+        <location filename="../game/PageWords.cpp" line="+93"/>
         <source>Clipboard</source>
         <translation>portapapeles</translation>
     </message>
@@ -707,7 +706,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageWords.cpp" line="-7"/>
+        <location filename="../game/PageWords.cpp" line="-100"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
@@ -718,7 +717,7 @@ Este turno continúa sin el registro.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+105"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -732,7 +731,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     <message>
         <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
-        <location filename="../game/PageWords.cpp" line="-17"/>
+        <location filename="../game/PageWords.cpp" line="-122"/>
         <source>Chess</source>
         <translation>Ajedrez</translation>
     </message>
@@ -740,13 +739,13 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
         <location line="+47"/>
         <location line="+45"/>
         <location line="+144"/>
-        <location filename="../game/PageView.cpp" line="-42"/>
+        <location filename="../game/PageWords.cpp" line="+89"/>
         <source>In Check</source>
         <translation>Jaque</translation>
     </message>
     <message>
         <location line="-188"/>
-        <location filename="../game/PageWords.cpp" line="+4"/>
+        <location filename="../game/PageWords.cpp" line="-85"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Deshacer</translation>
     </message>
@@ -785,7 +784,7 @@ COPIE el CHESS-CODE al portapapeles y pulse Aceptar.</translation>
     </message>
     <message>
         <location line="+115"/>
-        <location filename="../game/PageView.cpp" line="+50"/>
+        <location filename="../game/PageWords.cpp" line="+124"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -796,20 +795,20 @@ Copie de nuevo el CHESS-CODE completo del correo electrónico.</translation>
     <message>
         <location line="-134"/>
         <location line="+148"/>
-        <location filename="../game/PageView.cpp" line="-48"/>
+        <location filename="../game/PageWords.cpp" line="-39"/>
         <source>Mate</source>
         <translation>Mate</translation>
     </message>
     <message>
         <location line="-148"/>
         <location line="+153"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Ahogado</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Juegan las NEGRAS.
@@ -817,7 +816,7 @@ Arrastre una pieza con el ratón para jugar.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Juegan las BLANCAS.
@@ -825,7 +824,7 @@ Arrastre una pieza con el ratón para jugar.</translation>
     </message>
     <message>
         <location line="+76"/>
-        <location filename="../game/PageView.cpp" line="+65"/>
+        <location filename="../game/PageWords.cpp" line="+56"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -840,7 +839,7 @@ Ahora PEGUE este CHESS-CODE en un mensaje de correo electrónico y envíelo.</tr
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+16"/>
+        <location filename="../game/PageWords.cpp" line="+15"/>
         <source>New E-mail</source>
         <translation>Nuevo correo</translation>
     </message>
@@ -860,7 +859,7 @@ Su CHESS-CODE sigue en el %1: péguelo en un correo electrónico.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Empezar una partida nueva</translation>
     </message>
@@ -1184,7 +1183,7 @@ Esto no se puede deshacer.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
-        <location filename="../game/PageView.cpp" line="-52"/>
+        <location filename="../game/PageWords.cpp" line="-51"/>
         <source>Select the piece you would like:</source>
         <translation>Elija la pieza que desea:</translation>
     </message>
@@ -1196,7 +1195,7 @@ Esto no se puede deshacer.</translation>
     </message>
     <message>
         <location line="-34"/>
-        <location filename="../game/PageView.cpp" line="-5"/>
+        <location filename="../game/PageWords.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Coronación del peón</translation>
     </message>
@@ -1207,7 +1206,7 @@ Esto no se puede deshacer.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Las flechas o R, N, B y Q (torre, caballo, alfil, dama) eligen una pieza; Intro la confirma.</translation>
     </message>

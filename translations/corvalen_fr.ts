@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+77"/>
+        <location filename="../game/TurnWords.cpp" line="+18"/>
         <source>White resigned</source>
         <translation>les Blancs ont abandonné</translation>
     </message>
@@ -49,8 +49,7 @@
         <translation>Nulle réclamable&#xa0;: 50 coups sans prise ni coup de pion.</translation>
     </message>
     <message>
-        <location line="+135"/>
-        <location filename="../game/PageView.cpp" line="+190"/>
+        <location line="+108"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -59,7 +58,7 @@ This turn goes on without the record.</source>
 Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>%1
 
 This turn goes on without the record.</source>
@@ -68,27 +67,27 @@ This turn goes on without the record.</source>
 Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>Vous ne pouvez pas jouer les pièces de votre adversaire.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="-33"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Vous avez déjà envoyé %1. Reprendre ce coup&#xa0;? Si votre adversaire a reçu cet e-mail, cette partie n&apos;y correspondra plus.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>Send %1</source>
         <translation>Envoyer %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Vous avez déjà envoyé %1 depuis cette position. Envoyer %2 à la place&#xa0;? Si votre adversaire a reçu cet e-mail, cette partie n&apos;y correspondra plus.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="-29"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Échec et mat&#xa0;: vous gagnez. « Envoyer le coup » en informe l&apos;adversaire.</translation>
     </message>
@@ -103,12 +102,12 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>« Envoyer le coup » copie votre coup&#xa0;; « Reprendre » l&apos;annule.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
         <source>This game ended on %1 (%2); nothing is recorded</source>
         <translation>Cette partie s&apos;est terminée le %1 (%2)&#xa0;; rien n&apos;est enregistré</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-58"/>
         <source>This position cannot arise in a game (%1); it is not recorded.</source>
         <translation>Position impossible en partie (%1)&#xa0;; non enregistrée.</translation>
     </message>
@@ -128,7 +127,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Vous avez répondu à cette position dans la partie %1 le %2 par %3&#xa0;; un coup envoyé maintenant commence une nouvelle partie.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Checkmate: Black wins.</source>
         <translation>Échec et mat&#xa0;: les Noirs gagnent.</translation>
     </message>
@@ -148,7 +147,7 @@ Ce tour se poursuit sans le registre.</translation>
         <translation>Nulle&#xa0;: aucun camp ne peut mater.</translation>
     </message>
     <message>
-        <location line="+292"/>
+        <location line="+81"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Échecs&#xa0;: mon coup (je réclame la nulle&#xa0;: triple répétition)</translation>
     </message>
@@ -181,7 +180,7 @@ Ce tour se poursuit sans le registre.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+11"/>
+        <location filename="../game/PageWords.cpp" line="+13"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Collez le CHESS-CODE de votre adversaire (Ctrl+V)</translation>
     </message>
@@ -406,91 +405,91 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+53"/>
-        <location filename="../game/PageView.cpp" line="-142"/>
+        <location filename="../game/PageWords.cpp" line="+40"/>
         <source>%1, white pawn</source>
         <translation>%1, pion blanc</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, tour blanche</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, cavalier blanc</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, fou blanc</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, dame blanche</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, roi blanc</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, pion noir</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, tour noire</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, cavalier noir</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, fou noir</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, dame noire</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, roi noir</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../game/PageView.cpp" line="+25"/>
+        <location filename="../game/PageWords.cpp" line="+94"/>
         <source>%1, empty</source>
         <translation>%1, vide</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, in check</source>
         <translation>%1, en échec</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, dernier coup</translation>
     </message>
@@ -595,37 +594,37 @@ Ce tour se poursuit sans le registre.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+40"/>
-        <location filename="../game/PageView.cpp" line="-65"/>
+        <location filename="../game/PageWords.cpp" line="-135"/>
         <source>pawn</source>
         <translation>pion</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>rook</source>
         <translation>tour</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>knight</source>
         <translation>cavalier</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>bishop</source>
         <translation>fou</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>queen</source>
         <translation>dame</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>king</source>
         <translation>roi</translation>
     </message>
@@ -649,7 +648,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageWords.cpp" line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-28"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,7 +690,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+123"/>
+        <location filename="../game/PageWords.cpp" line="+93"/>
         <source>Clipboard</source>
         <translation>presse-papiers</translation>
     </message>
@@ -707,7 +706,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageWords.cpp" line="-7"/>
+        <location filename="../game/PageWords.cpp" line="-100"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
@@ -718,7 +717,7 @@ Ce tour se poursuit sans le registre.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+105"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -732,7 +731,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     <message>
         <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
-        <location filename="../game/PageWords.cpp" line="-17"/>
+        <location filename="../game/PageWords.cpp" line="-122"/>
         <source>Chess</source>
         <translation>Échecs</translation>
     </message>
@@ -740,13 +739,13 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
         <location line="+47"/>
         <location line="+45"/>
         <location line="+144"/>
-        <location filename="../game/PageView.cpp" line="-42"/>
+        <location filename="../game/PageWords.cpp" line="+89"/>
         <source>In Check</source>
         <translation>Échec</translation>
     </message>
     <message>
         <location line="-188"/>
-        <location filename="../game/PageWords.cpp" line="+4"/>
+        <location filename="../game/PageWords.cpp" line="-85"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Reprendre</translation>
     </message>
@@ -785,7 +784,7 @@ Veuillez COPIER le CHESS-CODE dans le presse-papiers et cliquer sur OK.</transla
     </message>
     <message>
         <location line="+115"/>
-        <location filename="../game/PageView.cpp" line="+50"/>
+        <location filename="../game/PageWords.cpp" line="+124"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -796,20 +795,20 @@ Veuillez copier à nouveau le CHESS-CODE entier depuis l&apos;e-mail.</translati
     <message>
         <location line="-134"/>
         <location line="+148"/>
-        <location filename="../game/PageView.cpp" line="-48"/>
+        <location filename="../game/PageWords.cpp" line="-39"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
         <location line="-148"/>
         <location line="+153"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Trait aux NOIRS.
@@ -817,7 +816,7 @@ Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Trait aux BLANCS.
@@ -825,7 +824,7 @@ Glissez une pièce avec la souris pour jouer.</translation>
     </message>
     <message>
         <location line="+76"/>
-        <location filename="../game/PageView.cpp" line="+65"/>
+        <location filename="../game/PageWords.cpp" line="+56"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -840,7 +839,7 @@ COLLEZ maintenant ce CHESS-CODE dans un e-mail et envoyez-le.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+16"/>
+        <location filename="../game/PageWords.cpp" line="+15"/>
         <source>New E-mail</source>
         <translation>Nouvel e-mail</translation>
     </message>
@@ -860,7 +859,7 @@ Votre CHESS-CODE est toujours dans le %1&#xa0;: collez-le dans un e-mail.</trans
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Commencer une nouvelle partie</translation>
     </message>
@@ -1184,7 +1183,7 @@ Cette action est irréversible.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
-        <location filename="../game/PageView.cpp" line="-52"/>
+        <location filename="../game/PageWords.cpp" line="-51"/>
         <source>Select the piece you would like:</source>
         <translation>Choisissez la pièce voulue&#xa0;:</translation>
     </message>
@@ -1196,7 +1195,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="-34"/>
-        <location filename="../game/PageView.cpp" line="-5"/>
+        <location filename="../game/PageWords.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Promotion du pion</translation>
     </message>
@@ -1207,7 +1206,7 @@ Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Les flèches ou R, N, B et Q (tour, cavalier, fou, dame) choisissent une pièce&#xa0;; Entrée la valide.</translation>
     </message>

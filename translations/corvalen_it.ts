@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+77"/>
+        <location filename="../game/TurnWords.cpp" line="+18"/>
         <source>White resigned</source>
         <translation>il Bianco ha abbandonato</translation>
     </message>
@@ -49,8 +49,7 @@
         <translation>Si può reclamare la patta: 50 mosse senza catture né mosse di pedone.</translation>
     </message>
     <message>
-        <location line="+135"/>
-        <location filename="../game/PageView.cpp" line="+190"/>
+        <location line="+108"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -59,7 +58,7 @@ This turn goes on without the record.</source>
 Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>%1
 
 This turn goes on without the record.</source>
@@ -68,27 +67,27 @@ This turn goes on without the record.</source>
 Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>Non puoi muovere i pezzi dell&apos;avversario.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="-33"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Hai già inviato %1. Ritirarla? Se l&apos;avversario ha ricevuto quell&apos;e-mail, questa partita non corrisponderà più.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>Send %1</source>
         <translation>Invia %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>Hai già inviato %1 da questa posizione. Inviare invece %2? Se l&apos;avversario ha ricevuto quell&apos;e-mail, questa partita non corrisponderà più.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="-29"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Scacco matto: hai vinto. Invia mossa lo comunica all&apos;avversario.</translation>
     </message>
@@ -103,12 +102,12 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Premi Invia mossa per copiare la mossa, o Annulla.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
         <source>This game ended on %1 (%2); nothing is recorded</source>
         <translation>Questa partita è finita il %1 (%2); non viene registrato nulla</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-58"/>
         <source>This position cannot arise in a game (%1); it is not recorded.</source>
         <translation>Posizione impossibile in una partita (%1); non viene registrata.</translation>
     </message>
@@ -128,7 +127,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Hai risposto a questa posizione nella partita %1 il %2 con %3; una mossa inviata ora inizia una nuova partita.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Checkmate: Black wins.</source>
         <translation>Scacco matto: vince il Nero.</translation>
     </message>
@@ -148,7 +147,7 @@ Questo turno prosegue senza il registro.</translation>
         <translation>Patta: nessuno dei due può dare matto.</translation>
     </message>
     <message>
-        <location line="+292"/>
+        <location line="+81"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Scacchi: la mia mossa (reclamo la patta: triplice ripetizione)</translation>
     </message>
@@ -181,7 +180,7 @@ Questo turno prosegue senza il registro.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+11"/>
+        <location filename="../game/PageWords.cpp" line="+13"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Incolla il CHESS-CODE dell&apos;avversario (Ctrl+V)</translation>
     </message>
@@ -406,91 +405,91 @@ Questo turno prosegue senza il registro.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+53"/>
-        <location filename="../game/PageView.cpp" line="-142"/>
+        <location filename="../game/PageWords.cpp" line="+40"/>
         <source>%1, white pawn</source>
         <translation>%1, pedone bianco</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, torre bianca</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, cavallo bianco</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, alfiere bianco</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, donna bianca</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, re bianco</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, pedone nero</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, torre nera</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, cavallo nero</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, alfiere nero</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, donna nera</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, re nero</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../game/PageView.cpp" line="+25"/>
+        <location filename="../game/PageWords.cpp" line="+94"/>
         <source>%1, empty</source>
         <translation>%1, vuota</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, in check</source>
         <translation>%1, sotto scacco</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, ultima mossa</translation>
     </message>
@@ -595,37 +594,37 @@ Questo turno prosegue senza il registro.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+40"/>
-        <location filename="../game/PageView.cpp" line="-65"/>
+        <location filename="../game/PageWords.cpp" line="-135"/>
         <source>pawn</source>
         <translation>pedone</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>rook</source>
         <translation>torre</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>knight</source>
         <translation>cavallo</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>bishop</source>
         <translation>alfiere</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>queen</source>
         <translation>donna</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>king</source>
         <translation>re</translation>
     </message>
@@ -649,7 +648,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageWords.cpp" line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-28"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,7 +690,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+123"/>
+        <location filename="../game/PageWords.cpp" line="+93"/>
         <source>Clipboard</source>
         <translation>Appunti</translation>
     </message>
@@ -707,7 +706,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageWords.cpp" line="-7"/>
+        <location filename="../game/PageWords.cpp" line="-100"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
     </message>
@@ -718,7 +717,7 @@ Questo turno prosegue senza il registro.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+105"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -732,7 +731,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     <message>
         <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
-        <location filename="../game/PageWords.cpp" line="-17"/>
+        <location filename="../game/PageWords.cpp" line="-122"/>
         <source>Chess</source>
         <translation>Scacchi</translation>
     </message>
@@ -740,13 +739,13 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
         <location line="+47"/>
         <location line="+45"/>
         <location line="+144"/>
-        <location filename="../game/PageView.cpp" line="-42"/>
+        <location filename="../game/PageWords.cpp" line="+89"/>
         <source>In Check</source>
         <translation>Scacco</translation>
     </message>
     <message>
         <location line="-188"/>
-        <location filename="../game/PageWords.cpp" line="+4"/>
+        <location filename="../game/PageWords.cpp" line="-85"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Annulla</translation>
     </message>
@@ -785,7 +784,7 @@ COPIA il CHESS-CODE negli Appunti e premi OK.</translation>
     </message>
     <message>
         <location line="+115"/>
-        <location filename="../game/PageView.cpp" line="+50"/>
+        <location filename="../game/PageWords.cpp" line="+124"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -796,20 +795,20 @@ Copia di nuovo l&apos;intero CHESS-CODE dall&apos;e-mail.</translation>
     <message>
         <location line="-134"/>
         <location line="+148"/>
-        <location filename="../game/PageView.cpp" line="-48"/>
+        <location filename="../game/PageWords.cpp" line="-39"/>
         <source>Mate</source>
         <translation>Matto</translation>
     </message>
     <message>
         <location line="-148"/>
         <location line="+153"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Stallo</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Muove il NERO.
@@ -817,7 +816,7 @@ Trascina un pezzo con il mouse per muovere.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>Muove il BIANCO.
@@ -825,7 +824,7 @@ Trascina un pezzo con il mouse per muovere.</translation>
     </message>
     <message>
         <location line="+76"/>
-        <location filename="../game/PageView.cpp" line="+65"/>
+        <location filename="../game/PageWords.cpp" line="+56"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -840,7 +839,7 @@ Ora INCOLLA questo CHESS-CODE in un messaggio e-mail e invialo.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+16"/>
+        <location filename="../game/PageWords.cpp" line="+15"/>
         <source>New E-mail</source>
         <translation>Nuova e-mail</translation>
     </message>
@@ -860,7 +859,7 @@ Il tuo CHESS-CODE è ancora negli %1: incollalo in un&apos;e-mail.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Inizia una nuova partita</translation>
     </message>
@@ -1184,7 +1183,7 @@ L&apos;operazione non può essere annullata.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
-        <location filename="../game/PageView.cpp" line="-52"/>
+        <location filename="../game/PageWords.cpp" line="-51"/>
         <source>Select the piece you would like:</source>
         <translation>Scegli il pezzo desiderato:</translation>
     </message>
@@ -1196,7 +1195,7 @@ L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
         <location line="-34"/>
-        <location filename="../game/PageView.cpp" line="-5"/>
+        <location filename="../game/PageWords.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Promozione del pedone</translation>
     </message>
@@ -1207,7 +1206,7 @@ L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>Le frecce o R, N, B e Q (torre, cavallo, alfiere, donna) scelgono un pezzo; Invio lo conferma.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../game/Game.cpp" line="+77"/>
+        <location filename="../game/TurnWords.cpp" line="+18"/>
         <source>White resigned</source>
         <translation>wit gaf op</translation>
     </message>
@@ -49,8 +49,7 @@
         <translation>Remise claimbaar: 50 zetten zonder slag of pionzet.</translation>
     </message>
     <message>
-        <location line="+135"/>
-        <location filename="../game/PageView.cpp" line="+190"/>
+        <location line="+108"/>
         <source>The record could not be written: %1
 
 This turn goes on without the record.</source>
@@ -59,7 +58,7 @@ This turn goes on without the record.</source>
 Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>%1
 
 This turn goes on without the record.</source>
@@ -68,27 +67,27 @@ This turn goes on without the record.</source>
 Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>You cannot move your opponents pieces.</source>
         <translation>U kunt de stukken van uw tegenstander niet verplaatsen.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="-33"/>
         <source>You have sent %1 already. Take it back? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>U hebt %1 al verstuurd. Terugnemen? Als uw tegenstander die e-mail heeft, klopt deze partij er niet meer mee.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>Send %1</source>
         <translation>%1 versturen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>You have sent %1 from this position already. Send %2 instead? If your opponent has that e-mail, this game will no longer match it.</source>
         <translation>U hebt vanuit deze stelling al %1 verstuurd. In plaats daarvan %2 versturen? Als uw tegenstander die e-mail heeft, klopt deze partij er niet meer mee.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="-29"/>
         <source>Checkmate: you win. Send Move tells your opponent.</source>
         <translation>Schaakmat: u wint. Verzenden laat het de tegenstander weten.</translation>
     </message>
@@ -103,12 +102,12 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Klik op Verzenden om de zet te kopiëren, of Terugnemen.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
         <source>This game ended on %1 (%2); nothing is recorded</source>
         <translation>Deze partij eindigde op %1 (%2); er wordt niets gearchiveerd</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-58"/>
         <source>This position cannot arise in a game (%1); it is not recorded.</source>
         <translation>Stelling onmogelijk in een partij (%1); ze wordt niet gearchiveerd.</translation>
     </message>
@@ -128,7 +127,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>U hebt deze stelling in partij %1 op %2 beantwoord met %3; een zet die u nu verstuurt, begint een nieuwe partij.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Checkmate: Black wins.</source>
         <translation>Schaakmat: zwart wint.</translation>
     </message>
@@ -148,7 +147,7 @@ Deze beurt gaat verder zonder archief.</translation>
         <translation>Remise: geen van beide kan mat zetten.</translation>
     </message>
     <message>
-        <location line="+292"/>
+        <location line="+81"/>
         <source>Chess: my move (I claim a draw: threefold repetition)</source>
         <translation>Schaken: mijn zet (ik claim remise: drievoudige herhaling)</translation>
     </message>
@@ -181,7 +180,7 @@ Deze beurt gaat verder zonder archief.</translation>
 <context>
     <name>Page</name>
     <message>
-        <location filename="../game/PageWords.cpp" line="+11"/>
+        <location filename="../game/PageWords.cpp" line="+13"/>
         <source>Paste your opponent&apos;s CHESS-CODE (Ctrl+V)</source>
         <translation>Plak de CHESS-CODE van uw tegenstander (Ctrl+V)</translation>
     </message>
@@ -406,91 +405,91 @@ Deze beurt gaat verder zonder archief.</translation>
     <name>corvalen::BoardCell</name>
     <message>
         <location filename="../ui/BoardCell.cpp" line="+53"/>
-        <location filename="../game/PageView.cpp" line="-142"/>
+        <location filename="../game/PageWords.cpp" line="+40"/>
         <source>%1, white pawn</source>
         <translation>%1, witte pion</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white rook</source>
         <translation>%1, witte toren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white knight</source>
         <translation>%1, wit paard</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white bishop</source>
         <translation>%1, witte loper</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white queen</source>
         <translation>%1, witte dame</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, white king</source>
         <translation>%1, witte koning</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>%1, black pawn</source>
         <translation>%1, zwarte pion</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black rook</source>
         <translation>%1, zwarte toren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black knight</source>
         <translation>%1, zwart paard</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black bishop</source>
         <translation>%1, zwarte loper</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black queen</source>
         <translation>%1, zwarte dame</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+3"/>
         <source>%1, black king</source>
         <translation>%1, zwarte koning</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../game/PageView.cpp" line="+25"/>
+        <location filename="../game/PageWords.cpp" line="+94"/>
         <source>%1, empty</source>
         <translation>%1, leeg</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../game/PageView.cpp" line="+3"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, in check</source>
         <translation>%1, staat schaak</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>%1, last move</source>
         <translation>%1, laatste zet</translation>
     </message>
@@ -595,37 +594,37 @@ Deze beurt gaat verder zonder archief.</translation>
     <name>corvalen::PieceImages</name>
     <message>
         <location filename="../ui/PieceImages.cpp" line="+40"/>
-        <location filename="../game/PageView.cpp" line="-65"/>
+        <location filename="../game/PageWords.cpp" line="-135"/>
         <source>pawn</source>
         <translation>pion</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>rook</source>
         <translation>toren</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>knight</source>
         <translation>paard</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>bishop</source>
         <translation>loper</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>queen</source>
         <translation>dame</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>king</source>
         <translation>koning</translation>
     </message>
@@ -649,7 +648,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../game/PageWords.cpp" line="+1"/>
+        <location filename="../game/PageWords.cpp" line="-28"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,7 +690,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+123"/>
+        <location filename="../game/PageWords.cpp" line="+93"/>
         <source>Clipboard</source>
         <translation>klembord</translation>
     </message>
@@ -707,7 +706,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageWords.cpp" line="-7"/>
+        <location filename="../game/PageWords.cpp" line="-100"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
     </message>
@@ -718,7 +717,7 @@ Deze beurt gaat verder zonder archief.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+105"/>
         <source>Unable to find the CHESS-CODE in the %1.
 
 Please COPY the CHESS-CODE into the Clipboard and press OK.</source>
@@ -732,7 +731,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     <message>
         <location filename="../ui/frmChess.cpp" line="+41"/>
         <location filename="../ui/main.cpp" line="+15"/>
-        <location filename="../game/PageWords.cpp" line="-17"/>
+        <location filename="../game/PageWords.cpp" line="-122"/>
         <source>Chess</source>
         <translation>Schaken</translation>
     </message>
@@ -740,13 +739,13 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
         <location line="+47"/>
         <location line="+45"/>
         <location line="+144"/>
-        <location filename="../game/PageView.cpp" line="-42"/>
+        <location filename="../game/PageWords.cpp" line="+89"/>
         <source>In Check</source>
         <translation>Schaak</translation>
     </message>
     <message>
         <location line="-188"/>
-        <location filename="../game/PageWords.cpp" line="+4"/>
+        <location filename="../game/PageWords.cpp" line="-85"/>
         <source>&amp;Undo Move</source>
         <translation>&amp;Terugnemen</translation>
     </message>
@@ -785,7 +784,7 @@ KOPIEER de CHESS-CODE naar het klembord en klik op OK.</translation>
     </message>
     <message>
         <location line="+115"/>
-        <location filename="../game/PageView.cpp" line="+50"/>
+        <location filename="../game/PageWords.cpp" line="+124"/>
         <source>The CHESS-CODE on the Clipboard is incomplete or damaged.
 
 Please copy the whole CHESS-CODE from the e-mail again.</source>
@@ -796,20 +795,20 @@ Kopieer de hele CHESS-CODE opnieuw uit de e-mail.</translation>
     <message>
         <location line="-134"/>
         <location line="+148"/>
-        <location filename="../game/PageView.cpp" line="-48"/>
+        <location filename="../game/PageWords.cpp" line="-39"/>
         <source>Mate</source>
         <translation>Mat</translation>
     </message>
     <message>
         <location line="-148"/>
         <location line="+153"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>Stalemate</source>
         <translation>Pat</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location filename="../game/PageView.cpp" line="-14"/>
+        <location filename="../game/PageWords.cpp" line="-14"/>
         <source>BLACK to move.
 Use the mouse to drag and drop your move.</source>
         <translation>ZWART aan zet.
@@ -817,7 +816,7 @@ Sleep een stuk met de muis om te zetten.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+2"/>
+        <location filename="../game/PageWords.cpp" line="+2"/>
         <source>WHITE to move.
 Use the mouse to drag and drop your move.</source>
         <translation>WIT aan zet.
@@ -825,7 +824,7 @@ Sleep een stuk met de muis om te zetten.</translation>
     </message>
     <message>
         <location line="+76"/>
-        <location filename="../game/PageView.cpp" line="+65"/>
+        <location filename="../game/PageWords.cpp" line="+56"/>
         <source>Your CHESS-CODE has been copied to the %1.
 
 Now PASTE this CHESS-CODE into an email message and send it.</source>
@@ -840,7 +839,7 @@ PLAK deze CHESS-CODE nu in een e-mailbericht en verstuur het.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../game/PageView.cpp" line="+16"/>
+        <location filename="../game/PageWords.cpp" line="+15"/>
         <source>New E-mail</source>
         <translation>Nieuwe e-mail</translation>
     </message>
@@ -860,7 +859,7 @@ Uw CHESS-CODE staat nog op het %1: plak hem in een e-mail.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../game/PageView.cpp" line="+5"/>
+        <location filename="../game/PageWords.cpp" line="+5"/>
         <source>Start a New Game</source>
         <translation>Nieuwe partij beginnen</translation>
     </message>
@@ -1184,7 +1183,7 @@ Dit kan niet ongedaan worden gemaakt.</translation>
     <name>corvalen::frmPawnChange</name>
     <message>
         <location filename="../ui/frmPawnChange.cpp" line="+48"/>
-        <location filename="../game/PageView.cpp" line="-52"/>
+        <location filename="../game/PageWords.cpp" line="-51"/>
         <source>Select the piece you would like:</source>
         <translation>Kies het gewenste stuk:</translation>
     </message>
@@ -1196,7 +1195,7 @@ Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <location line="-34"/>
-        <location filename="../game/PageView.cpp" line="-5"/>
+        <location filename="../game/PageWords.cpp" line="-5"/>
         <source>Change Pawn</source>
         <translation>Promotie van pion</translation>
     </message>
@@ -1207,7 +1206,7 @@ Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../game/PageView.cpp" line="+10"/>
+        <location filename="../game/PageWords.cpp" line="+10"/>
         <source>The arrow keys or R, N, B and Q choose a piece; Enter takes it.</source>
         <translation>De pijltoetsen of R, N, B en Q (toren, paard, loper, dame) kiezen een stuk; Enter bevestigt de keuze.</translation>
     </message>

@@ -27,7 +27,8 @@ std::string Marked(const char *, const char *source)
 //   delete:w  on the game of the turn   name:w:NAME, opp:w:NAME:ADDRESS, notes:w:TEXT
 //   load:b  the code Black received last, loaded again     off:b, on:b  the record switched
 //   adopt:w:NAME  a name kept before moved in    turn:w:NAME:ADDRESS  the opponent before a send
-//   ?status:w  the status line   ?list:w  the list of games   ?pgn:w  the notes, then the tags
+//   ?status:w  the status line   ?list:w  the list of games, each "OPPONENT as SIDE, FULL
+//   MOVES: LAST MOVE WHOSE-MOVE RESULT" ("?": no name)   ?pgn:w  the notes, then the tags
 //   and moves of the game of the turn   ?mail:w  the subject note and the opponent's address
 //   ?ask:b  the question before Send Move, and its button
 //   ?subject:w:MOVE  the whole subject   lang  texts marked <...> on/off   reload  the last code
@@ -111,11 +112,12 @@ QString Play(const QString &script)
                     + pgn.mid(pgn.indexOf("[White")).simplified();
         } else if (word[0] == "?list") {
             QStringList rows;
+            const char *turn[] = { "yours", "theirs", "ended" };
             for (const GameListRow &row : game.GameList())
-                rows << QString::fromStdString(row.opponent
-                    + (row.localSide == White ? " W " : " B ") + std::to_string(row.fullMoves) + ' '
-                    + row.lastMove + ' ' + "YTF"[int(row.turn)] + std::to_string(row.daysSince)
-                    + ' ' + ResultText(row.result));
+                rows << QString::fromStdString((row.opponent.empty() ? "?" : row.opponent)
+                    + (row.localSide == White ? " as White, " : " as Black, ")
+                    + std::to_string(row.fullMoves) + ": " + row.lastMove + ' '
+                    + turn[int(row.turn)] + ' ' + ResultText(row.result));
             said << rows.join(", ");
         } else {
             const bool wait = step.endsWith('!');
@@ -137,90 +139,119 @@ QString Play(const QString &script)
     return said.join(" | ");
 }
 
+// The answers of a script, with TODAY for the date of the run.
+void CheckPlay()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, answers);
+    QCOMPARE(Play(script),
+        answers.replace("TODAY", QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate)));
+}
+
+void Columns()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("answers");
+}
+
+const QString Ended = "This game ended on TODAY (%1); nothing is recorded";
+const QString Knights = "Nf3 Nf6 Ng1 Ng8 Nf3 Nf6 Ng1 ";
+const QString Claimable = "Draw can be claimed: threefold repetition.";
+const QString SendOrUndo = " Press Send Move to copy your move, or Undo Move.";
+
 } // namespace
 
 class TestGame : public QObject {
     Q_OBJECT
 
 private slots:
-    void playsThroughTheDesk_data()
+    // The desk: the list of games, the names and notes, the endings the players set, deletion.
+    void desk_data()
     {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("answers");
-        const QString knights = "Nf3 Nf6 Ng1 Ng8 Nf3 Nf6 Ng1 ";
-        const QString ended = "This game ended on TODAY (%1); nothing is recorded";
-        const QString claimable = "Draw can be claimed: threefold repetition.";
-        const QString sendOrUndo = " Press Send Move to copy your move, or Undo Move.";
+        Columns();
         Row("names and a resignation in PGN",
             "name:w:Anna e4 e5 opp:w:Bo_Ek:bo@example.org notes:w:Quiet resign:w ?pgn:w ?list:w "
             "?status:w ?mail:w",
-            "Quiet[White \"Anna\"] [Black \"Bo Ek\"] [Result \"0-1\"] [Termination \"normal\"] 1. "
-            "e4 "
-            "e5 {White resigns.} 0-1 | Bo Ek W 1 1... e5 F0 0-1 | "
-                + ended.arg("White resigned") + " | >bo@example.org");
+            "Quiet[White \"Anna\"] [Black \"Bo Ek\"] [Result \"0-1\"] [Termination \"normal\"] "
+            "1. e4 e5 {White resigns.} 0-1 | Bo Ek as White, 1: 1... e5 ended 0-1 | "
+                + Ended.arg("White resigned") + " | >bo@example.org");
         Row("opponent resigned, as Black", "e4 e5 Nf3 resigned:b ?list:b ?list:w",
-            " B 2 2. Nf3 F0 0-1 |  W 2 2. Nf3 T0 *");
+            "? as Black, 2: 2. Nf3 ended 0-1 | ? as White, 2: 2. Nf3 theirs *");
         Row("a reply to a game agreed drawn, and a send from it",
             "e4 e5 Nf3 agree:w Nc6 ?status:w ?list:w Bc4 ?list:w",
-            ended.arg("draw agreed") + " |  W 2 2. Nf3 F0 1/2-1/2 |  W 2 2. Nf3 F0 1/2-1/2");
+            Ended.arg("draw agreed")
+                + " | ? as White, 2: 2. Nf3 ended 1/2-1/2 | ? as White, 2: 2. Nf3 ended 1/2-1/2");
         Row("reopened, then played on", "e4 e5 resign:w reopen:w ?list:w Nf3 ?list:w",
-            " W 1 1... e5 Y0 * |  W 2 2. Nf3 T0 *");
+            "? as White, 1: 1... e5 yours * | ? as White, 2: 2. Nf3 theirs *");
         Row("mate stays", "f3 e5 g4 Qh4# reopen:w ?list:w",
-            "reopen:w refused |  W 2 2... Qh4# F0 0-1");
+            "reopen:w refused | ? as White, 2: 2... Qh4# ended 0-1");
         Row("an address that is not one plain address, then a name with its address",
             "e4 opp:w:Bo:bo@x ?mail:w opp:w::Bob_<bob@example.org> ?list:w ?mail:w",
-            "opp:w:Bo:bo@x refused | > | Bob W 1 1. e4 T0 * | >bob@example.org");
-        Row("the name in the record stays; the opponent given before the first send",
-            "name:w:Ann new:w adopt:w:Old turn:w::Bo_<bo@x.se> ?mail:w e4 ?pgn:w",
-            ">bo@x.se | [White \"Ann\"] [Black \"Bo\"] [Result \"*\"] 1. e4 *");
-        Row("threefold at load, claimed",
-            knights + "Ng8 ?status:w claim:w ?list:w ?mail:w ?status:w",
-            "Your opponent played 4... Ng8  " + claimable
-                + " |  W 4 4... Ng8 F0 1/2-1/2 |  (I claim a draw: threefold repetition)> | "
-                + ended.arg("draw claimed: threefold repetition"));
-        Row("threefold with the local move, claimed and sent",
-            knights + "Ng8! ?status:b claim:b ?status:b send ?list:b ?list:w ?mail:b",
-            claimable + sendOrUndo + " | Draw claimed: threefold repetition." + sendOrUndo
-                + " |  B 4 4... Ng8 F0 1/2-1/2 |  W 4 4... Ng8 Y0 * |  (I claim a draw: "
-                  "threefold repetition)>");
-        Row("a claim with the move, the code loaded again",
-            knights + "Ng8! claim:b load:b ?list:b ?mail:b ?status:b",
-            " B 4 4. Ng1 Y0 * | > | Your opponent played 4. Ng1");
-        Row("a claim with the move, the record off, another move",
-            knights + "Ng8! claim:b off:b undo:b Nh5! ?status:b ?mail:b on:b ?list:b",
-            "Press Send Move to copy your move, or Undo Move. | > |  B 4 4. Ng1 Y0 *");
-        Row("a second answer asked for, the same one recorded once",
-            "e4 e5 Nf3 Nc6 load:b ?status:b Nc6 ?list:b load:b d6! ?ask:b undo:b ?list:b",
-            "Your opponent played 2. Nf3  You answered this position on TODAY with 2... Nc6. |  B "
-            "2 2... Nc6 T0 * | You have sent 2... Nc6 from this position already. Send 2... d6 "
-            "instead? If your opponent has that e-mail, this game will no longer match it. [Send "
-            "2... d6] |  B 2 2... Nc6 T0 *");
-        Row("an opening answered before starts a new game",
-            "e4 e5 load:b ?status:b ?ask:b c5 ?list:b",
-            "Your opponent played 1. e4  You answered this position in game 1 on TODAY with 1... "
-            "e5; a move sent now starts a new game. |  [] |  B 1 1... c5 T0 *,  B 1 1... e5 T0 *");
+            "opp:w:Bo:bo@x refused | > | Bob as White, 1: 1. e4 theirs * | >bob@example.org");
         Row("a finished game captures no new game",
             "Nf3 Nf6 Ng1 Ng8 resign:w resigned:b new:w d4 d5 ?list:w ?list:b",
-            " W 1 1... d5 Y0 *,  W 2 2... Ng8 F0 0-1 |  B 1 1... d5 T0 *,  B 2 2... Ng8 F0 0-1");
+            "? as White, 1: 1... d5 yours *, ? as White, 2: 2... Ng8 ended 0-1 | ? as Black, 1: "
+            "1... d5 theirs *, ? as Black, 2: 2... Ng8 ended 0-1");
         Row("one game deleted, a send from it", "e4 e5 new:w d4 d5 delete:w ?list:w c4 ?list:w",
-            " W 1 1... e5 Y0 * |  W 1 1... e5 Y0 *");
-        Row("a translated status line, kept in English by the record",
-            "e4 lang e5 ?status:w lang reload ?status:w lang reload ?status:w lang",
-            "<Your opponent played 1... e5> | Your opponent played 1... e5 | <Your opponent "
-            "played 1... e5>");
-        Row("the mail subject with a claim", knights + "Ng8 claim:w ?subject:w ?subject:w:5._Nf3",
+            "? as White, 1: 1... e5 yours * | ? as White, 1: 1... e5 yours *");
+    }
+
+    void desk() { CheckPlay(); }
+
+    // The draws a player claims, at load or with the move, and the subject that tells them.
+    void claims_data()
+    {
+        Columns();
+        Row("threefold at load, claimed",
+            Knights + "Ng8 ?status:w claim:w ?list:w ?mail:w ?status:w",
+            "Your opponent played 4... Ng8  " + Claimable
+                + " | ? as White, 4: 4... Ng8 ended 1/2-1/2 |  (I claim a draw: threefold "
+                  "repetition)> | "
+                + Ended.arg("draw claimed: threefold repetition"));
+        Row("threefold with the local move, claimed and sent",
+            Knights + "Ng8! ?status:b claim:b ?status:b send ?list:b ?list:w ?mail:b",
+            Claimable + SendOrUndo + " | Draw claimed: threefold repetition." + SendOrUndo
+                + " | ? as Black, 4: 4... Ng8 ended 1/2-1/2 | ? as White, 4: 4... Ng8 yours * |  "
+                  "(I claim a draw: threefold repetition)>");
+        Row("a claim with the move, the code loaded again",
+            Knights + "Ng8! claim:b load:b ?list:b ?mail:b ?status:b",
+            "? as Black, 4: 4. Ng1 yours * | > | Your opponent played 4. Ng1");
+        Row("a claim with the move, the record off, another move",
+            Knights + "Ng8! claim:b off:b undo:b Nh5! ?status:b ?mail:b on:b ?list:b",
+            "Press Send Move to copy your move, or Undo Move. | > | ? as Black, 4: 4. Ng1 yours *");
+        Row("the mail subject with a claim", Knights + "Ng8 claim:w ?subject:w ?subject:w:5._Nf3",
             "Chess: my move (I claim a draw: threefold repetition) | Chess: my move 5. Nf3 (I "
             "claim a draw: threefold repetition)");
     }
 
-    void playsThroughTheDesk()
+    void claims() { CheckPlay(); }
+
+    // What the record keeps across loads: the player's name, the opponent given before the
+    // game is recorded, the answers sent before, the status in English.
+    void recordLife_data()
     {
-        QFETCH(QString, script);
-        QFETCH(QString, answers);
-        QCOMPARE(Play(script),
-            QString(answers).replace(
-                "TODAY", QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate)));
+        Columns();
+        Row("the name in the record stays; the opponent given before the first send",
+            "name:w:Ann new:w adopt:w:Old turn:w::Bo_<bo@x.se> ?mail:w e4 ?pgn:w",
+            ">bo@x.se | [White \"Ann\"] [Black \"Bo\"] [Result \"*\"] 1. e4 *");
+        Row("a second answer asked for, the same one recorded once",
+            "e4 e5 Nf3 Nc6 load:b ?status:b Nc6 ?list:b load:b d6! ?ask:b undo:b ?list:b",
+            "Your opponent played 2. Nf3  You answered this position on TODAY with 2... Nc6. | ? "
+            "as Black, 2: 2... Nc6 theirs * | You have sent 2... Nc6 from this position already. "
+            "Send 2... d6 instead? If your opponent has that e-mail, this game will no longer "
+            "match it. [Send 2... d6] | ? as Black, 2: 2... Nc6 theirs *");
+        Row("an opening answered before starts a new game",
+            "e4 e5 load:b ?status:b ?ask:b c5 ?list:b",
+            "Your opponent played 1. e4  You answered this position in game 1 on TODAY with 1... "
+            "e5; a move sent now starts a new game. |  [] | ? as Black, 1: 1... c5 theirs *, ? "
+            "as Black, 1: 1... e5 theirs *");
+        Row("a translated status line, kept in English by the record",
+            "e4 lang e5 ?status:w lang reload ?status:w lang reload ?status:w lang",
+            "<Your opponent played 1... e5> | Your opponent played 1... e5 | <Your opponent "
+            "played 1... e5>");
     }
+
+    void recordLife() { CheckPlay(); }
 };
 
 QTEST_GUILESS_MAIN(TestGame)
