@@ -1142,11 +1142,9 @@ private slots:
             names << QFileInfo(EmptySquareFile(square)).fileName();
             for (const bool inCheck : { false, true })
                 for (const Colour colour : { White, Black })
-                    for (int number = 0; number <= 5; ++number) {
-                        const PieceType piece = PieceFromNumber(number);
+                    for (const PieceType piece : { Pawn, Rook, Knight, Bishop, Queen, King })
                         names << QFileInfo(PieceFile(square, colour, piece, inCheck)).fileName()
                               << QFileInfo(IconFile(colour, piece)).fileName();
-                    }
         }
         QStringList expected(names.begin(), names.end());
         expected.sort();
