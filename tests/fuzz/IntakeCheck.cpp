@@ -6,6 +6,7 @@
 #include "rules/MateTest.h"
 #include "rules/MoveExecution.h"
 #include "rules/MoveLegality.h"
+#include "rules/San.h"
 
 namespace corvalen {
 
@@ -30,8 +31,7 @@ namespace {
             const int colour = ColourNumber(board.ColourOn(square));
             count += piece != -1;
             if ((piece == -1) != (colour == -1) || piece > 5 || colour > 1)
-                return "impossible square " + std::to_string(SquareNumber(square)) + " on "
-                    + Describe(board);
+                return "impossible square " + SquareName(square) + " on " + Describe(board);
         }
         BoardState expected = board;
         expected.giToMove = sideToMove;
@@ -77,8 +77,7 @@ std::string CheckIntake(std::string_view text)
         return failure;
     for (Move move : moves) {
         if (board.ColourOn(move.from) != board.giToMove || !IsValidMove(board, move))
-            return "listed move " + std::to_string(SquareNumber(move.from)) + "-"
-                + std::to_string(SquareNumber(move.to)) + " is refused on " + Describe(board);
+            return "listed move " + MoveCoordinates(move) + " is refused on " + Describe(board);
         move.promotion = IsPromotion(board, move) ? Knight : PieceType::None;
         BoardState after = board;
         CarryOutMove(after, move);
