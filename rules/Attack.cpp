@@ -10,8 +10,8 @@ namespace {
 
     // Whether a piece of the side not to move stands at the end of a line from `square`: a
     // runner of the line's kind at any distance, a king or a capturing pawn next to it.
-    bool LineHasAttacker(Square square, std::span<const Step> steps, bool diagonal,
-        const BoardState &board)
+    bool LineHasAttacker(
+        Square square, std::span<const Step> steps, bool diagonal, const BoardState &board)
     {
         // The enemy pawns that capture onto a square stand on the row the side to move's pawns
         // head for: Black pawns above a square when White is to move.

@@ -1,82 +1,64 @@
 #include "rules/MateTest.h"
 
 #include <algorithm>
+#include <span>
 
 #include "rules/Attack.h"
 #include "rules/MoveLegality.h"
+#include "rules/Steps.h"
 
 namespace corvalen {
 
 namespace {
 
-    // Offers `visit` every candidate destination of every piece of the side to move, square by
-    // square in ascending order, and stops as soon as `visit` answers true. The candidates are
-    // every square the piece's kind could ever reach from its square, minus those that wrap past
-    // a board edge; with `withCastling` a king is also offered the two castling destinations.
-    // Returns whether the walk was stopped.
+    // Offers `visit` every candidate destination of every piece of the side to move, origin by
+    // origin in ascending order, and stops as soon as `visit` answers true. The candidates are
+    // the squares the piece's kind could reach on an empty board; with `withCastling` a king is
+    // also offered the two castling destinations. Returns whether the walk was stopped.
     template <typename Visit>
     bool WalkCandidates(const BoardState &board, bool withCastling, Visit visit)
     {
-        const int f = board.giToMove == White ? -8 : 8;
-        for (int i = 0; i < 64; ++i) {
-            const Square from = SquareFromNumber(i);
+        const int forward = board.giToMove == White ? -1 : 1;
+        for (const Square from : AllSquares) {
             if (board.ColourOn(from) != board.giToMove)
                 continue;
-            const int ic = i % 8;
-            auto offer = [&](int t) {
-                return IsOnBoard(t) && visit(Move { from, SquareFromNumber(t) });
+            auto offer = [&](Step step, int times = 1) {
+                const Square to = Stepped(from, step, times);
+                return to != NoSquare && visit(Move { from, to });
             };
-            auto run = [&](int step, int first, int last, auto keep) {
-                for (int k = first; k <= last; ++k) {
-                    const int t = i + k * step;
-                    if (IsOnBoard(t) && keep(t % 8) && offer(t))
-                        return true;
-                }
+            auto jumps = [&](std::span<const Step> steps) {
+                return std::any_of(
+                    steps.begin(), steps.end(), [&](Step step) { return offer(step); });
+            };
+            auto runs = [&](std::span<const Step> steps) {
+                for (const Step step : steps)
+                    for (int times = 1; times < 8; ++times)
+                        if (offer(step, times))
+                            return true;
                 return false;
-            };
-            auto always = [](int) { return true; };
-            auto left = [&](int tc) { return tc < ic; };
-            auto right = [&](int tc) { return tc > ic; };
-            auto rookRuns = [&] {
-                for (int k = -7; k <= 7; ++k) {
-                    const int t = i + k;
-                    if (IsOnBoard(t) && t / 8 == i / 8 && offer(t))
-                        return true;
-                }
-                return run(f, -7, 7, always);
-            };
-            auto bishopRuns = [&] {
-                return run(f + 1, -7, -1, left) || run(f + 1, 1, 7, right)
-                    || run(f - 1, -7, -1, right) || run(f - 1, 1, 7, left);
             };
             bool stopped = false;
             switch (board.Piece(from)) {
             case Pawn:
-                stopped = offer(i + f) || offer(i + 2 * f) || (ic > 0 && offer(i + f - 1))
-                    || (ic < 7 && offer(i + f + 1));
+                stopped = offer({ forward, 0 }) || offer({ forward, 0 }, 2)
+                    || offer({ forward, -1 }) || offer({ forward, 1 });
                 break;
             case Rook:
-                stopped = rookRuns();
+                stopped = runs(StraightSteps);
                 break;
             case Knight:
-                stopped = (ic > 1 && offer(i - f - 2)) || (ic < 6 && offer(i - f + 2))
-                    || (ic > 0 && offer(i - 2 * f - 1)) || (ic < 7 && offer(i - 2 * f + 1))
-                    || (ic > 1 && offer(i + f - 2)) || (ic < 6 && offer(i + f + 2))
-                    || (ic > 0 && offer(i + 2 * f - 1)) || (ic < 7 && offer(i + 2 * f + 1));
+                stopped = jumps(KnightSteps);
                 break;
             case Bishop:
-                stopped = bishopRuns();
+                stopped = runs(DiagonalSteps);
                 break;
             case Queen:
-                stopped = rookRuns() || bishopRuns();
+                stopped = runs(StraightSteps) || runs(DiagonalSteps);
                 break;
-            case King: {
-                auto near = [&](int tc) { return ic - 2 < tc && tc < ic + 2; };
-                stopped = run(1, -f - 1, -f + 1, near) || run(1, -1, 1, near)
-                    || run(1, f - 1, f + 1, near)
-                    || (withCastling && (offer(i - 2) || offer(i + 2)));
+            case King:
+                stopped
+                    = jumps(KingSteps) || (withCastling && (offer({ 0, -2 }) || offer({ 0, 2 })));
                 break;
-            }
             default:
                 break;
             }
