@@ -14,11 +14,10 @@ namespace {
     }
 
     // Moves the piece on `from` to `to`, overwriting whatever stood there.
-    void MovePiece(BoardState &board, MoveOutcome &outcome, Square from, Square to)
+    void MovePiece(BoardState &board, Square from, Square to)
     {
         board.PutPiece(to, board.Piece(from), board.ColourOn(from));
         board.EmptySquare(from);
-        outcome.miLastTarget = to;
     }
 
 } // namespace
@@ -54,29 +53,25 @@ MoveOutcome CarryOutMove(BoardState &board, Move move)
 
     NoteChanged(outcome, from);
     NoteChanged(outcome, to);
-    MovePiece(board, outcome, from, to);
+    MovePiece(board, from, to);
 
     if (castling) {
         const CastlingSide side = castling.value_or(KingSide);
         const Square rookFrom = RookHome(board.giToMove, side);
         const Square rookTo = Shifted(to, side == QueenSide ? 1 : -1);
-        MovePiece(board, outcome, rookFrom, rookTo);
+        MovePiece(board, rookFrom, rookTo);
         NoteChanged(outcome, rookFrom);
         NoteChanged(outcome, rookTo);
-        outcome.miCastleTarget = to;
         outcome.castled = true;
     }
 
-    if (promotion) {
+    if (promotion)
         board.PutPiece(to, PromotedPiece(move.promotion), board.ColourOn(to));
-        outcome.promoted = true;
-    }
 
     if (enPassant) {
         const Square victim = Shifted(to, -Forward(board.giToMove));
         board.EmptySquare(victim);
         NoteChanged(outcome, victim);
-        outcome.capturedEnPassant = victim;
     }
 
     board.miEnPassant = NoSquare;

@@ -6,17 +6,11 @@
 
 namespace corvalen {
 
-// The squares whose pictures a move changed, and the bookkeeping Undo needs.
+// The squares whose pictures a move changed, and whether it was castling.
 struct MoveOutcome {
     std::array<Square, 4> changedSquares { NoSquare, NoSquare, NoSquare, NoSquare };
     int changedCount = 0;
-    // Destination of the last piece placed (after castling: the rook's destination).
-    Square miLastTarget = NoSquare;
-    // The king's destination when the move was castling, otherwise NoSquare.
-    Square miCastleTarget = NoSquare;
     bool castled = false;
-    bool promoted = false;
-    Square capturedEnPassant = NoSquare;
 };
 
 // True when the move takes a pawn of the side to move onto its last row.

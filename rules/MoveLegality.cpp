@@ -32,27 +32,15 @@ namespace {
         return IsPathClear(board, move, sameColumn ? 8 * direction : direction);
     }
 
-    // The diagonal step from `from` towards `to`, or 0 when no diagonal joins them. The column test
-    // rejects every difference that is a multiple of 7 or 9 only by wrapping past the edge.
+    // The square-number step from `from` along the diagonal to `to`, or 0 when no diagonal
+    // joins them.
     int DiagonalStep(Move move)
     {
-        const int fromColumn = ColumnOf(move.from);
-        const int toColumn = ColumnOf(move.to);
-        const int difference = std::abs(SquareNumber(move.to) - SquareNumber(move.from));
-        if (std::abs(RowOf(move.to) - RowOf(move.from)) != std::abs(toColumn - fromColumn))
+        const int rows = RowOf(move.to) - RowOf(move.from);
+        const int columns = ColumnOf(move.to) - ColumnOf(move.from);
+        if (rows == 0 || std::abs(rows) != std::abs(columns))
             return 0;
-        if (move.from > move.to) {
-            if (difference % 9 == 0 && toColumn < fromColumn)
-                return -9;
-            if (difference % 7 == 0 && toColumn > fromColumn)
-                return -7;
-        } else {
-            if (difference % 9 == 0 && toColumn > fromColumn)
-                return 9;
-            if (difference % 7 == 0 && toColumn < fromColumn)
-                return 7;
-        }
-        return 0;
+        return (rows > 0 ? 8 : -8) + (columns > 0 ? 1 : -1);
     }
 
     bool IsBishopMove(const BoardState &board, Move move)

@@ -203,6 +203,9 @@ private slots:
         Row("usable en-passant square", "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1",
             "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
         Row("en-passant square no capture can use", kings + "w - h3", kings + "w - - 0 1");
+        Row("en-passant square taken", "4k3/8/3n4/3pP3/8/8/8/4K3 w - d6",
+            "4k3/8/3n4/3pP3/8/8/8/4K3 w - - 0 1");
+        Row("ten-digit clock", kings + "w - - 1234567890 1", "error: bad halfmove clock '1234567890'");
         Row("a black rook in White's corner", "4k3/8/8/8/8/8/8/4K2r w",
             "4k3/8/8/8/8/8/8/4K2r w - - 0 1");
         Row("seven ranks", "4k3/8/8/8/8/8/4K3 w", "error: placement has 7 ranks, not 8");
