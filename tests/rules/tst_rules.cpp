@@ -205,13 +205,17 @@ private slots:
         Row("en-passant square no capture can use", kings + "w - h3", kings + "w - - 0 1");
         Row("en-passant square taken", "4k3/8/3n4/3pP3/8/8/8/4K3 w - d6",
             "4k3/8/3n4/3pP3/8/8/8/4K3 w - - 0 1");
-        Row("ten-digit clock", kings + "w - - 1234567890 1", "error: bad halfmove clock '1234567890'");
+        Row("ten-digit clock", kings + "w - - 1234567890 1",
+            "error: bad halfmove clock '1234567890'");
         Row("a black rook in White's corner", "4k3/8/8/8/8/8/8/4K2r w",
             "4k3/8/8/8/8/8/8/4K2r w - - 0 1");
         Row("seven ranks", "4k3/8/8/8/8/8/4K3 w", "error: placement has 7 ranks, not 8");
         Row("side to move", kings + "W", "error: side to move must be w or b, not 'W'");
         Row("en-passant file i", kings + "w - i3", "error: bad en-passant square 'i3'");
         Row("en-passant rank 9", kings + "w - e9", "error: bad en-passant square 'e9'");
+        Row("en-passant square of three letters", kings + "w - e33",
+            "error: bad en-passant square 'e33'");
+        Row("nine empty squares", "4k3/9/8/8/8/8/8/4K3 w", "error: unknown piece letter '9'");
         Row("unknown piece letter", "4k3/8/8/8/8/8/8/4K2X w", "error: unknown piece letter 'X'");
         Row("seven fields", kings + "w - - 0 1 x", "error: more than 6 fields");
         Row("33 pieces", "rnbqkbnr/pppppppp/8/8/8/7P/PPPPPPPP/RNBQKBNR w",
@@ -343,6 +347,8 @@ private slots:
             "r3k2r/8/8/8/8/8/8/b3K2R w Kkq - 0 2");
         Row("rooks out and back, no castling with them", "r3k2r/8/8/8/8/8/8/R3K2R w",
             "Rb1 Rb8 Ra1 Ra8 -O-O-O", "r3k2r/8/8/8/8/8/8/R3K2R w Kk - 4 3");
+        Row("Black's king's rook moved: the other side castles", "r3k2r/8/8/8/8/8/8/R3K2R b",
+            "Rg8 Kf1 O-O-O", "2kr2r1/8/8/8/8/8/8/R4K1R w - - 3 3");
         Row("set-up start, the king comes home", "4k3/8/8/8/8/8/8/5K1R w", "Ke1 Kd8 -O-O",
             "3k4/8/8/8/8/8/8/4K2R w - - 2 2");
     }
