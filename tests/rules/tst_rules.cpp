@@ -265,6 +265,8 @@ private slots:
         Row("promotion named without =", middle, "axb8Q", "a7b8q");
         Row("promotion not named", middle, "a7xb8", "a7b8");
         Row("ICCF promotion to a knight", middle, "17284", "a7b8n");
+        Row("ICCF promotion digit 5", middle, "17285",
+            "Not a move: 17285 (piece letters: K Q R B N)");
         Row("long form with capture", black, "Qh4xe1", "h4e1");
         Row("coordinates from the eighth rank", black, "f8g8", "f8g8");
         Row("lower-case b is the b-file", black, "bxc1=Q#", "b2c1q");
